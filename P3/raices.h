@@ -1,0 +1,35 @@
+// Step library: bisection, regula falsi and Newton-Raphson, one step per call.
+//
+// Stateless: the search state lives in the caller's variables, passed by
+// reference; every function returns a status code:
+//    0  start check passed, or a bracketing step hit an exact root
+//   -2  step done, the caller's variables hold the next state
+//    9  a value of F or dF is not finite
+//   12  the step would divide by zero
+//   27  F has the same strict sign at both ends: root not bracketed
+// The caller owns the loop, the stopping tests and all reporting.
+#ifndef RAICES_H
+#define RAICES_H
+
+#include "Util/matutil.h"
+
+// F(a), then F(b) unless F(a) is not finite. Returns 0, 9 or 27.
+int bisecIni(func F, double a, double b);
+// F(a), F(b), F(midpoint). Stores the midpoint in raiz and moves one end
+// onto it. Returns 0 (exact root; ends unchanged), -2 or 9 (ends unchanged).
+int bisecIter(func F, double &a, double &b, double &raiz);
+
+// Same check as bisecIni. Returns 0, 9 or 27.
+int rfalsiIni(func F, double a, double b);
+// F(a), F(b), F(new point). Returns 12 with nothing written when
+// F(a) == F(b); otherwise as bisecIter, with the secant point.
+int rfalsiIter(func F, double &a, double &b, double &raiz);
+
+// F(raiz), then dF(raiz) unless F(raiz) is not finite; each is stored into
+// f_raiz / df_raiz before it is tested. Returns 0 or 9; raiz is not written.
+int newtonIni(func F, func dF, double &f_raiz, double &df_raiz, double &raiz);
+// As newtonIni, then raiz -= f_raiz / df_raiz. Returns -2, 9, or 12 when the
+// derivative is zero (raiz unchanged). Never returns 0.
+int newtonIter(func F, func dF, double &f_raiz, double &df_raiz, double &raiz);
+
+#endif

@@ -1,0 +1,47 @@
+# Install rules: the static library with its headers, a CMake package
+# (raices::raices), a pkg-config file, the programs and their manual pages.
+include(CMakePackageConfigHelpers)
+
+install(TARGETS raices
+  EXPORT raicesTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES Util/error.h Util/matutil.h Util/specfunc.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/Util)
+install(TARGETS rootbench ${RAICES_EXERCISES}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(RAICES_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/raices)
+install(EXPORT raicesTargets NAMESPACE raices:: DESTINATION ${RAICES_CMAKE_DIR})
+configure_package_config_file(cmake/raicesConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/raicesConfig.cmake
+  INSTALL_DESTINATION ${RAICES_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/raicesConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/raicesConfig.cmake
+  ${PROJECT_BINARY_DIR}/raicesConfigVersion.cmake
+  DESTINATION ${RAICES_CMAKE_DIR})
+
+# pkg-config: the prefix is found from the .pc file's own place, so the tree
+# can be installed with --prefix anywhere; absolute install dirs are kept as given.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  set(RAICES_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
+  set(RAICES_PC_LIBDIR "${CMAKE_INSTALL_LIBDIR}")
+else()
+  file(RELATIVE_PATH RAICES_PC_UP "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/p")
+  set(RAICES_PC_PREFIX "\${pcfiledir}/${RAICES_PC_UP}")
+  set(RAICES_PC_LIBDIR "\${exec_prefix}/${CMAKE_INSTALL_LIBDIR}")
+endif()
+if(IS_ABSOLUTE "${CMAKE_INSTALL_INCLUDEDIR}")
+  set(RAICES_PC_INCLUDEDIR "${CMAKE_INSTALL_INCLUDEDIR}")
+else()
+  set(RAICES_PC_INCLUDEDIR "\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}")
+endif()
+configure_file(cmake/raices.pc.in ${PROJECT_BINARY_DIR}/raices.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/raices.pc
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+file(GLOB RAICES_MAN1 CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/man/*.1)
+file(GLOB RAICES_MAN3 CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/man/*.3)
+install(FILES ${RAICES_MAN1} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${RAICES_MAN3} DESTINATION ${CMAKE_INSTALL_MANDIR}/man3)

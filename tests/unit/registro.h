@@ -1,0 +1,60 @@
+// Scripted F and dF for the step library's tests: each call is recorded
+// (which function, at which point) and answered by the script of the test.
+#ifndef TESTS_UNIT_REGISTRO_H
+#define TESTS_UNIT_REGISTRO_H
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <ostream>
+#include <vector>
+
+#include "Util/matutil.h"
+
+struct Llamada {
+  char funcion; // 'F' or 'D' (the derivative)
+  double x;
+  bool operator==(const Llamada &o) const {
+    // Bitwise-equal points, so NaN arguments compare equal to NaN.
+    return funcion == o.funcion &&
+           (x == o.x ? std::signbit(x) == std::signbit(o.x)
+                     : (std::isnan(x) && std::isnan(o.x)));
+  }
+};
+inline std::ostream &operator<<(std::ostream &os, const Llamada &l) {
+  return os << l.funcion << '(' << l.x << ')';
+}
+
+inline std::vector<Llamada> llamadas;
+inline std::function<double(double)> guion_F;
+inline std::function<double(double)> guion_dF;
+
+inline double F(double x) {
+  llamadas.push_back({'F', x});
+  return guion_F(x);
+}
+inline double dF(double x) {
+  llamadas.push_back({'D', x});
+  return guion_dF(x);
+}
+
+// Starts a new scripted run: clears the record and sets the answers.
+inline void prepara(std::function<double(double)> f,
+                    std::function<double(double)> df = nullptr) {
+  llamadas.clear();
+  guion_F = std::move(f);
+  guion_dF = std::move(df);
+}
+
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+const double Inf = std::numeric_limits<double>::infinity();
+// A value never produced by the scripts: marks variables that must stay unwritten.
+const double INTACTO = -12345.678;
+
+// Same value and sign, or both NaN.
+inline bool identico(double x, double y) {
+  if (std::isnan(x) || std::isnan(y)) return std::isnan(x) && std::isnan(y);
+  return x == y && std::signbit(x) == std::signbit(y);
+}
+
+#endif
