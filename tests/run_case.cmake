@@ -28,7 +28,6 @@ if(EXISTS "${CASE}.err")
   set(expected_err "${CASE}.err")
 endif()
 
-set(failed FALSE)
 if(NOT "${status}" STREQUAL "${expected_status}")
   message(SEND_ERROR "exit status ${status}, expected ${expected_status}")
 endif()
