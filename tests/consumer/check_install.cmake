@@ -1,7 +1,10 @@
 # Installs the package into a scratch prefix, then builds and runs a small
 # program outside this tree against it: once through find_package and
 # raices::raices, once through pkg-config alone.
+# CXXFLAGS: the flags the library was built with (a sanitizer build needs
+# its runtime in the consumer too).
 set(prefix "${WORK}/prefix")
+separate_arguments(cxxflags UNIX_COMMAND "${CXXFLAGS}")
 file(REMOVE_RECURSE "${WORK}")
 
 function(run)
@@ -29,7 +32,8 @@ run("${CXX}" -std=c++17 -Wall -Wextra -Wpedantic -Werror -fsyntax-only
 
 # CMake package.
 run(${CMAKE_COMMAND} -S "${CONSUMER}" -B "${WORK}/cmake-build"
-  -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX})
+  -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX}
+  "-DCMAKE_CXX_FLAGS=${CXXFLAGS}")
 run(${CMAKE_COMMAND} --build "${WORK}/cmake-build")
 run("${WORK}/cmake-build/consumer")
 if(NOT out STREQUAL "0.5\n")
@@ -41,7 +45,7 @@ set(ENV{PKG_CONFIG_PATH} "${prefix}/lib/pkgconfig")
 run(pkg-config --cflags --libs raices)
 string(STRIP "${out}" flags)
 separate_arguments(flags UNIX_COMMAND "${flags}")
-run("${CXX}" -std=c++17 "${CONSUMER}/consumer.cpp" ${flags} -o "${WORK}/consumer-pc")
+run("${CXX}" -std=c++17 ${cxxflags} "${CONSUMER}/consumer.cpp" ${flags} -o "${WORK}/consumer-pc")
 run("${WORK}/consumer-pc")
 if(NOT out STREQUAL "0.5\n")
   message(FATAL_ERROR "pkg-config consumer printed '${out}'")
