@@ -17,9 +17,7 @@ const int NO_ACOTADA = 27;    // same strict sign at both ends
 // two tiny values underflow to a signed zero and would pass or fail these
 // tests wrongly; comparing signs gives the answer of the exact product.
 // A zero or NaN factor makes both false, as it does for the product.
-static inline bool mismo_signo(double x, double y) {
-  return (x > 0 && y > 0) || (x < 0 && y < 0);
-}
+static inline bool mismo_signo(double x, double y) { return (x > 0 && y > 0) || (x < 0 && y < 0); }
 static inline bool signo_opuesto(double x, double y) {
   return (x > 0 && y < 0) || (x < 0 && y > 0);
 }

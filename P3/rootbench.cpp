@@ -16,7 +16,7 @@ using std::cin;
 using std::cout;
 using std::endl;
 
-static const int CONTINUA = -2;         // library: the search goes on
+static const int CONTINUA = -2;          // library: the search goes on
 static const int ARGUMENTO_INVALIDO = 4; // exit status for bad input
 static const int MAX_ITERACIONES = 11;
 static const int TOLERANCIA_INVALIDA = 13;
@@ -24,8 +24,7 @@ static const int TOLERANCIA_INVALIDA = 13;
 // Stores the next number of standard input in x only when it was read
 // whole and in range; otherwise x keeps its value, and once the stream has
 // failed every later read fails too.
-template <typename T>
-static void lee(T &x) {
+template <typename T> static void lee(T &x) {
   T valor{};
   if (cin >> valor) x = valor;
 }
@@ -46,14 +45,12 @@ void escribe_parametros(double a, double b, double tol, int maxiter, int metodo)
 // One row: iter, then a, raiz, b in fields of 12 at 8 significant digits.
 // The precision stays set on standard output afterwards.
 void escribe_tabla(double a, double b, double raiz, int iter) {
-  cout << iter << "\t" << std::setprecision(8) << std::setw(12) << a
-       << "\t  " << std::setw(12) << raiz << "\t  " << std::setw(12) << b
-       << endl;
+  cout << iter << "\t" << std::setprecision(8) << std::setw(12) << a << "\t  " << std::setw(12)
+       << raiz << "\t  " << std::setw(12) << b << endl;
 }
 
 // Start call of the method; Newton starts from raiz = a.
-static int inicia(int metodo, double a, double b, double &raiz, double &f_raiz,
-                  double &df_raiz) {
+static int inicia(int metodo, double a, double b, double &raiz, double &f_raiz, double &df_raiz) {
   switch (metodo) {
   case 1: return bisecIni(fun, a, b);
   case 2: return rfalsiIni(fun, a, b);
@@ -61,8 +58,7 @@ static int inicia(int metodo, double a, double b, double &raiz, double &f_raiz,
   }
 }
 
-static int paso(int metodo, double &a, double &b, double &raiz, double &f_raiz,
-                double &df_raiz) {
+static int paso(int metodo, double &a, double &b, double &raiz, double &f_raiz, double &df_raiz) {
   switch (metodo) {
   case 1: return bisecIter(fun, a, b, raiz);
   case 2: return rfalsiIter(fun, a, b, raiz);
@@ -75,8 +71,8 @@ static int paso(int metodo, double &a, double &b, double &raiz, double &f_raiz,
 // the iteration limit ends the run; the limit is tested after each row, so
 // converging on the last allowed iteration still counts as exceeding it.
 static void busca(int metodo, double a, double b, double tol, int maxiter) {
-  static const char *const mensaje_inicio[] = {
-      "error en bisecIni", "error en rfalsiIni", "error en newtonIni"};
+  static const char *const mensaje_inicio[] = {"error en bisecIni", "error en rfalsiIni",
+                                               "error en newtonIni"};
   double raiz = 0, f_raiz = 0, df_raiz = 0;
   int status = inicia(metodo, a, b, raiz, f_raiz, df_raiz);
   if (status != 0) error(mensaje_inicio[metodo - 1], status);
@@ -89,8 +85,7 @@ static void busca(int metodo, double a, double b, double tol, int maxiter) {
     ++iter;
     status = paso(metodo, a, b, raiz, f_raiz, df_raiz);
     if (acotado && status == 0) cout << "El m\xE9todo converge exactamente" << endl;
-    if (status != CONTINUA && !(acotado && status == 0))
-      error("error en la iteraci\xF3n", status);
+    if (status != CONTINUA && !(acotado && status == 0)) error("error en la iteraci\xF3n", status);
     if (status == CONTINUA) {
       // Bisection measures the bracket; the others the last correction.
       double cambio = metodo == 1 ? std::fabs(a - b) : std::fabs(raiz - raiz_previa);
@@ -100,8 +95,7 @@ static void busca(int metodo, double a, double b, double tol, int maxiter) {
       }
     }
     escribe_tabla(a, b, raiz, iter);
-    if (iter >= maxiter)
-      error("excede n\xFAmero m\xE1ximo de iteraciones", MAX_ITERACIONES);
+    if (iter >= maxiter) error("excede n\xFAmero m\xE1ximo de iteraciones", MAX_ITERACIONES);
     raiz_previa = raiz;
   }
   cout << " La ra\xEDz es " << std::setw(12) << std::setprecision(8) << raiz << endl;
@@ -125,8 +119,7 @@ int main() {
   cout << "Introduzca m\xE9todo (1 = bisecci\xF3n, 2 = rfalsi, 3 = newton)" << endl;
   cout << "Metodo? ";
   lee(metodo);
-  if (epsrel < 0)
-    error("La precisi\xF3n relativa requerida es negativa", TOLERANCIA_INVALIDA);
+  if (epsrel < 0) error("La precisi\xF3n relativa requerida es negativa", TOLERANCIA_INVALIDA);
 
   // Scale: the interval's width or its midpoint's magnitude, the larger.
   double tol = maximo(std::fabs(b - a), std::fabs(a + b) / 2) * epsrel;

@@ -11,14 +11,18 @@
 // output is flushed and kept. Codes outside the catalogue exit with -1, as
 // code -1 itself does; only the message tells them apart.
 // Accented letters are single Latin-1 bytes.
-[[noreturn]] inline void error(std::string mensaje, int codigo) { // NOLINT(performance-unnecessary-value-param)
+[[noreturn]] inline void error(std::string mensaje,
+                               int codigo) { // NOLINT(performance-unnecessary-value-param)
   std::cerr << mensaje << std::endl;
   const char *texto = "Error no catalogado";
   int estado = codigo;
   switch (codigo) {
   case -1: texto = "Fallo al ejecutar"; break;
   // Two texts written back to back, with no blank between them.
-  case 1: texto = "Error de dominio, ra\xEDz cuadrada de un n\xFAmero negativo" "o similar"; break;
+  case 1:
+    texto = "Error de dominio, ra\xEDz cuadrada de un n\xFAmero negativo"
+            "o similar";
+    break;
   case 2: texto = "Rango incorrecto"; break;
   case 3: texto = "Puntero no v\xE1lido"; break;
   case 4: texto = "Argumento no v\xE1lido"; break;

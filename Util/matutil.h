@@ -34,9 +34,6 @@ typedef double (*fun2)(double, double);
 enum info { NOINFO = 0, CONCISO = 1, DETALLADO = 2 };
 
 // The larger of a and b by the single test a > b: ties and NaNs go to b.
-template <typename T>
-inline T maximo(T a, T b) {
-  return a > b ? a : b;
-}
+template <typename T> inline T maximo(T a, T b) { return a > b ? a : b; }
 
 #endif

@@ -2,8 +2,8 @@
 #ifndef UTIL_SPECFUNC_H
 #define UTIL_SPECFUNC_H
 
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 
 const int FACT_TABLE_MAX = 200;
 const int FACT_TABLE_SIZE = FACT_TABLE_MAX + 1;

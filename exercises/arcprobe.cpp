@@ -44,8 +44,7 @@ int newton(double x0, double x1, double &raiz) {
   raiz = xn;
   std::cout << "Metodo de Newton con n iteraciones, n=" << i << "\n";
   std::cout << "La raiz exacta es, raiz=" << raiz << "\n";
-  std::cout << "Y la funcion calculada en ese punto es, funcion= " << f(raiz)
-            << std::endl;
+  std::cout << "Y la funcion calculada en ese punto es, funcion= " << f(raiz) << std::endl;
   return 0;
 }
 
@@ -62,8 +61,7 @@ int biseccion(double x0, double x1, double &raiz) {
   }
   while (std::fabs(a - b) >= prec) {
     if (i >= numiter) {
-      std::cout << "Numero maximo de iteraciones excedido en biseccion"
-                << std::endl;
+      std::cout << "Numero maximo de iteraciones excedido en biseccion" << std::endl;
       return 1;
     }
     m = (a + b) / 2;
@@ -80,10 +78,9 @@ int biseccion(double x0, double x1, double &raiz) {
   }
   raiz = m;
   std::cout << "Metodo de biseccion con n iteraciones, n=" << i << "\n";
-  std::cout << "La raiz exacta es,raiz=" << std::setprecision(nprec)
-            << std::setw(nwidth) << raiz << "\n";
-  std::cout << "Y la funcion calculada en ese punto, funcion= " << f(raiz)
-            << std::endl;
+  std::cout << "La raiz exacta es,raiz=" << std::setprecision(nprec) << std::setw(nwidth) << raiz
+            << "\n";
+  std::cout << "Y la funcion calculada en ese punto, funcion= " << f(raiz) << std::endl;
   return 0;
 }
 

@@ -42,8 +42,8 @@ int newton(double x0, double x1, double &raiz) {
     i++;
   }
   raiz = xn;
-  std::cout << "newton " << i << " iteraciones " << " raiz= " << raiz
-            << " funcion= " << f(raiz) << std::endl;
+  std::cout << "newton " << i << " iteraciones "
+            << " raiz= " << raiz << " funcion= " << f(raiz) << std::endl;
   return 0;
 }
 
@@ -60,8 +60,7 @@ int biseccion(double x0, double x1, double &raiz) {
   }
   while (std::fabs(a - b) >= prec) {
     if (i >= numiter) {
-      std::cout << "numero maximo de iteraciones excedido en biseccion"
-                << std::endl;
+      std::cout << "numero maximo de iteraciones excedido en biseccion" << std::endl;
       return 1;
     }
     m = (a + b) / 2;
@@ -77,8 +76,8 @@ int biseccion(double x0, double x1, double &raiz) {
     i++;
   }
   raiz = m;
-  std::cout << "biseccion " << i << " iteraciones" << " raiz= "
-            << std::setprecision(nprec) << std::setw(nwidth) << raiz
+  std::cout << "biseccion " << i << " iteraciones"
+            << " raiz= " << std::setprecision(nprec) << std::setw(nwidth) << raiz
             << " funcion= " << f(raiz) << std::endl;
   return 0;
 }
@@ -95,6 +94,8 @@ int main() {
   newton(x0, x1, raiz);
   biseccion(x0, x1, raiz);
   // Precision is whatever bisection left on the stream (10 after success).
-  std::cout << std::endl << "en main()" << " raiz= " << x1 << std::endl;
+  std::cout << std::endl
+            << "en main()"
+            << " raiz= " << x1 << std::endl;
   return 0;
 }

@@ -25,8 +25,7 @@ int steffensen(double x1, double &raiz) {
   int i = 0;
   while (std::fabs(fx) >= fprec || dx >= prec) {
     if (i > numiter) {
-      std::cout << "numero maximo de iteraciones excedido en steffensen"
-                << std::endl;
+      std::cout << "numero maximo de iteraciones excedido en steffensen" << std::endl;
       return 1;
     }
     const double d = f(x + fx) - fx;
@@ -41,8 +40,8 @@ int steffensen(double x1, double &raiz) {
     i++;
   }
   raiz = xn;
-  std::cout << "steffesen " << i << " iteraciones " << "raiz= " << raiz
-            << " funcion= " << f(raiz) << std::endl;
+  std::cout << "steffesen " << i << " iteraciones "
+            << "raiz= " << raiz << " funcion= " << f(raiz) << std::endl;
   return 0;
 }
 

@@ -39,6 +39,8 @@ double escalon(double x) { return x <= 1 ? -1 : 1; }
 
 TEST(BisecIter, StepsAndCalls) {
   const double justo_encima = std::nextafter(1.0, 2.0);
+  // One case per entry, laid out by hand.
+  // clang-format off
   const CasoPaso casos[] = {
       {"mitad_izquierda", lineal, 0, 3, -2, 0, 1.5, 1.5,
        {{'F', 0}, {'F', 3}, {'F', 1.5}}},
@@ -73,11 +75,14 @@ TEST(BisecIter, StepsAndCalls) {
       {"diminutos_mismo_signo", [](double) { return 1e-200; }, 0, 2, -2, 1, 2,
        1, {{'F', 0}, {'F', 2}, {'F', 1}}},
   };
+  // clang-format on
   for (const auto &c : casos) comprueba(bisecIter, c);
 }
 
 TEST(RfalsiIter, StepsAndCalls) {
   auto parabola = [](double x) { return x * x - 2; };
+  // One case per entry, laid out by hand.
+  // clang-format off
   const CasoPaso casos[] = {
       // (F(a) b - F(b) a) / (F(a) - F(b)) = (-2*2 - 2*0) / -4 = 1.
       {"secante", parabola, 0, 2, -2, 1, 2, 1,
@@ -107,6 +112,7 @@ TEST(RfalsiIter, StepsAndCalls) {
        [](double x) { return x == 0 ? -1e-200 : 1e-200; }, 0, 2, -2, 0, 1, 1,
        {{'F', 0}, {'F', 2}, {'F', 1}}},
   };
+  // clang-format on
   for (const auto &c : casos) comprueba(rfalsiIter, c);
 }
 

@@ -36,6 +36,8 @@ double parabola(double x) { return x * x - 2; }
 double dparabola(double x) { return 2 * x; }
 
 TEST(NewtonIni, ChecksWithoutMoving) {
+  // One case per entry, laid out by hand.
+  // clang-format off
   const CasoNewton casos[] = {
       {"valores_finitos", parabola, dparabola, 1, 0, -1, 2, 1,
        {{'F', 1}, {'D', 1}}},
@@ -50,10 +52,13 @@ TEST(NewtonIni, ChecksWithoutMoving) {
       {"derivada_nan", parabola, [](double) { return NaN; }, 2, 9, 2, NaN, 2,
        {{'F', 2}, {'D', 2}}},
   };
+  // clang-format on
   for (const auto &c : casos) comprueba(newtonIni, c);
 }
 
 TEST(NewtonIter, StepsAndCalls) {
+  // One case per entry, laid out by hand.
+  // clang-format off
   const CasoNewton casos[] = {
       // 1 - (-1) / 2 = 1.5
       {"paso", parabola, dparabola, 1, -2, -1, 2, 1.5, {{'F', 1}, {'D', 1}}},
@@ -73,6 +78,7 @@ TEST(NewtonIter, StepsAndCalls) {
        [](double) { return 1e-300; }, 0, -2, 1e300, 1e-300, -Inf,
        {{'F', 0}, {'D', 0}}},
   };
+  // clang-format on
   for (const auto &c : casos) comprueba(newtonIter, c);
 }
 

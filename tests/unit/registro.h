@@ -17,8 +17,7 @@ struct Llamada {
   bool operator==(const Llamada &o) const {
     // Bitwise-equal points, so NaN arguments compare equal to NaN.
     return funcion == o.funcion &&
-           (x == o.x ? std::signbit(x) == std::signbit(o.x)
-                     : (std::isnan(x) && std::isnan(o.x)));
+           (x == o.x ? std::signbit(x) == std::signbit(o.x) : (std::isnan(x) && std::isnan(o.x)));
   }
 };
 inline std::ostream &operator<<(std::ostream &os, const Llamada &l) {
@@ -39,8 +38,7 @@ inline double dF(double x) {
 }
 
 // Starts a new scripted run: clears the record and sets the answers.
-inline void prepara(std::function<double(double)> f,
-                    std::function<double(double)> df = nullptr) {
+inline void prepara(std::function<double(double)> f, std::function<double(double)> df = nullptr) {
   llamadas.clear();
   guion_F = std::move(f);
   guion_dF = std::move(df);

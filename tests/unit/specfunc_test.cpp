@@ -74,8 +74,7 @@ TEST(TablaFactoriales, EveryRowIsTheCorrectlyRoundedFactorial) {
     } else {
       EXPECT_EQ(fila.f, std::numeric_limits<double>::infinity()) << n;
     }
-    const std::int32_t entero =
-        n <= 12 ? static_cast<std::int32_t>(factorial[0]) : 0;
+    const std::int32_t entero = n <= 12 ? static_cast<std::int32_t>(factorial[0]) : 0;
     EXPECT_EQ(fila.i, entero) << "row " << n;
   }
 }
