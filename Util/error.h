@@ -10,9 +10,10 @@
 // Never returns. A normal exit, so everything already written to standard
 // output is flushed and kept. Codes outside the catalogue exit with -1, as
 // code -1 itself does; only the message tells them apart.
-// Accented letters are single Latin-1 bytes.
-[[noreturn]] inline void error(std::string mensaje,
-                               int codigo) { // NOLINT(performance-unnecessary-value-param)
+// Accented letters are single Latin-1 bytes. The text is taken by value:
+// error() receives its own copy.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
+[[noreturn]] inline void error(std::string mensaje, int codigo) {
   std::cerr << mensaje << std::endl;
   const char *texto = "Error no catalogado";
   int estado = codigo;
