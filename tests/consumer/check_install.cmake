@@ -19,7 +19,9 @@ run(${CMAKE_COMMAND} --install "${BUILD}" --prefix "${prefix}")
 foreach(file IN ITEMS include/raices.h include/Util/error.h include/Util/matutil.h
     include/Util/specfunc.h lib/libraices.a lib/cmake/raices/raicesConfig.cmake
     lib/pkgconfig/raices.pc bin/rootbench bin/arcroot bin/arcprobe bin/steffexp
-    bin/steffcubic)
+    bin/steffcubic share/man/man1/rootbench.1 share/man/man1/arcroot.1
+    share/man/man1/arcprobe.1 share/man/man1/steffexp.1 share/man/man1/steffcubic.1
+    share/man/man3/raices.3)
   if(NOT EXISTS "${prefix}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()
