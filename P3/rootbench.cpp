@@ -21,6 +21,11 @@ static const int ARGUMENTO_INVALIDO = 4; // exit status for bad input
 static const int MAX_ITERACIONES = 11;
 static const int TOLERANCIA_INVALIDA = 13;
 
+// Method numbers as the user types them.
+static const int BISECCION = 1;
+static const int RFALSI = 2;
+static const int NEWTON = 3;
+
 // Stores the next number of standard input in x only when it was read
 // whole and in range; otherwise x keeps its value, and once the stream has
 // failed every later read fails too.
@@ -35,9 +40,9 @@ void escribe_parametros(double a, double b, double tol, int maxiter, int metodo)
   cout << "max iter = " << maxiter << endl;
   cout << "m\xE9todo = " << endl;
   switch (metodo) {
-  case 1: cout << "bisecci\xF3n" << endl; break;
-  case 2: cout << "regula falsi" << endl; break;
-  case 3: cout << "newton rapson" << endl; break;
+  case BISECCION: cout << "bisecci\xF3n" << endl; break;
+  case RFALSI: cout << "regula falsi" << endl; break;
+  case NEWTON: cout << "newton rapson" << endl; break;
   default: break;
   }
 }
@@ -52,16 +57,16 @@ void escribe_tabla(double a, double b, double raiz, int iter) {
 // Start call of the method; Newton starts from raiz = a.
 static int inicia(int metodo, double a, double b, double &raiz, double &f_raiz, double &df_raiz) {
   switch (metodo) {
-  case 1: return bisecIni(fun, a, b);
-  case 2: return rfalsiIni(fun, a, b);
+  case BISECCION: return bisecIni(fun, a, b);
+  case RFALSI: return rfalsiIni(fun, a, b);
   default: raiz = a; return newtonIni(fun, Dfun, f_raiz, df_raiz, raiz);
   }
 }
 
 static int paso(int metodo, double &a, double &b, double &raiz, double &f_raiz, double &df_raiz) {
   switch (metodo) {
-  case 1: return bisecIter(fun, a, b, raiz);
-  case 2: return rfalsiIter(fun, a, b, raiz);
+  case BISECCION: return bisecIter(fun, a, b, raiz);
+  case RFALSI: return rfalsiIter(fun, a, b, raiz);
   default: return newtonIter(fun, Dfun, f_raiz, df_raiz, raiz);
   }
 }
@@ -77,7 +82,7 @@ static void busca(int metodo, double a, double b, double tol, int maxiter) {
   int status = inicia(metodo, a, b, raiz, f_raiz, df_raiz);
   if (status != 0) error(mensaje_inicio[metodo - 1], status);
 
-  const bool acotado = metodo != 3;
+  const bool acotado = metodo != NEWTON;
   double raiz_previa = a; // Newton's raiz is a at this point too
   int iter = 0;
   status = CONTINUA;
@@ -88,7 +93,7 @@ static void busca(int metodo, double a, double b, double tol, int maxiter) {
     if (status != CONTINUA && !(acotado && status == 0)) error("error en la iteraci\xF3n", status);
     if (status == CONTINUA) {
       // Bisection measures the bracket; the others the last correction.
-      double cambio = metodo == 1 ? std::fabs(a - b) : std::fabs(raiz - raiz_previa);
+      double cambio = metodo == BISECCION ? std::fabs(a - b) : std::fabs(raiz - raiz_previa);
       if (tol > cambio) {
         status = 0;
         cout << " El m\xE9todo ha convergido por debajo de la tolerancia" << endl;
@@ -104,7 +109,7 @@ static void busca(int metodo, double a, double b, double tol, int maxiter) {
 
 int main() {
   double a = 0, b = 3, epsrel = 0.01;
-  int maxiter = 100, metodo = 1;
+  int maxiter = 100, metodo = BISECCION;
 
   cout << "Introduzca extremos del intervalo [a,b]" << endl;
   cout << "a? ";
@@ -124,7 +129,7 @@ int main() {
   // Scale: the interval's width or its midpoint's magnitude, the larger.
   double tol = maximo(std::fabs(b - a), std::fabs(a + b) / 2) * epsrel;
   escribe_parametros(a, b, tol, maxiter, metodo);
-  if (metodo < 1 || metodo > 3) {
+  if (metodo != BISECCION && metodo != RFALSI && metodo != NEWTON) {
     cout << "Escribe 1, 2 o 3" << endl;
     // An unknown method is a usage error, not a completed search.
     return ARGUMENTO_INVALIDO;
