@@ -117,22 +117,45 @@ static const double X = 0.5;           // Newton's iterate
 // does. Each returns the status of its last call (0 for the bare blocks).
 typedef int (*Bloque)(func F, func dF, long k);
 
-static int bisecIni_paso(func F, func, long k) {
+// The library's blocks, one per shape of function: the step function is a
+// template argument, so each block calls it directly, as a user's loop would.
+template <int (*Ini)(func, double, double)> static int ini_paso(func F, func, long k) {
   benchmark::DoNotOptimize(F);
   int s = 0;
   for (long i = 0; i < k; ++i) {
-    s = bisecIni(F, A, B);
+    s = Ini(F, A, B);
     benchmark::DoNotOptimize(s);
   }
   return s;
 }
 
-static int rfalsiIni_paso(func F, func, long k) {
+template <int (*Iter)(func, double &, double &, double &)>
+static int iter_paso(func F, func, long k) {
   benchmark::DoNotOptimize(F);
   int s = 0;
   for (long i = 0; i < k; ++i) {
-    s = rfalsiIni(F, A, B);
+    double a = A, b = B, raiz = 0; // the same bracket every time
+    s = Iter(F, a, b, raiz);
     benchmark::DoNotOptimize(s);
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(b);
+    benchmark::DoNotOptimize(raiz);
+  }
+  return s;
+}
+
+template <int (*Newton)(func, func, double &, double &, double &)>
+static int newton_paso(func F, func dF, long k) {
+  benchmark::DoNotOptimize(F);
+  benchmark::DoNotOptimize(dF);
+  int s = 0;
+  for (long i = 0; i < k; ++i) {
+    double f = 0, df = 0, raiz = X; // back to the same iterate every time
+    s = Newton(F, dF, f, df, raiz);
+    benchmark::DoNotOptimize(s);
+    benchmark::DoNotOptimize(f);
+    benchmark::DoNotOptimize(df);
+    benchmark::DoNotOptimize(raiz);
   }
   return s;
 }
@@ -148,20 +171,6 @@ static int ini_desnudo(func F, func, long k) {
   return 0;
 }
 
-static int bisecIter_paso(func F, func, long k) {
-  benchmark::DoNotOptimize(F);
-  int s = 0;
-  for (long i = 0; i < k; ++i) {
-    double a = A, b = B, raiz = 0; // the same bracket every time
-    s = bisecIter(F, a, b, raiz);
-    benchmark::DoNotOptimize(s);
-    benchmark::DoNotOptimize(a);
-    benchmark::DoNotOptimize(b);
-    benchmark::DoNotOptimize(raiz);
-  }
-  return s;
-}
-
 static int bisecIter_desnudo(func F, func, long k) {
   benchmark::DoNotOptimize(F);
   for (long i = 0; i < k; ++i) {
@@ -173,20 +182,6 @@ static int bisecIter_desnudo(func F, func, long k) {
     benchmark::DoNotOptimize(fm);
   }
   return 0;
-}
-
-static int rfalsiIter_paso(func F, func, long k) {
-  benchmark::DoNotOptimize(F);
-  int s = 0;
-  for (long i = 0; i < k; ++i) {
-    double a = A, b = B, raiz = 0;
-    s = rfalsiIter(F, a, b, raiz);
-    benchmark::DoNotOptimize(s);
-    benchmark::DoNotOptimize(a);
-    benchmark::DoNotOptimize(b);
-    benchmark::DoNotOptimize(raiz);
-  }
-  return s;
 }
 
 static int rfalsiIter_desnudo(func F, func, long k) {
@@ -220,35 +215,6 @@ static int rfalsiIter_dependiente(func F, func, long k) {
   return 0;
 }
 
-static int newtonIni_paso(func F, func dF, long k) {
-  benchmark::DoNotOptimize(F);
-  benchmark::DoNotOptimize(dF);
-  int s = 0;
-  for (long i = 0; i < k; ++i) {
-    double f = 0, df = 0, raiz = X;
-    s = newtonIni(F, dF, f, df, raiz);
-    benchmark::DoNotOptimize(s);
-    benchmark::DoNotOptimize(f);
-    benchmark::DoNotOptimize(df);
-  }
-  return s;
-}
-
-static int newtonIter_paso(func F, func dF, long k) {
-  benchmark::DoNotOptimize(F);
-  benchmark::DoNotOptimize(dF);
-  int s = 0;
-  for (long i = 0; i < k; ++i) {
-    double f = 0, df = 0, raiz = X; // back to the same iterate every time
-    s = newtonIter(F, dF, f, df, raiz);
-    benchmark::DoNotOptimize(s);
-    benchmark::DoNotOptimize(f);
-    benchmark::DoNotOptimize(df);
-    benchmark::DoNotOptimize(raiz);
-  }
-  return s;
-}
-
 static int newton_desnudo(func F, func dF, long k) {
   benchmark::DoNotOptimize(F);
   benchmark::DoNotOptimize(dF);
@@ -271,13 +237,13 @@ struct Funcion {
 };
 
 static const Funcion FUNCIONES[] = {
-    {"bisecIni", bisecIni_paso, ini_desnudo, 0, "2 F", true},
-    {"bisecIter", bisecIter_paso, bisecIter_desnudo, -2, "3 F", true},
-    {"rfalsiIni", rfalsiIni_paso, ini_desnudo, 0, "2 F", true},
-    {"rfalsiIter", rfalsiIter_paso, rfalsiIter_desnudo, -2, "3 F", true},
-    {"rfalsiIter.dep", rfalsiIter_paso, rfalsiIter_dependiente, -2, "3 F", false},
-    {"newtonIni", newtonIni_paso, newton_desnudo, 0, "F+dF", true},
-    {"newtonIter", newtonIter_paso, newton_desnudo, -2, "F+dF", true},
+    {"bisecIni", ini_paso<bisecIni>, ini_desnudo, 0, "2 F", true},
+    {"bisecIter", iter_paso<bisecIter>, bisecIter_desnudo, -2, "3 F", true},
+    {"rfalsiIni", ini_paso<rfalsiIni>, ini_desnudo, 0, "2 F", true},
+    {"rfalsiIter", iter_paso<rfalsiIter>, rfalsiIter_desnudo, -2, "3 F", true},
+    {"rfalsiIter.dep", iter_paso<rfalsiIter>, rfalsiIter_dependiente, -2, "3 F", false},
+    {"newtonIni", newton_paso<newtonIni>, newton_desnudo, 0, "F+dF", true},
+    {"newtonIter", newton_paso<newtonIter>, newton_desnudo, -2, "F+dF", true},
 };
 
 struct Objetivo {
