@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <functional>
+#include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
 #include <vector>
@@ -35,6 +36,30 @@ inline double F(double x) {
 inline double dF(double x) {
   llamadas.push_back({'D', x});
   return guion_dF(x);
+}
+
+// The same recorders as capturing lambdas: handed to a step function they
+// select its template form, where F and dF select the compiled func form.
+inline const auto F_captura = [&registro = llamadas](double x) {
+  registro.push_back({'F', x});
+  return guion_F(x);
+};
+inline const auto dF_captura = [&registro = llamadas](double x) {
+  registro.push_back({'D', x});
+  return guion_dF(x);
+};
+
+// Runs a check once through each form: paso(f, df) is called with the func
+// recorders and then with the lambdas; both must behave identically.
+template <typename Comprueba> void en_ambas_formas(Comprueba comprueba) {
+  {
+    SCOPED_TRACE("forma func");
+    comprueba(F, dF);
+  }
+  {
+    SCOPED_TRACE("forma plantilla");
+    comprueba(F_captura, dF_captura);
+  }
 }
 
 // Starts a new scripted run: clears the record and sets the answers.
