@@ -1,0 +1,20 @@
+// latin1_demo: writes Latin-1 texts and numbers to standard output and
+// standard error the way the suite's programs do (endl, a plain "\n", single
+// characters), then ends through exit() with a line not yet flushed, as
+// error() does. Stand-in for rootbench in the terminal test.
+#include "terminal.h"
+
+#include <cstdlib>
+#include <iostream>
+
+int main() {
+  adapta_terminal();
+  double x = 0;
+  std::cin >> x;
+  std::cout << "Precisi\xF3n relativa? " << x << " " << 2.5 << std::endl;
+  std::cerr << "Ra\xEDz no acotada en intervalo " << 1e-3 << std::endl;
+  std::cout << "\xBFM\xE9todo? \xE1\xE9\xED\xF3\xFA\xFC \xF1\xD1";
+  std::cout.put('\xBA').put('\n');
+  std::cerr << "\xFF \xA0 \x80\n";
+  std::exit(3); // NOLINT(concurrency-mt-unsafe): single-threaded, like error()
+}
