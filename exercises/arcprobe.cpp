@@ -3,6 +3,7 @@
 // with the fixed tolerance 1e-12. Each method reports over three lines its
 // iterations, root and function value; main prints the root once more.
 #include <cmath>
+#include <getopt.h>
 #include <iomanip>
 #include <iostream>
 
@@ -84,7 +85,47 @@ int biseccion(double x0, double x1, double &raiz) {
   return 0;
 }
 
-int main() {
+// Command line: --help or --version prints its text and gives status 0; any
+// other option or any argument gives one line on standard error and status
+// 4. Without any, -1: the dialogue runs as always.
+const char *const ayuda =
+    "Uso: arcprobe [--help] [--version]\n"
+    "Busca el cero de atan(x) en un intervalo [x0, x1], primero por el metodo\n"
+    "de Newton y despues por biseccion, con la tolerancia 1e-12. Lee x0 y x1\n"
+    "de la entrada estandar y escribe informes detallados en la salida estandar.\n"
+    "  --help     muestra esta ayuda y termina\n"
+    "  --version  muestra la version y termina\n"
+    "Estado de salida: 0 tras el calculo, aunque un metodo informe de su fallo;\n"
+    "1 si un valor leido no es un numero; 4 si una opcion o un argumento no vale.\n";
+
+int rechaza(const char *que, const char *texto) {
+  std::cerr << "arcprobe: " << que << ": " << texto << " (vease arcprobe --help)" << std::endl;
+  return 4;
+}
+
+int opciones(int argc, char **argv) {
+  enum { AYUDA = 256, VERSION }; // beyond every short option character
+  const option largas[] = {{"help", no_argument, nullptr, AYUDA},
+                           {"version", no_argument, nullptr, VERSION},
+                           {nullptr, 0, nullptr, 0}};
+  opterr = 0;
+  int pedida = -1, c = 0;
+  while ((c = getopt_long(argc, argv, "", largas, nullptr)) != -1) {
+    if (c == '?') {
+      // A short option is named by its character, a long one by its word.
+      const char corta[] = {'-', static_cast<char>(optopt), '\0'};
+      return rechaza("opcion no valida", optopt != 0 && optopt < AYUDA ? corta : argv[optind - 1]);
+    }
+    if (pedida == -1) pedida = c;
+  }
+  if (optind < argc) return rechaza("argumento no valido", argv[optind]);
+  if (pedida == AYUDA) std::cout << ayuda;
+  if (pedida == VERSION) std::cout << "arcprobe " RAICES_VERSION "\n";
+  return pedida == -1 ? -1 : 0;
+}
+
+int main(int argc, char **argv) {
+  if (const int estado = opciones(argc, argv); estado >= 0) return estado;
   double x0, x1;
   std::cout << "Elije el intervalo en el cual comprobaremos la existencia\n";
   std::cout << "de un cero de la funcion a estudiar,x0 y x1." << std::endl;

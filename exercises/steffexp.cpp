@@ -2,6 +2,7 @@
 // starting value typed by the user, with the fixed tolerance 1e-12. One
 // report line on success, one failure message otherwise.
 #include <cmath>
+#include <getopt.h>
 #include <iostream>
 
 const double prec = 1e-12;  // tolerance on the step
@@ -45,7 +46,47 @@ int steffensen(double x1, double &raiz) {
   return 0;
 }
 
-int main() {
+// Command line: --help or --version prints its text and gives status 0; any
+// other option or any argument gives one line on standard error and status
+// 4. Without any, -1: the dialogue runs as always.
+const char *const ayuda =
+    "Uso: steffexp [--help] [--version]\n"
+    "Busca una raiz de f(x) = exp(-x) - 2x^2 por el metodo de Steffensen, desde\n"
+    "un valor inicial x1 y con la tolerancia 1e-12. Lee x1 de la entrada\n"
+    "estandar y escribe el informe en la salida estandar.\n"
+    "  --help     muestra esta ayuda y termina\n"
+    "  --version  muestra la version y termina\n"
+    "Estado de salida: 0 tras el calculo, aunque un metodo informe de su fallo;\n"
+    "1 si un valor leido no es un numero; 4 si una opcion o un argumento no vale.\n";
+
+int rechaza(const char *que, const char *texto) {
+  std::cerr << "steffexp: " << que << ": " << texto << " (vease steffexp --help)" << std::endl;
+  return 4;
+}
+
+int opciones(int argc, char **argv) {
+  enum { AYUDA = 256, VERSION }; // beyond every short option character
+  const option largas[] = {{"help", no_argument, nullptr, AYUDA},
+                           {"version", no_argument, nullptr, VERSION},
+                           {nullptr, 0, nullptr, 0}};
+  opterr = 0;
+  int pedida = -1, c = 0;
+  while ((c = getopt_long(argc, argv, "", largas, nullptr)) != -1) {
+    if (c == '?') {
+      // A short option is named by its character, a long one by its word.
+      const char corta[] = {'-', static_cast<char>(optopt), '\0'};
+      return rechaza("opcion no valida", optopt != 0 && optopt < AYUDA ? corta : argv[optind - 1]);
+    }
+    if (pedida == -1) pedida = c;
+  }
+  if (optind < argc) return rechaza("argumento no valido", argv[optind]);
+  if (pedida == AYUDA) std::cout << ayuda;
+  if (pedida == VERSION) std::cout << "steffexp " RAICES_VERSION "\n";
+  return pedida == -1 ? -1 : 0;
+}
+
+int main(int argc, char **argv) {
+  if (const int estado = opciones(argc, argv); estado >= 0) return estado;
   double x1;
   std::cout << "Introduzca el valor aproximado(con todas las cifras decimales "
                "conocidas)\n";
