@@ -4,10 +4,27 @@ include(CMakePackageConfigHelpers)
 
 install(TARGETS raices
   EXPORT raicesTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(FILES Util/error.h Util/matutil.h Util/specfunc.h
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/Util)
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+# Headers go to include/raices/, the folder that the raices::raices target and
+# raices.pc put on the include path: <raices.h> is found there, and our Util/
+# cannot collide with another package's. A header from P3/ lands in that
+# folder, one from Util/ in its Util/ subfolder; a new public header is one
+# more line in this list.
+set(RAICES_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/raices)
+set(RAICES_PUBLIC_HEADERS
+  P3/raices.h
+  P3/raices_pasos.h
+  Util/error.h
+  Util/matutil.h
+  Util/specfunc.h)
+foreach(header IN LISTS RAICES_PUBLIC_HEADERS)
+  get_filename_component(folder ${header} DIRECTORY)
+  string(REGEX REPLACE "^P3/?" "" folder "${folder}")
+  install(FILES ${header} DESTINATION ${RAICES_INSTALL_INCLUDEDIR}/${folder})
+endforeach()
+
+# Programs: one more name here installs one more program.
 install(TARGETS rootbench ${RAICES_EXERCISES}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -32,10 +49,10 @@ else()
   set(RAICES_PC_PREFIX "\${pcfiledir}/${RAICES_PC_UP}")
   set(RAICES_PC_LIBDIR "\${exec_prefix}/${CMAKE_INSTALL_LIBDIR}")
 endif()
-if(IS_ABSOLUTE "${CMAKE_INSTALL_INCLUDEDIR}")
-  set(RAICES_PC_INCLUDEDIR "${CMAKE_INSTALL_INCLUDEDIR}")
+if(IS_ABSOLUTE "${RAICES_INSTALL_INCLUDEDIR}")
+  set(RAICES_PC_INCLUDEDIR "${RAICES_INSTALL_INCLUDEDIR}")
 else()
-  set(RAICES_PC_INCLUDEDIR "\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}")
+  set(RAICES_PC_INCLUDEDIR "\${prefix}/${RAICES_INSTALL_INCLUDEDIR}")
 endif()
 configure_file(cmake/raices.pc.in ${PROJECT_BINARY_DIR}/raices.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/raices.pc

@@ -1,6 +1,7 @@
 # Installs the package into a scratch prefix, then builds and runs a small
 # program outside this tree against it: once through find_package and
-# raices::raices, once through pkg-config alone.
+# raices::raices, once through pkg-config alone. The program is the README's
+# library example, and the paths are the ones the README gives.
 # CXXFLAGS: the flags the library was built with (a sanitizer build needs
 # its runtime in the consumer too).
 set(prefix "${WORK}/prefix")
@@ -16,9 +17,9 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD}" --prefix "${prefix}")
-foreach(file IN ITEMS include/raices.h include/Util/error.h include/Util/matutil.h
-    include/Util/specfunc.h lib/libraices.a lib/cmake/raices/raicesConfig.cmake
-    lib/pkgconfig/raices.pc bin/rootbench bin/arcroot bin/arcprobe bin/steffexp
+foreach(file IN ITEMS include/raices/raices.h include/raices/raices_pasos.h
+    include/raices/Util/error.h include/raices/Util/matutil.h include/raices/Util/specfunc.h
+    lib/libraices.a lib/cmake/raices/raicesConfig.cmake lib/pkgconfig/raices.pc bin/rootbench bin/arcroot bin/arcprobe bin/steffexp
     bin/steffcubic share/man/man1/rootbench.1 share/man/man1/arcroot.1
     share/man/man1/arcprobe.1 share/man/man1/steffexp.1 share/man/man1/steffcubic.1
     share/man/man3/raices.3)
@@ -27,10 +28,24 @@ foreach(file IN ITEMS include/raices.h include/Util/error.h include/Util/matutil
   endif()
 endforeach()
 
-# The installed header compiles on its own.
+# Headers stay in their own folder, and compile with nothing but it on the
+# include path.
+file(GLOB included RELATIVE "${prefix}/include" "${prefix}/include/*")
+if(NOT included STREQUAL "raices")
+  message(FATAL_ERROR "include/ holds ${included}, not just raices/")
+endif()
 file(WRITE "${WORK}/solo.cpp" "#include <raices.h>\n")
 run("${CXX}" -std=c++17 -Wall -Wextra -Wpedantic -Werror -fsyntax-only
-  -I "${prefix}/include" "${WORK}/solo.cpp")
+  -I "${prefix}/include/raices" "${WORK}/solo.cpp")
+
+# The README shows consumer.cpp as it is.
+file(READ "${SOURCE}/README.md" readme)
+file(READ "${CONSUMER}/consumer.cpp" example)
+string(FIND "${readme}" "\n${example}```\n" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "README.md does not show tests/consumer/consumer.cpp as it is")
+endif()
+set(root "1.4142135624\n")
 
 # CMake package.
 run(${CMAKE_COMMAND} -S "${CONSUMER}" -B "${WORK}/cmake-build"
@@ -38,7 +53,7 @@ run(${CMAKE_COMMAND} -S "${CONSUMER}" -B "${WORK}/cmake-build"
   "-DCMAKE_CXX_FLAGS=${CXXFLAGS}")
 run(${CMAKE_COMMAND} --build "${WORK}/cmake-build")
 run("${WORK}/cmake-build/consumer")
-if(NOT out STREQUAL "0.5\n")
+if(NOT out STREQUAL root)
   message(FATAL_ERROR "consumer printed '${out}'")
 endif()
 
@@ -49,6 +64,13 @@ string(STRIP "${out}" flags)
 separate_arguments(flags UNIX_COMMAND "${flags}")
 run("${CXX}" -std=c++17 ${cxxflags} "${CONSUMER}/consumer.cpp" ${flags} -o "${WORK}/consumer-pc")
 run("${WORK}/consumer-pc")
-if(NOT out STREQUAL "0.5\n")
+if(NOT out STREQUAL root)
   message(FATAL_ERROR "pkg-config consumer printed '${out}'")
+endif()
+
+# man, through MANPATH.
+set(ENV{MANPATH} "${prefix}/share/man")
+run(man -w 3 raices)
+if(NOT out STREQUAL "${prefix}/share/man/man3/raices.3\n")
+  message(FATAL_ERROR "man -w 3 raices found '${out}'")
 endif()
