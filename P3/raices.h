@@ -1,4 +1,5 @@
-// Step library: bisection, regula falsi and Newton-Raphson, one step per call.
+// Step library: bisection, regula falsi, Newton-Raphson, secant, Illinois,
+// Brent and Steffensen, one step per call.
 //
 // Stateless: the search state lives in the caller's variables, passed by
 // reference; every function returns one of the status codes below. The
@@ -41,7 +42,61 @@ int newtonIni(func F, func dF, double &f_raiz, double &df_raiz, double &raiz);
 // derivative is zero (raiz unchanged). Never returns 0.
 int newtonIter(func F, func dF, double &f_raiz, double &df_raiz, double &raiz);
 
-// The same six functions on any callable.
+// Methods that carry the F values they already know from step to step: each
+// start function makes the first evaluations and stores them; each step makes
+// only the new evaluations its method needs. A step whose current estimate is
+// already an exact root (its stored F value is 0) returns 0 without calling F.
+
+// Secant. F(x0), then F(x1) unless F(x0) is not finite; each value is stored
+// into f0 / f1 before it is tested. Returns 0 or 9.
+int secanteIni(func F, double x0, double x1, double &f0, double &f1);
+// x2 = x1 - f1 (x1 - x0) / (f1 - f0), then F(x2): one call. Returns 12 with
+// nothing written when f0 == f1; otherwise (x0, f0) = (x1, f1) and
+// (x1, f1) = (x2, F(x2)), and returns 0 (F(x2) == 0), -2 or 9 (F(x2) not finite).
+int secanteIter(func F, double &x0, double &x1, double &f0, double &f1);
+
+// Illinois. Same check as bisecIni, storing F(a) / F(b) into fa / fb before
+// each is tested and 0 into lado. Returns 0, 9 or 27.
+int illinoisIni(func F, double a, double b, double &fa, double &fb, int &lado);
+// Regula falsi on the stored values, then F(raiz): one call. The new point
+// replaces the end whose F value has its sign; when the same end has been
+// kept twice running, its stored F value is halved. lado records the end
+// kept last (-1: a, +1: b). Returns 0 (exact root, ends unchanged), -2,
+// 9 (ends unchanged), 12 when fa == fb (nothing written).
+int illinoisIter(func F, double &a, double &b, double &fa, double &fb, int &lado, double &raiz);
+
+// Brent's state between steps. At the start of every step: F(b) and F(c)
+// have no common strict sign (c is the contrapoint: a root lies between b and
+// c), |F(b)| <= |F(c)| (b is the best estimate), a is the previous b, and d
+// and e are the last two steps taken.
+struct EstadoBrent {
+  double b, fb; // best estimate and F(b)
+  double c, fc; // contrapoint and F(c)
+  double a, fa; // previous estimate and F(a)
+  double d, e;  // last step and the one before
+};
+// F(a), then F(b) unless F(a) is not finite. Returns 0 (s written), 9 or 27
+// (s not written).
+int brentIni(func F, double a, double b, EstadoBrent &s);
+// Inverse quadratic interpolation, secant or bisection, never a step shorter
+// than two ulps of b, then F at the new point: one call. Returns 0 (F(b) ==
+// 0), -2, or 9 (the new point and its value are in b / fb, its predecessor in
+// a / fa, c / fc unchanged).
+int brentIter(func F, EstadoBrent &s);
+
+// Steffensen. F(raiz) stored into f_raiz. Returns 0 or 9; raiz is not written.
+int steffensenIni(func F, double &f_raiz, double &raiz);
+// raiz = raiz - f_raiz^2 / (F(raiz + f_raiz) - f_raiz), then f_raiz =
+// F(raiz): two calls. Returns 9 (nothing written) when F(raiz + f_raiz) is not
+// finite, 12 (nothing written) when the divisor is zero; otherwise 0 (new
+// f_raiz == 0), -2 or 9 (new f_raiz not finite), with raiz and f_raiz written.
+int steffensenIter(func F, double &f_raiz, double &raiz);
+
+// The same functions on any callable.
 #include "raices_pasos.h"
+#include "secante.h"
+#include "illinois.h"
+#include "brent.h"
+#include "steffensen.h"
 
 #endif

@@ -15,6 +15,10 @@ set(RAICES_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/raices)
 set(RAICES_PUBLIC_HEADERS
   P3/raices.h
   P3/raices_pasos.h
+  P3/secante.h
+  P3/illinois.h
+  P3/brent.h
+  P3/steffensen.h
   Util/error.h
   Util/matutil.h
   Util/specfunc.h)

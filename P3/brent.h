@@ -1,0 +1,115 @@
+// Brent's zero finder (1973) on any callable F. Each step takes the zero of
+// the inverse quadratic through (F(a), a), (F(b), b), (F(c), c) when the three
+// values differ, of the secant through b and its predecessor otherwise,
+//
+//   x = b - F(b) (b - a) / (F(b) - F(a)),
+//
+// and falls back to bisection, x = (b + c) / 2, whenever the interpolated
+// point leaves the bracket's nearer three quarters or the steps stop halving
+// every second time. So it converges superlinearly on smooth F, and never
+// needs many more evaluations than bisection.
+//
+// Invariant at the start of every step (EstadoBrent in raices.h): F(b) and
+// F(c) have no common strict sign, so the bracket between b and c holds a
+// root; |F(b)| <= |F(c)|; a is the previous b. The step is never shorter than
+// tol = 2 eps |b| (two ulps of b at least), so F is never called twice at
+// one point while the bracket is wider than that; the caller's stopping
+// test (say |c - b| <= 2 tolerance) ends the search.
+#ifndef RAICES_BRENT_H
+#define RAICES_BRENT_H
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace raices_detalle {
+
+// Shortest step near b: two ulps of b, and the least positive double at
+// b == 0, where 2 eps |b| would be zero.
+inline double tolerancia_brent(double b) {
+  return 2 * DBL_EPSILON * std::fabs(b) + std::numeric_limits<double>::denorm_min();
+}
+
+// The step from b by interpolation, or m (bisection) when the interpolated
+// point is not safe. Updates d and e, the last step and the one before.
+inline void paso_brent(EstadoBrent &s, double m, double tol) {
+  if (std::fabs(m) <= tol || std::fabs(s.e) < tol || std::fabs(s.fa) <= std::fabs(s.fb)) {
+    s.d = s.e = m; // bracket at ulp level, steps too short, or no progress
+    return;
+  }
+  // |fa| > |fb| > 0 and |fc| >= |fb|: no divisor below is zero.
+  double sb = s.fb / s.fa, p = 0, q = 0;
+  if (s.a == s.c) { // two distinct points: secant
+    p = 2 * m * sb;
+    q = 1 - sb;
+  } else { // inverse quadratic interpolation
+    double qa = s.fa / s.fc, rb = s.fb / s.fc;
+    p = sb * (2 * m * qa * (qa - rb) - (s.b - s.a) * (rb - 1));
+    q = (qa - 1) * (rb - 1) * (sb - 1);
+  }
+  if (p > 0) {
+    q = -q;
+  } else {
+    p = -p;
+  }
+  // Accept x = b + p / q only inside the bracket's nearer three quarters and
+  // when the step is under half the one before last; a NaN or q == 0 fails.
+  if (2 * p < 3 * m * q - std::fabs(tol * q) && 2 * p < std::fabs(s.e * q)) {
+    s.e = s.d;
+    s.d = p / q;
+  } else {
+    s.d = s.e = m;
+  }
+}
+
+// Keeps the invariant after F(b) is known: the contrapoint c moves to the
+// previous b when F(b) has the sign of F(c); b and c swap when c is better.
+inline void ordena_brent(EstadoBrent &s) {
+  if (mismo_signo(s.fb, s.fc)) {
+    s.c = s.a;
+    s.fc = s.fa;
+    s.d = s.e = s.b - s.a;
+  }
+  if (std::fabs(s.fc) < std::fabs(s.fb)) {
+    s.a = s.b;
+    s.fa = s.fb;
+    s.b = s.c;
+    s.fb = s.fc;
+    s.c = s.a;
+    s.fc = s.fa;
+  }
+}
+
+} // namespace raices_detalle
+
+template <typename Fn> int brentIni(Fn &&F, double a, double b, EstadoBrent &s) {
+  double fa = F(a);
+  if (!std::isfinite(fa)) return RAICES_NO_FINITO;
+  double fb = F(b);
+  if (!std::isfinite(fb)) return RAICES_NO_FINITO;
+  if (raices_detalle::mismo_signo(fa, fb)) return RAICES_NO_ACOTADA;
+  s = EstadoBrent{b, fb, a, fa, a, fa, b - a, b - a};
+  raices_detalle::ordena_brent(s);
+  return RAICES_EXITO;
+}
+
+template <typename Fn> int brentIter(Fn &&F, EstadoBrent &s) {
+  if (s.fb == 0) return RAICES_EXITO; // b is already an exact root
+  double tol = raices_detalle::tolerancia_brent(s.b);
+  double m = (s.c - s.b) / 2;
+  if (!std::isfinite(m)) m = s.c / 2 - s.b / 2; // c - b overflowed
+  raices_detalle::paso_brent(s, m, tol);
+  s.a = s.b;
+  s.fa = s.fb;
+  if (std::fabs(s.d) > tol || std::fabs(m) <= tol) {
+    s.b += s.d;
+  } else {
+    s.b += m > 0 ? tol : -tol;
+  }
+  s.fb = F(s.b);
+  if (!std::isfinite(s.fb)) return RAICES_NO_FINITO;
+  raices_detalle::ordena_brent(s);
+  return s.fb == 0 ? RAICES_EXITO : RAICES_CONTINUA;
+}
+
+#endif

@@ -1,0 +1,77 @@
+// Illinois method on any callable F: regula falsi,
+//
+//   x[i+1] = (f(a) b - f(b) a) / (f(a) - f(b)),
+//
+// where the stored F value of an end that has been kept twice running is
+// halved. Plain regula falsi keeps one end for ever on a convex F and
+// converges only linearly; the halving pulls the next point towards the
+// kept end, so the stalled end finally moves and convergence is superlinear.
+//
+// Invariant at the start of every step: fa and fb are finite, F(a) and F(b)
+// with the kept end's value possibly halved, and have no common strict sign
+// (the bracket [a, b] holds a sign change); lado is the end the last step
+// kept (-1: a, +1: b, 0: none yet).
+#ifndef RAICES_ILLINOIS_H
+#define RAICES_ILLINOIS_H
+
+#include <cmath>
+
+namespace raices_detalle {
+
+// a + t (b - a), t in [0, 1]. Where b - a overflows, the two products give
+// the same point without overflow.
+inline double entre(double a, double b, double t) {
+  double ancho = b - a;
+  if (std::isfinite(ancho)) return a + t * ancho;
+  return a + (t * b - t * a);
+}
+
+// Halves a stored F value, unless the half underflows to zero: a zero would
+// claim an exact root at that end.
+inline double mitad(double f) {
+  double m = f / 2;
+  return m != 0 ? m : f;
+}
+
+} // namespace raices_detalle
+
+template <typename Fn>
+int illinoisIni(Fn &&F, double a, double b, double &fa, double &fb, int &lado) {
+  lado = 0;
+  fa = F(a);
+  if (!std::isfinite(fa)) return RAICES_NO_FINITO;
+  fb = F(b);
+  if (!std::isfinite(fb)) return RAICES_NO_FINITO;
+  return raices_detalle::mismo_signo(fa, fb) ? RAICES_NO_ACOTADA : RAICES_EXITO;
+}
+
+// The point is written as a + t (b - a) with t = fa / (fa - fb): with
+// opposite signs |fa| <= |fa - fb|, so t lies in [0, 1] and the point in the
+// bracket, where the plain formula can overflow.
+template <typename Fn>
+int illinoisIter(Fn &&F, double &a, double &b, double &fa, double &fb, int &lado, double &raiz) {
+  using raices_detalle::mitad;
+  if (fa == 0 || fb == 0) { // an end is already an exact root
+    raiz = fa == 0 ? a : b;
+    return RAICES_EXITO;
+  }
+  if (fa == fb) return RAICES_DIVISION_CERO; // exact: only then is the divisor zero
+  raiz = raices_detalle::entre(a, b, fa / (fa - fb));
+  double f_raiz = F(raiz);
+  if (!std::isfinite(f_raiz)) return RAICES_NO_FINITO;
+  if (f_raiz == 0) return RAICES_EXITO; // exact root; -0 counts too
+  if (raices_detalle::signo_opuesto(fa, f_raiz)) {
+    b = raiz;
+    fb = f_raiz;
+    if (lado == -1) fa = mitad(fa);
+    lado = -1;
+  } else {
+    a = raiz;
+    fa = f_raiz;
+    if (lado == 1) fb = mitad(fb);
+    lado = 1;
+  }
+  return RAICES_CONTINUA;
+}
+
+#endif

@@ -1,0 +1,33 @@
+// Steffensen's method on any callable F:
+//
+//   x[i+1] = x[i] - f(x[i])^2 / (f(x[i] + f(x[i])) - f(x[i]))
+//
+// Newton's iteration with the derivative replaced by the difference quotient
+// over the step f(x[i]) itself: quadratic near a simple root, with no dF.
+// Invariant at the start of every step: f_raiz == F(raiz), finite, so a step
+// calls F twice, at raiz + f_raiz and at the new point.
+#ifndef RAICES_STEFFENSEN_H
+#define RAICES_STEFFENSEN_H
+
+#include <cmath>
+
+template <typename Fn> int steffensenIni(Fn &&F, double &f_raiz, double &raiz) {
+  f_raiz = F(raiz);
+  return std::isfinite(f_raiz) ? RAICES_EXITO : RAICES_NO_FINITO;
+}
+
+// f^2 / divisor is computed as f * (f / divisor): the quotient is about
+// 1 / F', so neither factor overflows or underflows where f^2 would.
+template <typename Fn> int steffensenIter(Fn &&F, double &f_raiz, double &raiz) {
+  if (f_raiz == 0) return RAICES_EXITO; // raiz is already an exact root
+  double f_avance = F(raiz + f_raiz);
+  if (!std::isfinite(f_avance)) return RAICES_NO_FINITO;
+  double divisor = f_avance - f_raiz;
+  if (divisor == 0) return RAICES_DIVISION_CERO; // exact: only when both values are equal
+  raiz = raiz - f_raiz * (f_raiz / divisor);
+  f_raiz = F(raiz);
+  if (!std::isfinite(f_raiz)) return RAICES_NO_FINITO;
+  return f_raiz == 0 ? RAICES_EXITO : RAICES_CONTINUA;
+}
+
+#endif
