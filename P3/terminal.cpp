@@ -75,7 +75,7 @@ bool entorno_utf8() {
     utf8 =
         codigo != nullptr && (strcasecmp(codigo, "UTF-8") == 0 || strcasecmp(codigo, "UTF8") == 0);
   }
-  std::setlocale(LC_CTYPE, anterior.c_str());
+  static_cast<void>(std::setlocale(LC_CTYPE, anterior.c_str()));
   return utf8;
 }
 
