@@ -1,0 +1,113 @@
+// Symbolic derivative with GiNaC. f is rebuilt from the evaluator's compiled
+// program, operation by operation, so that precedence, unary minus and the
+// meaning of every function are the evaluator's by construction. Numbers
+// enter as the exact rationals of their doubles. The derivative is written
+// back as text in the same grammar, for the same evaluator.
+#include "P3/expresion_interna.h"
+
+#include <cmath>
+#include <cstdio>
+#include <new>
+#include <sstream>
+#include <stdexcept>
+
+#include <ginac/ginac.h>
+
+#include "P3/deriva_escribe.h"
+
+namespace {
+
+using GiNaC::ex;
+using GiNaC::ex_to;
+using GiNaC::is_a;
+using GiNaC::numeric;
+
+[[noreturn]] void falla(const std::string &problema) { throw ErrorTexto{problema}; }
+
+// The exact value of a finite double: m * 2^k with m an integer of 53 bits.
+ex exacto(double v) {
+  if (!std::isfinite(v)) falla("n\xFAmero no finito");
+  int k = 0;
+  const double m = std::frexp(v, &k);
+  const auto entero = static_cast<long>(std::ldexp(m, 53));
+  return numeric(entero) * GiNaC::pow(numeric(2), k - 53);
+}
+
+ex funcion(Funcion f, const ex &a) {
+  switch (f) {
+  case Funcion::sin: return GiNaC::sin(a);
+  case Funcion::cos: return GiNaC::cos(a);
+  case Funcion::tan: return GiNaC::tan(a);
+  case Funcion::asin: return GiNaC::asin(a);
+  case Funcion::acos: return GiNaC::acos(a);
+  case Funcion::atan: return GiNaC::atan(a);
+  case Funcion::sinh: return GiNaC::sinh(a);
+  case Funcion::cosh: return GiNaC::cosh(a);
+  case Funcion::tanh: return GiNaC::tanh(a);
+  case Funcion::exp: return GiNaC::exp(a);
+  case Funcion::log: return GiNaC::log(a);
+  case Funcion::log10: return GiNaC::log(a) / GiNaC::log(ex(10));
+  case Funcion::sqrt: return GiNaC::sqrt(a);
+  case Funcion::abs: return GiNaC::abs(a);
+  }
+  falla("funci\xF3n desconocida");
+}
+
+// Runs the postfix program on a stack of expressions.
+ex construye(const Programa &programa, const GiNaC::realsymbol &x) {
+  std::vector<ex> pila;
+  auto saca = [&pila] {
+    if (pila.empty()) falla("programa incompleto");
+    ex a = pila.back();
+    pila.pop_back();
+    return a;
+  };
+  for (const Paso &p : programa) {
+    if (p.tipo == Paso::variable)
+      pila.emplace_back(x);
+    else if (p.tipo == Paso::pi)
+      pila.emplace_back(GiNaC::Pi);
+    else if (p.tipo == Paso::e)
+      pila.push_back(GiNaC::exp(ex(1)));
+    else if (p.tipo == Paso::numero)
+      pila.push_back(exacto(p.numero_));
+    else if (p.tipo == Paso::opuesto)
+      pila.push_back(-saca());
+    else if (p.tipo == Paso::funcion)
+      pila.push_back(funcion(p.funcion_, saca()));
+    else {
+      const ex b = saca(), a = saca();
+      switch (p.tipo) {
+      case Paso::suma: pila.push_back(a + b); break;
+      case Paso::resta: pila.push_back(a - b); break;
+      case Paso::producto: pila.push_back(a * b); break;
+      case Paso::cociente: pila.push_back(a / b); break;
+      default: pila.push_back(GiNaC::pow(a, b)); break;
+      }
+    }
+  }
+  if (pila.size() != 1) falla("programa incompleto");
+  return pila.back();
+}
+
+} // namespace
+
+Derivacion deriva(const Programa &f) {
+  try {
+    const GiNaC::realsymbol x("x");
+    const ex simbolica = construye(f, x);
+    return {escribe(simbolica.diff(x)), escribe(simbolica)};
+  } catch (const ErrorTexto &) {
+    throw;
+  } catch (const std::bad_alloc &) {
+    throw;
+  } catch (const GiNaC::pole_error &) {
+    falla("tiene un polo (como 1/0, log(0) o tan(pi/2))");
+  } catch (const std::domain_error &) {
+    falla("tiene una operaci\xF3n sin valor definido (como 0^0)");
+  } catch (const std::overflow_error &) {
+    falla("tiene una divisi\xF3n por cero");
+  } catch (const std::exception &) {
+    falla("la derivaci\xF3n simb\xF3lica no la admite");
+  }
+}

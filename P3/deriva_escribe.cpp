@@ -1,0 +1,194 @@
+// Writes GiNaC expressions as text for the evaluator. Every operand that is
+// not a name, a number or a function call is put in parentheses, so the text
+// does not rely on the evaluator's precedences; products gather the factors
+// with negative exponents below one bar (x*abs(x)^(-1) is x/abs(x)).
+#include "P3/deriva_escribe.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "P3/expresion_interna.h"
+
+namespace {
+
+using GiNaC::ex;
+using GiNaC::ex_to;
+using GiNaC::is_a;
+using GiNaC::numeric;
+
+[[noreturn]] void falla(const std::string &problema) { throw ErrorTexto{problema}; }
+
+// Binding of a written text, loosest first: whether it needs parentheses as
+// a factor or as an operand of ^.
+enum class Nivel { suma, producto, potencia, atomo };
+
+// A written text without its sign, and whether it is negative.
+struct Texto {
+  std::string cuerpo;
+  bool negativo = false;
+  Nivel nivel = Nivel::atomo;
+};
+
+// Integers up to 2^53 are written and read back exactly.
+bool entero_exacto(const numeric &n) {
+  static const numeric limite("9007199254740992");
+  return n.is_integer() && GiNaC::abs(n) <= limite;
+}
+
+std::string decimal(const numeric &n) {
+  std::ostringstream s;
+  s << n;
+  return s.str();
+}
+
+// The shortest decimal text that reads back as the same double.
+std::string mas_corto(double v) {
+  char texto[32];
+  for (int cifras = 15; cifras <= 17; ++cifras) {
+    std::snprintf(texto, sizeof texto, "%.*g", cifras, v);
+    if (std::strtod(texto, nullptr) == v) break;
+  }
+  return texto;
+}
+
+// n written as p or p/q when exact, otherwise as its double.
+Texto numero(const numeric &n) {
+  if (!n.is_real()) falla("el resultado no es real");
+  const numeric a = GiNaC::abs(n);
+  Texto t{"", n.is_negative(), Nivel::atomo};
+  if (entero_exacto(a))
+    t.cuerpo = decimal(a);
+  else if (entero_exacto(a.numer()) && entero_exacto(a.denom())) {
+    t.cuerpo = decimal(a.numer()) + "/" + decimal(a.denom());
+    t.nivel = Nivel::producto;
+  } else {
+    const double v = a.to_double();
+    if (!std::isfinite(v)) falla("un coeficiente excede el rango de double");
+    t.cuerpo = mas_corto(v);
+  }
+  return t;
+}
+
+std::string con_signo(const Texto &t) { return (t.negativo ? "-" : "") + t.cuerpo; }
+
+std::string entre_parentesis(const Texto &t, Nivel minimo) {
+  if (!t.negativo && t.nivel >= minimo) return t.cuerpo;
+  return "(" + con_signo(t) + ")";
+}
+
+std::string junta(const std::vector<std::string> &factores) {
+  std::string s;
+  for (const std::string &f : factores) s += (s.empty() ? "" : "*") + f;
+  return s;
+}
+
+Texto mide(Texto t) {
+  if (t.cuerpo.size() > longitud_derivada) falla("la derivada es demasiado larga");
+  return t;
+}
+
+Texto escribe_texto(const ex &e);
+
+Texto suma(const ex &e) {
+  Texto t{"", false, Nivel::suma};
+  for (std::size_t i = 0; i < e.nops(); ++i) {
+    const Texto termino = escribe_texto(e.op(i));
+    if (i == 0)
+      t.cuerpo = con_signo(termino);
+    else
+      t.cuerpo += (termino.negativo ? " - " : " + ") + termino.cuerpo;
+    mide(t);
+  }
+  return t;
+}
+
+// Factors over factors; a single factor keeps its own binding.
+Texto cociente(std::vector<std::string> arriba, const std::vector<std::string> &abajo, Nivel solo) {
+  if (arriba.empty()) arriba.emplace_back("1");
+  const bool simple = arriba.size() == 1 && abajo.empty();
+  Texto t{junta(arriba), false, simple ? solo : Nivel::producto};
+  if (abajo.empty()) return t;
+  t.cuerpo += "/" + (abajo.size() > 1 ? "(" + junta(abajo) + ")" : abajo.front());
+  return t;
+}
+
+bool exponente_negativo(const ex &f) {
+  return is_a<GiNaC::power>(f) && is_a<numeric>(f.op(1)) && ex_to<numeric>(f.op(1)).is_negative();
+}
+
+Texto producto(const ex &e) {
+  std::vector<std::string> coeficiente, arriba, abajo;
+  bool negativo = false;
+  Nivel solo = Nivel::atomo;
+  for (std::size_t i = 0; i < e.nops(); ++i) {
+    const ex f = e.op(i);
+    if (is_a<numeric>(f)) {
+      const Texto t = numero(ex_to<numeric>(f));
+      const numeric a = GiNaC::abs(ex_to<numeric>(f));
+      negativo = t.negativo;
+      if (t.nivel == Nivel::atomo) {
+        if (t.cuerpo != "1") coeficiente.push_back(t.cuerpo);
+      } else {
+        if (a.numer() != 1) coeficiente.push_back(decimal(a.numer()));
+        abajo.insert(abajo.begin(), decimal(a.denom()));
+      }
+    } else if (exponente_negativo(f)) {
+      abajo.push_back(
+          entre_parentesis(escribe_texto(GiNaC::pow(f.op(0), -f.op(1))), Nivel::potencia));
+    } else {
+      const Texto t = escribe_texto(f);
+      solo = t.nivel;
+      arriba.push_back(entre_parentesis(t, Nivel::potencia));
+    }
+  }
+  coeficiente.insert(coeficiente.end(), arriba.begin(), arriba.end());
+  Texto t = cociente(coeficiente, abajo, solo);
+  t.negativo = negativo;
+  return t;
+}
+
+Texto potencia(const ex &base, const ex &exponente) {
+  if (exponente.is_equal(numeric(1, 2)))
+    return {"sqrt(" + con_signo(escribe_texto(base)) + ")", false, Nivel::atomo};
+  if (is_a<numeric>(exponente) && ex_to<numeric>(exponente).is_negative()) {
+    const Texto inversa = escribe_texto(GiNaC::pow(base, -exponente));
+    return cociente({}, {entre_parentesis(inversa, Nivel::potencia)}, Nivel::producto);
+  }
+  return {entre_parentesis(escribe_texto(base), Nivel::atomo) + "^" +
+              entre_parentesis(escribe_texto(exponente), Nivel::atomo),
+          false, Nivel::potencia};
+}
+
+Texto funcion(const ex &e) {
+  const std::string nombre = ex_to<GiNaC::function>(e).get_name();
+  if (nombre == "exp" && e.op(0).is_equal(1)) return {"e", false, Nivel::atomo};
+  for (const char *f : nombres_funciones)
+    if (nombre == f)
+      return {nombre + "(" + con_signo(escribe_texto(e.op(0))) + ")", false, Nivel::atomo};
+  falla("aparece la funci\xF3n '" + nombre + "', que la gram\xE1tica no tiene");
+}
+
+Texto escribe_texto(const ex &e) {
+  if (is_a<numeric>(e)) return numero(ex_to<numeric>(e));
+  if (is_a<GiNaC::symbol>(e)) return {"x", false, Nivel::atomo};
+  if (is_a<GiNaC::constant>(e)) {
+    if (e.is_equal(GiNaC::Pi)) return {"pi", false, Nivel::atomo};
+    falla("aparece una constante que la gram\xE1tica no tiene");
+  }
+  if (is_a<GiNaC::add>(e)) return mide(suma(e));
+  if (is_a<GiNaC::mul>(e)) return mide(producto(e));
+  if (is_a<GiNaC::power>(e)) return mide(potencia(e.op(0), e.op(1)));
+  if (is_a<GiNaC::function>(e)) return mide(funcion(e));
+  falla("aparece una operaci\xF3n que la gram\xE1tica no tiene");
+}
+
+} // namespace
+
+std::string escribe(const GiNaC::ex &e) {
+  std::string texto = con_signo(escribe_texto(e));
+  if (texto.size() > longitud_derivada) falla("la derivada es demasiado larga");
+  return texto;
+}

@@ -1,0 +1,259 @@
+// Expressions in x read by muParser and evaluated in IEEE double. The parser
+// is reduced to the grammar: no predefined functions, constants or
+// operators beyond + - * / ^, and unary minus as the only prefix operator.
+// Its optimiser is off, so every operation written is performed as written,
+// in the written order (x*2 is not turned into x*2+0, which would lose the
+// sign of -0), and its compiled form is the program the derivation reads.
+#include "P3/expresion.h"
+
+#include <cmath>
+#include <cstdio>
+#include <iterator>
+#include <limits>
+#include <new>
+#include <utility>
+
+#include <muParser.h>
+
+#include "P3/expresion_interna.h"
+
+namespace {
+
+double opuesto(double v) { return -v; }
+double seno(double v) { return std::sin(v); }
+double coseno(double v) { return std::cos(v); }
+double tangente(double v) { return std::tan(v); }
+double arcoseno(double v) { return std::asin(v); }
+double arcocoseno(double v) { return std::acos(v); }
+double arcotangente(double v) { return std::atan(v); }
+double seno_h(double v) { return std::sinh(v); }
+double coseno_h(double v) { return std::cosh(v); }
+double tangente_h(double v) { return std::tanh(v); }
+double exponencial(double v) { return std::exp(v); }
+double logaritmo(double v) { return std::log(v); }
+double logaritmo10(double v) { return std::log10(v); }
+double raiz(double v) { return std::sqrt(v); }
+double absoluto(double v) { return std::fabs(v); }
+
+// In the order of Funcion and nombres_funciones.
+using Real = double (*)(double);
+constexpr Real funciones[] = {seno,         coseno,      tangente, arcoseno,   arcocoseno,
+                              arcotangente, seno_h,      coseno_h, tangente_h, exponencial,
+                              logaritmo,    logaritmo10, raiz,     absoluto};
+constexpr std::size_t numero_funciones = std::size(funciones);
+static_assert(numero_funciones == std::size(nombres_funciones));
+
+mu::erased_fun_type borrado(Real f) { return reinterpret_cast<mu::erased_fun_type>(f); }
+
+std::string posicion(int p, std::size_t largo) {
+  if (p < 0 || static_cast<std::size_t>(p) >= largo) return " al final";
+  return " en la posici\xF3n " + std::to_string(p + 1);
+}
+
+// The parser's complaint in the terms of the grammar.
+std::string problema(const mu::ParserError &error, std::size_t largo) {
+  const std::string simbolo = "'" + error.GetToken() + "'";
+  const std::string donde = posicion(error.GetPos(), largo);
+  switch (error.GetCode()) {
+  case mu::ecUNEXPECTED_OPERATOR: return "operador inesperado " + simbolo + donde;
+  case mu::ecUNASSIGNABLE_TOKEN: return "s\xEDmbolo no reconocido " + simbolo + donde;
+  case mu::ecUNEXPECTED_EOF: return "falta un operando" + donde;
+  case mu::ecUNEXPECTED_VAL:
+    return "n\xFAmero inesperado " + simbolo + donde +
+           " (\xBF"
+           "falta un operador?)";
+  case mu::ecUNEXPECTED_VAR:
+    return "variable o constante inesperada " + simbolo + donde +
+           " (\xBF"
+           "falta un operador?)";
+  case mu::ecUNEXPECTED_FUN:
+    return "funci\xF3n inesperada " + simbolo + donde +
+           " (\xBF"
+           "falta un operador?)";
+  case mu::ecUNEXPECTED_PARENS: return "par\xE9ntesis inesperado" + donde;
+  case mu::ecMISSING_PARENS: return "falta cerrar un par\xE9ntesis";
+  case mu::ecTOO_MANY_PARAMS:
+  case mu::ecTOO_FEW_PARAMS: return "la funci\xF3n " + simbolo + " lleva un argumento" + donde;
+  default: return "expresi\xF3n no v\xE1lida" + donde;
+  }
+}
+
+} // namespace
+
+struct Expresion::Datos {
+  std::string texto;
+  double x = 0;
+  double pi = 3.14159265358979323846;
+  double e = 2.71828182845904523536;
+  mu::Parser parser;
+  Programa programa;
+
+  void define_gramatica();
+  void compila();
+  Paso paso(const mu::SToken &t) const;
+};
+
+void Expresion::Datos::define_gramatica() {
+  parser.EnableOptimizer(false);
+  parser.ClearFun();
+  parser.ClearConst();
+  parser.ClearOprt();
+  parser.ClearInfixOprt();
+  parser.ClearPostfixOprt();
+  parser.DefineInfixOprt("-", opuesto);
+  // Constants are variables to the parser, so that the derivation can tell
+  // pi and e from the numbers they are.
+  parser.DefineVar("x", &x);
+  parser.DefineVar("pi", &pi);
+  parser.DefineVar("e", &e);
+  for (std::size_t i = 0; i < numero_funciones; ++i)
+    parser.DefineFun(nombres_funciones[i], funciones[i], false);
+}
+
+Paso Expresion::Datos::paso(const mu::SToken &t) const {
+  switch (t.Cmd) {
+  case mu::cmVAR:
+    if (t.Val.ptr == &x) return {Paso::variable, 0, {}};
+    return {t.Val.ptr == &pi ? Paso::pi : Paso::e, 0, {}};
+  case mu::cmVAL: return {Paso::numero, t.Val.data2, {}};
+  case mu::cmADD: return {Paso::suma, 0, {}};
+  case mu::cmSUB: return {Paso::resta, 0, {}};
+  case mu::cmMUL: return {Paso::producto, 0, {}};
+  case mu::cmDIV: return {Paso::cociente, 0, {}};
+  case mu::cmPOW: return {Paso::potencia, 0, {}};
+  case mu::cmFUNC:
+    if (t.Fun.cb._pRawFun == borrado(opuesto)) return {Paso::opuesto, 0, {}};
+    for (std::size_t i = 0; i < numero_funciones; ++i)
+      if (t.Fun.cb._pRawFun == borrado(funciones[i]))
+        return {Paso::funcion, 0, static_cast<Funcion>(i)};
+    break;
+  default: break;
+  }
+  throw ErrorTexto{"operaci\xF3n fuera de la gram\xE1tica"};
+}
+
+// Parses (the parser compiles on the first evaluation) and keeps the
+// compiled program.
+void Expresion::Datos::compila() {
+  define_gramatica();
+  try {
+    parser.SetExpr(texto);
+    parser.Eval();
+  } catch (const mu::ParserError &error) {
+    throw ErrorTexto{problema(error, texto.size())};
+  }
+  const mu::ParserByteCode &codigo = parser.GetByteCode();
+  const mu::SToken *t = codigo.GetBase();
+  for (std::size_t i = 0; i < codigo.GetSize() && t[i].Cmd != mu::cmEND; ++i)
+    programa.push_back(paso(t[i]));
+}
+
+namespace {
+
+std::string contexto(const char *sujeto) {
+  std::string c = "error en la expresi\xF3n";
+  if (sujeto != nullptr) c += std::string(" de ") + sujeto;
+  return c + ": ";
+}
+
+} // namespace
+
+Expresion::Expresion(const std::string &texto) : Expresion(texto, nullptr) {}
+
+Expresion::Expresion(const std::string &texto, const char *sujeto, Limites limites)
+    : datos(std::make_unique<Datos>()) {
+  try {
+    revisa_texto(texto, limites.longitud, limites.anidamiento);
+    datos->texto = texto;
+    datos->compila();
+  } catch (const ErrorTexto &error) {
+    throw ErrorExpresion{contexto(sujeto) + error.problema};
+  } catch (const std::bad_alloc &) {
+    throw ErrorExpresion{contexto(sujeto) + "no hay memoria para leerla"};
+  } catch (const std::exception &) {
+    throw ErrorExpresion{contexto(sujeto) + "no se puede leer"};
+  } catch (const mu::ParserError &) {
+    throw ErrorExpresion{contexto(sujeto) + "no se puede leer"};
+  }
+}
+
+Expresion::Expresion(Expresion &&) noexcept = default;
+Expresion &Expresion::operator=(Expresion &&) noexcept = default;
+Expresion::~Expresion() = default;
+
+double Expresion::operator()(double x) const noexcept {
+  datos->x = x;
+  try {
+    return datos->parser.Eval();
+  } catch (...) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+}
+
+const std::string &Expresion::texto() const { return datos->texto; }
+
+namespace {
+
+// Texts written by the derivation: bounded when written; deep nesting is
+// harmless, as the parser reads them without recursion.
+constexpr Expresion::Limites calculada{longitud_derivada, static_cast<int>(longitud_derivada)};
+
+// Points where the derivation's reading of f is checked against the
+// evaluator's; irrational-looking, so that no special value is hit.
+constexpr double puntos_prueba[] = {0.7390851332151607, -1.3247179572447460, 2.2360679774997898,
+                                    -0.5772156649015329, 1.6180339887498949};
+// Far above rounding, far below any real difference of reading.
+constexpr double tolerancia_prueba = 1e-6;
+
+// The derivation simplifies f exactly (x*x is x^2, x/x is 1) while the
+// evaluator rounds, so the two agree to a tolerance, not to the bit.
+void comprueba_lectura(const Expresion &f, const Expresion &vista) {
+  for (double x : puntos_prueba) {
+    const double a = f(x), b = vista(x);
+    if (!std::isfinite(a) || !std::isfinite(b)) continue;
+    const double escala = std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
+    if (std::fabs(a - b) > tolerancia_prueba * escala) {
+      char valores[128];
+      std::snprintf(valores, sizeof valores, " (en x = %.6g: %.17g frente a %.17g)", x, a, b);
+      throw ErrorExpresion{"no se puede derivar f: su forma simb\xF3lica no da los mismos valores" +
+                           std::string(valores) + "; escriba f' con -d"};
+    }
+  }
+}
+
+Derivacion derivacion(const Programa &f) {
+  try {
+    return deriva(f);
+  } catch (const ErrorTexto &error) {
+    throw ErrorExpresion{"no se puede derivar f: " + error.problema + "; escriba f' con -d"};
+  }
+}
+
+// f with the derivative written by the derivation, once its reading of f is
+// checked.
+Funciones con_derivada(Expresion f, const Derivacion &d) {
+  const Expresion vista(d.funcion, "f tal como se deriva", calculada);
+  comprueba_lectura(f, vista);
+  Expresion df(d.derivada, "f' calculada", calculada);
+  return {std::move(f), std::move(df), true};
+}
+
+} // namespace
+
+Funciones prepara_funciones(const std::string &texto_f, const char *texto_df) {
+  try {
+    Expresion f(texto_f, "f");
+    if (texto_df == nullptr) {
+      const Derivacion d = derivacion(f.datos->programa);
+      return con_derivada(std::move(f), d);
+    }
+    Expresion df(texto_df, "f'");
+    return {std::move(f), std::move(df), false};
+  } catch (const ErrorExpresion &) {
+    throw;
+  } catch (const std::bad_alloc &) {
+    throw ErrorExpresion{"error en la expresi\xF3n: no hay memoria para leerla o derivarla"};
+  } catch (...) {
+    throw ErrorExpresion{"error en la expresi\xF3n: no se puede leer o derivar"};
+  }
+}

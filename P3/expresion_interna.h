@@ -1,0 +1,81 @@
+// Internal to the expression front end: an expression as the evaluator
+// compiled it, in postfix order, so that the derivation works on exactly the
+// operations that are evaluated and never parses the text a second time.
+#ifndef P3_EXPRESION_INTERNA_H
+#define P3_EXPRESION_INTERNA_H
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The elementary functions of the grammar, in the order of their names.
+enum class Funcion {
+  sin,
+  cos,
+  tan,
+  asin,
+  acos,
+  atan,
+  sinh,
+  cosh,
+  tanh,
+  exp,
+  log,
+  log10,
+  sqrt,
+  abs
+};
+
+inline constexpr const char *nombres_funciones[] = {"sin",  "cos",   "tan",  "asin", "acos",
+                                                    "atan", "sinh",  "cosh", "tanh", "exp",
+                                                    "log",  "log10", "sqrt", "abs"};
+
+// One step of the postfix program: push a value or apply an operation to the
+// values on top of the stack.
+struct Paso {
+  enum Tipo {
+    variable,
+    pi,
+    e,
+    numero,
+    suma,
+    resta,
+    producto,
+    cociente,
+    potencia,
+    opuesto,
+    funcion
+  };
+  Tipo tipo;
+  double numero_;   // tipo == numero
+  Funcion funcion_; // tipo == funcion
+};
+
+using Programa = std::vector<Paso>;
+
+// Checks the text before it is parsed: length, nesting of parentheses,
+// characters, names and numbers. Throws ErrorTexto.
+void revisa_texto(const std::string &texto, std::size_t longitud_maxima, int anidamiento_maximo);
+
+// A fault found in a text: what is wrong, without saying which expression.
+struct ErrorTexto {
+  std::string problema;
+};
+
+// Longest text the derivation writes: within what the parser reads (it
+// refuses 20000 characters or more), and short enough to write and evaluate
+// quickly. The derivative of a long product can exceed it; f' is then given
+// by the user.
+constexpr std::size_t longitud_derivada = 16000;
+
+// Text of the derivative of the program in x, in the grammar the evaluator
+// reads; the second text is the function itself as the derivation sees it,
+// printed the same way, to be checked against the evaluator. Throws
+// ErrorTexto when f cannot be derived.
+struct Derivacion {
+  std::string derivada;
+  std::string funcion;
+};
+Derivacion deriva(const Programa &f);
+
+#endif
