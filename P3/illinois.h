@@ -6,6 +6,8 @@
 // halved. Plain regula falsi keeps one end for ever on a convex F and
 // converges only linearly; the halving pulls the next point towards the
 // kept end, so the stalled end finally moves and convergence is superlinear.
+// Where F is so flat that the point rounds onto an end, F there is already
+// known and halving would need a step per factor of two: the step bisects.
 //
 // Invariant at the start of every step: fa and fb are finite, F(a) and F(b)
 // with the kept end's value possibly halved, and have no common strict sign
@@ -18,12 +20,13 @@
 
 namespace raices_detalle {
 
-// a + t (b - a), t in [0, 1]. Where b - a overflows, the two products give
-// the same point without overflow.
+// a + t (b - a), t in [0, 1], kept between a and b where rounding would put
+// it an ulp outside. Where b - a overflows, the two products give the same
+// point without overflow.
 inline double entre(double a, double b, double t) {
   double ancho = b - a;
-  if (std::isfinite(ancho)) return a + t * ancho;
-  return a + (t * b - t * a);
+  double x = std::isfinite(ancho) ? a + t * ancho : a + (t * b - t * a);
+  return std::fmin(std::fmax(x, std::fmin(a, b)), std::fmax(a, b));
 }
 
 // Halves a stored F value, unless the half underflows to zero: a zero would
@@ -57,6 +60,7 @@ int illinoisIter(Fn &&F, double &a, double &b, double &fa, double &fb, int &lado
   }
   if (fa == fb) return RAICES_DIVISION_CERO; // exact: only then is the divisor zero
   raiz = raices_detalle::entre(a, b, fa / (fa - fb));
+  if (raiz == a || raiz == b) raiz = raices_detalle::entre(a, b, 0.5); // see above
   double f_raiz = F(raiz);
   if (!std::isfinite(f_raiz)) return RAICES_NO_FINITO;
   if (f_raiz == 0) return RAICES_EXITO; // exact root; -0 counts too
