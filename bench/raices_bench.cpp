@@ -1,53 +1,50 @@
-// Cost of the step library against the calls of F (and dF) that each of its
-// functions has to make: bisecIni and rfalsiIni call F twice, bisecIter and
-// rfalsiIter three times, newtonIni and newtonIter call F once and dF once.
-// Two objectives: rootbench's fun/Dfun (a few ns per call) and a costly F/dF
-// of about 100 ns per call with the same values.
+// Timing in pairs of blocks: a block of k calls of one side, then a block of
+// k calls of the other, the order alternating from pair to pair. The two
+// blocks of a pair run microseconds apart, so changes in the machine's speed
+// or load hit both alike.
 //
-// Each benchmark, one per function and objective, times blocks of calls in
-// pairs: a block of k calls of the library function, then a block of the
-// same calls of F and dF made bare, through the same kind of pointer (the
-// order alternates from pair to pair). The two blocks of a pair run a few
-// microseconds apart, so changes in the machine's speed or load hit both
-// alike. The counters are medians over the pairs of a run:
-//   step_ns   time of one call of the library function
-//   bare_ns   time of its calls of F and dF, made bare
-//   ratio     step / bare, per pair
-// The Time column is that of one whole pair and is not the figure of
-// interest. After the run a summary table gives the counters (their median
-// over --benchmark_repetitions, when given) with each ratio's target.
-// rfalsiIter.dep repeats rfalsiIter against bare calls that carry the
-// method's own data dependency (see rfalsiIter_dependiente), for comparison.
+//   lib/<function>/<F>  each start and step function of the library, from a
+//       steady state, against the calls of F (and dF) it has to make, made
+//       bare through the same kind of func pointer; F is rootbench's fun/Dfun
+//       (a few ns per call) or a costly F with the same values.
+//   peer/<method>/<case>/<peer>  whole solves of a test case (casos.h) by
+//       our method and by its GSL or Boost.Math counterpart (resolutores.h).
+//
+// Counters, medians over the pairs of a run: the time of one call or solve
+// on each side (step_ns and bare_ns, or ours_ns and peer_ns) and their ratio,
+// per pair. Peer pairs add the calls of F plus dF per solve on each side
+// (ours_calls, peer_calls) and per_call, the ratio of time per call. The
+// Time column is that of a whole pair.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstddef>
-#include <cstdio>
-#include <map>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "Util/matutil.h"
 #include "e_p3/func.h"
 #include "raices.h"
+#include "resolutores.h"
+
+namespace {
+
+void usa(double v) { benchmark::DoNotOptimize(v); }
 
 // ---------------------------------------------------------------------------
-// Costly objective: fun/Dfun plus a chain of dependent floating-point
-// operations whose length is read through a volatile on every call, so the
-// compiler can neither fold nor hoist it. The chain starts where the previous
-// call's chain ended, so calls cannot overlap in the processor either: each
-// call costs the whole chain, in the library and in the bare loops alike.
-// The chain is multiplied by a zero that is also read through a volatile:
-// the value is exactly fun(x) or Dfun(x) (a -0 becomes +0), whatever the
-// length, and the chain cannot be dropped.
+// Costly F: fun/Dfun plus a chain of dependent operations whose length is
+// read through a volatile, so it can be neither folded nor hoisted; each
+// chain starts where the last one ended, so calls cannot overlap in the
+// processor. The chain is multiplied by a zero also read through a volatile:
+// the value is exactly fun(x) or Dfun(x) (a -0 becomes +0).
+volatile int eslabones = 0; // chain length, set once by calibra()
+volatile double cero = 0.0;
+double eslabon = 0.75; // end of the last chain; stays in [0.5, 0.75]
 
-static volatile int eslabones = 0; // chain length, set once by calibra()
-static volatile double cero = 0.0; // always 0; unknown to the compiler
-static double eslabon = 0.75;      // end of the last chain; stays in [0.5, 0.75]
-
-static double cadena() {
+double cadena() {
   const int n = eslabones;
   double s = eslabon;
   for (int i = 0; i < n; ++i) s = s * 0.5 + 0.25; // each link waits for the last
@@ -55,334 +52,328 @@ static double cadena() {
   return s;
 }
 
-static double fun_caro(double x) { return fun(x) + cero * cadena(); }
-static double Dfun_caro(double x) { return Dfun(x) + cero * cadena(); }
+double fun_caro(double x) { return fun(x) + cero * cadena(); }
+double Dfun_caro(double x) { return Dfun(x) + cero * cadena(); }
 
-static double segundos(std::chrono::steady_clock::time_point t0,
-                       std::chrono::steady_clock::time_point t1) {
-  return std::chrono::duration<double>(t1 - t0).count();
+double segundos(const std::function<void()> &bloque) {
+  const auto t0 = std::chrono::steady_clock::now();
+  bloque();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
-// Time of one call of F through a pointer the compiler cannot see through:
-// the best of several blocks, to leave out interruptions.
-static double ns_por_llamada(func F) {
-  benchmark::DoNotOptimize(F);
-  const int llamadas = 2000;
+// Nanoseconds per call of fun_caro: the best of 100 blocks of 1000 calls.
+double ns_caro() {
   double mejor = 1e300;
-  for (int bloque = 0; bloque < 200; ++bloque) {
-    double x = 0.5;
-    benchmark::DoNotOptimize(x);
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < llamadas; ++i) {
-      double y = F(x);
-      benchmark::DoNotOptimize(y);
-    }
-    const auto t1 = std::chrono::steady_clock::now();
-    mejor = std::min(mejor, 1e9 * segundos(t0, t1) / llamadas);
-  }
-  return mejor;
+  for (int i = 0; i < 100; ++i)
+    mejor = std::min(mejor, segundos([] {
+                       for (int j = 0; j < 1000; ++j) usa(fun_caro(0.5));
+                     }));
+  return mejor * 1e6;
 }
 
-static int acota(long n) { return static_cast<int>(std::clamp(n, 0L, 1000000L)); }
-
-// Sets the chain length so that one call of fun_caro takes about objetivo_ns
-// and returns the time of a call measured with that length. The time grows
-// linearly with the length; two corrections absorb the noise of the first
-// estimate.
-static double calibra(double objetivo_ns) {
+// Sets the chain length so that a call takes about objetivo_ns (the time
+// grows linearly with the length) and returns the time measured.
+double calibra(double objetivo_ns) {
   eslabones = 0;
-  const double base = ns_por_llamada(fun_caro);
+  const double base = ns_caro();
   eslabones = 200;
-  double medido = ns_por_llamada(fun_caro);
-  for (int vuelta = 0; vuelta < 2 && medido > base && eslabones > 0; ++vuelta) {
-    eslabones = acota(std::lround(eslabones * (objetivo_ns - base) / (medido - base)));
-    medido = ns_por_llamada(fun_caro);
+  double medido = ns_caro();
+  for (int vuelta = 0; vuelta < 2 && medido > base; ++vuelta) {
+    eslabones = static_cast<int>(
+        std::clamp(std::lround(eslabones * (objetivo_ns - base) / (medido - base)), 1L, 1000000L));
+    medido = ns_caro();
   }
   return medido;
 }
 
 // ---------------------------------------------------------------------------
-// Steady states. [0, 1] brackets fun's root near 0.540; every call below
-// starts from the same state and so does the same work, and every step takes
-// its ordinary path (start checks 0, steps -2), which is checked before
-// timing.
+// Steady states: every call starts from the same state, so does the same
+// work, and takes its ordinary path (checked before timing). [A, B] brackets
+// fun's root near 0.540; X is Newton's and Steffensen's iterate.
+const double A = 0.0, B = 1.0, X = 0.5;
+double FA, FB, FX; // fun at A, B and X
+EstadoBrent BRENT; // after brentIni and one step on [A, B]
+// The points at which the steps call F: the new point of each, and
+// Steffensen's two.
+double P_BISEC, P_RFALSI, P_SECANTE, P_ILLINOIS, P_BRENT, P_STEFF1, P_STEFF2;
 
-static const double A = 0.0, B = 1.0;  // bracket
-static const double M = (A + B) / 2.0; // bisection's new point
-static double R = 0.0;                 // regula falsi's new point, set in main
-static const double X = 0.5;           // Newton's iterate
+// One call of a library function from its steady state, or the calls of F
+// and dF that it has to make, made bare.
+using Una = int (*)(func F, func dF);
 
-// Blocks of k calls. F and dF are laundered through DoNotOptimize, so the
-// bare blocks call them through an opaque pointer exactly as the library
-// does. Each returns the status of its last call (0 for the bare blocks).
-typedef int (*Bloque)(func F, func dF, long k);
-
-// The library's blocks, one per shape of function: the step function is a
-// template argument, so each block calls it directly, as a user's loop would.
-template <int (*Ini)(func, double, double)> static int ini_paso(func F, func, long k) {
-  benchmark::DoNotOptimize(F);
-  int s = 0;
-  for (long i = 0; i < k; ++i) {
-    s = Ini(F, A, B);
-    benchmark::DoNotOptimize(s);
-  }
+int bisec_ini(func F, func) { return bisecIni(F, A, B); }
+int bisec_iter(func F, func) {
+  double a = A, b = B, x = 0;
+  const int s = bisecIter(F, a, b, x);
+  usa(a), usa(b), usa(x);
+  return s;
+}
+int rfalsi_ini(func F, func) { return rfalsiIni(F, A, B); }
+int rfalsi_iter(func F, func) {
+  double a = A, b = B, x = 0;
+  const int s = rfalsiIter(F, a, b, x);
+  usa(a), usa(b), usa(x);
+  return s;
+}
+int newton_ini(func F, func dF) {
+  double f = 0, df = 0, x = X;
+  const int s = newtonIni(F, dF, f, df, x);
+  usa(f), usa(df), usa(x);
+  return s;
+}
+int newton_iter(func F, func dF) {
+  double f = 0, df = 0, x = X;
+  const int s = newtonIter(F, dF, f, df, x);
+  usa(f), usa(df), usa(x);
+  return s;
+}
+int secante_ini(func F, func) {
+  double f0 = 0, f1 = 0;
+  const int s = secanteIni(F, A, B, f0, f1);
+  usa(f0), usa(f1);
+  return s;
+}
+int secante_iter(func F, func) {
+  double x0 = A, x1 = B, f0 = FA, f1 = FB;
+  const int s = secanteIter(F, x0, x1, f0, f1);
+  usa(x0), usa(x1), usa(f0), usa(f1);
+  return s;
+}
+int illinois_ini(func F, func) {
+  double fa = 0, fb = 0;
+  int lado = 0;
+  const int s = illinoisIni(F, A, B, fa, fb, lado);
+  usa(fa), usa(fb), usa(lado);
+  return s;
+}
+int illinois_iter(func F, func) {
+  double a = A, b = B, fa = FA, fb = FB, x = 0;
+  int lado = 0;
+  const int s = illinoisIter(F, a, b, fa, fb, lado, x);
+  usa(a), usa(b), usa(fa), usa(fb), usa(lado), usa(x);
+  return s;
+}
+int brent_ini(func F, func) {
+  EstadoBrent e{};
+  const int s = brentIni(F, A, B, e);
+  benchmark::DoNotOptimize(e);
+  return s;
+}
+int brent_iter(func F, func) {
+  EstadoBrent e = BRENT;
+  const int s = brentIter(F, e);
+  benchmark::DoNotOptimize(e);
+  return s;
+}
+int steffensen_ini(func F, func) {
+  double f = 0, x = X;
+  const int s = steffensenIni(F, f, x);
+  usa(f), usa(x);
+  return s;
+}
+int steffensen_iter(func F, func) {
+  double f = FX, x = X;
+  const int s = steffensenIter(F, f, x);
+  usa(f), usa(x);
   return s;
 }
 
-template <int (*Iter)(func, double &, double &, double &)>
-static int iter_paso(func F, func, long k) {
-  benchmark::DoNotOptimize(F);
-  int s = 0;
-  for (long i = 0; i < k; ++i) {
-    double a = A, b = B, raiz = 0; // the same bracket every time
-    s = Iter(F, a, b, raiz);
-    benchmark::DoNotOptimize(s);
-    benchmark::DoNotOptimize(a);
-    benchmark::DoNotOptimize(b);
-    benchmark::DoNotOptimize(raiz);
-  }
-  return s;
+int f_ab(func F, func) { return usa(F(A)), usa(F(B)), 0; }
+int f_abm(func F, func) { return usa(F(A)), usa(F(B)), usa(F(P_BISEC)), 0; }
+int f_abr(func F, func) { return usa(F(A)), usa(F(B)), usa(F(P_RFALSI)), 0; }
+int f_x_dx(func F, func dF) { return usa(F(X)), usa(dF(X)), 0; }
+int f_s(func F, func) { return usa(F(P_SECANTE)), 0; }
+int f_i(func F, func) { return usa(F(P_ILLINOIS)), 0; }
+int f_b(func F, func) { return usa(F(P_BRENT)), 0; }
+int f_x(func F, func) { return usa(F(X)), 0; }
+int f_x1x2(func F, func) { return usa(F(P_STEFF1)), usa(F(P_STEFF2)), 0; }
+// With the data dependency that the method cannot avoid: the last point is
+// computed from the values before it, so its call waits for them.
+int f_abr_dep(func F, func) {
+  const double fa = F(A), fb = F(B);
+  return usa(F((fa * B - fb * A) / (fa - fb))), 0;
+}
+int f_x1x2_dep(func F, func) {
+  const double d = F(X + FX) - FX;
+  return usa(F(X - FX * (FX / d))), 0;
 }
 
-template <int (*Newton)(func, func, double &, double &, double &)>
-static int newton_paso(func F, func dF, long k) {
+// k calls, F and dF laundered so that they are called through an opaque
+// pointer on both sides. Returns the status of the last call.
+template <Una una> int bloque(func F, func dF, long k) {
   benchmark::DoNotOptimize(F);
   benchmark::DoNotOptimize(dF);
   int s = 0;
   for (long i = 0; i < k; ++i) {
-    double f = 0, df = 0, raiz = X; // back to the same iterate every time
-    s = Newton(F, dF, f, df, raiz);
+    s = una(F, dF);
     benchmark::DoNotOptimize(s);
-    benchmark::DoNotOptimize(f);
-    benchmark::DoNotOptimize(df);
-    benchmark::DoNotOptimize(raiz);
   }
   return s;
 }
 
-static int ini_desnudo(func F, func, long k) {
-  benchmark::DoNotOptimize(F);
-  for (long i = 0; i < k; ++i) {
-    double fa = F(A);
-    double fb = F(B);
-    benchmark::DoNotOptimize(fa);
-    benchmark::DoNotOptimize(fb);
-  }
-  return 0;
-}
-
-static int bisecIter_desnudo(func F, func, long k) {
-  benchmark::DoNotOptimize(F);
-  for (long i = 0; i < k; ++i) {
-    double fa = F(A);
-    double fb = F(B);
-    double fm = F(M);
-    benchmark::DoNotOptimize(fa);
-    benchmark::DoNotOptimize(fb);
-    benchmark::DoNotOptimize(fm);
-  }
-  return 0;
-}
-
-static int rfalsiIter_desnudo(func F, func, long k) {
-  benchmark::DoNotOptimize(F);
-  const double r = R;
-  for (long i = 0; i < k; ++i) {
-    double fa = F(A);
-    double fb = F(B);
-    double fr = F(r);
-    benchmark::DoNotOptimize(fa);
-    benchmark::DoNotOptimize(fb);
-    benchmark::DoNotOptimize(fr);
-  }
-  return 0;
-}
-
-// The same calls with the data dependency that regula falsi cannot avoid:
-// the third point is the secant's zero, computed from the first two values,
-// so the third call waits for them and for a division. Shown beside the
-// plain bare calls to separate the method's own cost from the library's.
-static int rfalsiIter_dependiente(func F, func, long k) {
-  benchmark::DoNotOptimize(F);
-  for (long i = 0; i < k; ++i) {
-    double fa = F(A);
-    double fb = F(B);
-    double fr = F((fa * B - fb * A) / (fa - fb));
-    benchmark::DoNotOptimize(fa);
-    benchmark::DoNotOptimize(fb);
-    benchmark::DoNotOptimize(fr);
-  }
-  return 0;
-}
-
-static int newton_desnudo(func F, func dF, long k) {
-  benchmark::DoNotOptimize(F);
-  benchmark::DoNotOptimize(dF);
-  for (long i = 0; i < k; ++i) {
-    double f = F(X);
-    double df = dF(X);
-    benchmark::DoNotOptimize(f);
-    benchmark::DoNotOptimize(df);
-  }
-  return 0;
-}
+using Bloque = int (*)(func, func, long);
 
 struct Funcion {
   const char *nombre;
-  Bloque paso;    // the library function
-  Bloque desnudo; // its mandated calls, bare
-  int status;     // what the library function returns in the steady state
-  const char *llamadas;
-  bool con_meta; // whether the ratio has a target
+  Bloque paso, desnudo;
+  int status; // of the library function in its steady state
 };
 
-static const Funcion FUNCIONES[] = {
-    {"bisecIni", ini_paso<bisecIni>, ini_desnudo, 0, "2 F", true},
-    {"bisecIter", iter_paso<bisecIter>, bisecIter_desnudo, -2, "3 F", true},
-    {"rfalsiIni", ini_paso<rfalsiIni>, ini_desnudo, 0, "2 F", true},
-    {"rfalsiIter", iter_paso<rfalsiIter>, rfalsiIter_desnudo, -2, "3 F", true},
-    {"rfalsiIter.dep", iter_paso<rfalsiIter>, rfalsiIter_dependiente, -2, "3 F", false},
-    {"newtonIni", newton_paso<newtonIni>, newton_desnudo, 0, "F+dF", true},
-    {"newtonIter", newton_paso<newtonIter>, newton_desnudo, -2, "F+dF", true},
+const Funcion FUNCIONES[] = {
+    {"bisecIni", bloque<bisec_ini>, bloque<f_ab>, 0},
+    {"bisecIter", bloque<bisec_iter>, bloque<f_abm>, -2},
+    {"rfalsiIni", bloque<rfalsi_ini>, bloque<f_ab>, 0},
+    {"rfalsiIter", bloque<rfalsi_iter>, bloque<f_abr>, -2},
+    {"rfalsiIter.dep", bloque<rfalsi_iter>, bloque<f_abr_dep>, -2},
+    {"newtonIni", bloque<newton_ini>, bloque<f_x_dx>, 0},
+    {"newtonIter", bloque<newton_iter>, bloque<f_x_dx>, -2},
+    {"secanteIni", bloque<secante_ini>, bloque<f_ab>, 0},
+    {"secanteIter", bloque<secante_iter>, bloque<f_s>, -2},
+    {"illinoisIni", bloque<illinois_ini>, bloque<f_ab>, 0},
+    {"illinoisIter", bloque<illinois_iter>, bloque<f_i>, -2},
+    {"brentIni", bloque<brent_ini>, bloque<f_ab>, 0},
+    {"brentIter", bloque<brent_iter>, bloque<f_b>, -2},
+    {"steffensenIni", bloque<steffensen_ini>, bloque<f_x>, 0},
+    {"steffensenIter", bloque<steffensen_iter>, bloque<f_x1x2>, -2},
+    {"steffensenIter.dep", bloque<steffensen_iter>, bloque<f_x1x2_dep>, -2},
 };
 
 struct Objetivo {
   const char *nombre;
-  func F;
-  func dF;
-  long bloque;   // calls per block: some 10 to 30 microseconds
-  double limite; // target for the ratio
+  func F, dF;
+  long k; // calls per block: some 10 to 30 microseconds
 };
 
-static const Objetivo OBJETIVOS[] = {
-    {"fun", fun, Dfun, 1024, 1.35},
-    {"costly", fun_caro, Dfun_caro, 64, 1.05},
+const Objetivo OBJETIVOS[] = {{"fun", fun, Dfun, 1024}, {"costly", fun_caro, Dfun_caro, 64}};
+
+// The points at which one call of a step makes its calls of F.
+struct Registro {
+  std::vector<double> *x;
+  double operator()(double v) const { return x->push_back(v), fun(v); }
 };
 
-static double mediana(std::vector<double> v) {
+void estados() {
+  FA = fun(A), FB = fun(B), FX = fun(X);
+  brentIni(fun, A, B, BRENT);
+  brentIter(fun, BRENT); // past the start, where b == A == 0 and the step is a secant's
+  std::vector<double> x;
+  const Registro r{&x};
+  double a = A, b = B;
+  bisecIter(r, a, b, P_BISEC);
+  a = A, b = B;
+  rfalsiIter(r, a, b, P_RFALSI);
+  double x0 = A, x1 = B, f0 = FA, f1 = FB;
+  secanteIter(r, x0, x1, f0, f1);
+  P_SECANTE = x1;
+  a = A, b = B, f0 = FA, f1 = FB;
+  int lado = 0;
+  illinoisIter(r, a, b, f0, f1, lado, P_ILLINOIS);
+  EstadoBrent e = BRENT;
+  x.clear();
+  brentIter(r, e);
+  P_BRENT = x.at(0);
+  x0 = X, f0 = FX;
+  x.clear();
+  steffensenIter(r, f0, x0);
+  P_STEFF1 = x.at(0), P_STEFF2 = x.at(1);
+}
+
+// ---------------------------------------------------------------------------
+double mediana(std::vector<double> v) {
   if (v.empty()) return 0;
   const auto mitad = v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2);
   std::nth_element(v.begin(), mitad, v.end());
   return *mitad;
 }
 
-// Seconds taken by one block.
-static double cronometra(Bloque bloque, const Objetivo &o) {
-  const auto t0 = std::chrono::steady_clock::now();
-  const int s = bloque(o.F, o.dF, o.bloque);
-  const auto t1 = std::chrono::steady_clock::now();
-  benchmark::DoNotOptimize(s);
-  return segundos(t0, t1);
+// The pairs: uno and otro each run a block of k calls.
+void pares(benchmark::State &st, const std::function<void()> &uno,
+           const std::function<void()> &otro, long k, const std::string &n_uno,
+           const std::string &n_otro) {
+  std::vector<double> t_uno, t_otro, razon;
+  bool uno_primero = true;
+  for (auto _ : st) {
+    double tu = 0, to = 0;
+    if (uno_primero) {
+      tu = segundos(uno), to = segundos(otro);
+    } else {
+      to = segundos(otro), tu = segundos(uno);
+    }
+    uno_primero = !uno_primero;
+    t_uno.push_back(1e9 * tu / static_cast<double>(k));
+    t_otro.push_back(1e9 * to / static_cast<double>(k));
+    razon.push_back(tu / to);
+  }
+  st.counters[n_uno] = mediana(t_uno);
+  st.counters[n_otro] = mediana(t_otro);
+  st.counters["ratio"] = mediana(razon);
 }
 
-static void pares(benchmark::State &st, const Funcion &f, const Objetivo &o) {
+void lib(benchmark::State &st, const Funcion &f, const Objetivo &o) {
   if (f.paso(o.F, o.dF, 1) != f.status) {
     st.SkipWithError("unexpected status");
     return;
   }
-  std::vector<double> paso, desnudo, razon;
-  bool paso_primero = true;
-  for (auto _ : st) {
-    double tp = 0, td = 0;
-    if (paso_primero) {
-      tp = cronometra(f.paso, o);
-      td = cronometra(f.desnudo, o);
-    } else {
-      td = cronometra(f.desnudo, o);
-      tp = cronometra(f.paso, o);
-    }
-    paso_primero = !paso_primero;
-    paso.push_back(1e9 * tp / static_cast<double>(o.bloque));
-    desnudo.push_back(1e9 * td / static_cast<double>(o.bloque));
-    razon.push_back(tp / td);
-  }
-  st.counters["step_ns"] = mediana(paso);
-  st.counters["bare_ns"] = mediana(desnudo);
-  st.counters["ratio"] = mediana(razon);
+  pares(
+      st, [&] { usa(f.paso(o.F, o.dF, o.k)); }, [&] { usa(f.desnudo(o.F, o.dF, o.k)); }, o.k,
+      "step_ns", "bare_ns");
 }
 
-// ---------------------------------------------------------------------------
-// Console output as usual; the counters of each benchmark are kept for the
-// summary: their median when there are repetitions, the single run's
-// otherwise.
-struct Cifras {
-  double paso, desnudo, razon;
-};
-
-class Resumen : public benchmark::ConsoleReporter {
-public:
-  Resumen() : benchmark::ConsoleReporter(OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run> &runs) override {
-    benchmark::ConsoleReporter::ReportRuns(runs);
-    for (const Run &r : runs) {
-      if (r.error_occurred) continue;
-      const bool mediana = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-      const bool unica = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
-      if (!mediana && !unica) continue;
-      const auto valor = [&r](const char *nombre) {
-        const auto c = r.counters.find(nombre);
-        return c == r.counters.end() ? 0.0 : c->second.value;
-      };
-      cifras[r.run_name.function_name] = {valor("step_ns"), valor("bare_ns"), valor("ratio")};
+void peer(benchmark::State &st, resolutores::Resolutor nuestro, resolutores::Resolutor otro,
+          const casos::Caso &c) {
+  const auto solves = [&c](resolutores::Resolutor r, long k) {
+    for (long i = 0; i < k; ++i) {
+      const resolutores::Resultado x = r(c);
+      usa(x.x);
     }
-  }
+  };
+  // Blocks of some 20 microseconds.
+  const double t =
+      std::max(segundos([&] { solves(nuestro, 10); }), segundos([&] { solves(otro, 10); }));
+  const long k = std::clamp(std::lround(20e-6 / (t / 10)), 1L, 100000L);
+  pares(
+      st, [&] { solves(nuestro, k); }, [&] { solves(otro, k); }, k, "ours_ns", "peer_ns");
+  const resolutores::Resultado a = nuestro(c), b = otro(c);
+  st.counters["ours_calls"] = static_cast<double>(a.f + a.df);
+  st.counters["peer_calls"] = static_cast<double>(b.f + b.df);
+  st.counters["per_call"] =
+      st.counters["ratio"] * static_cast<double>(b.f + b.df) / static_cast<double>(a.f + a.df);
+}
 
-  std::map<std::string, Cifras> cifras; // by benchmark name
-};
+std::string nombre(const char *texto) {
+  std::string s = texto;
+  std::replace(s.begin(), s.end(), ' ', '_');
+  return s;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
-  const double fa = fun(A), fb = fun(B);
-  R = (fa * B - fb * A) / (fa - fb);
-
+  estados();
   const double costo = calibra(100.0);
-  char texto[128];
-  std::snprintf(texto, sizeof texto, "%d chain links, %.1f ns per call of F",
-                static_cast<int>(eslabones), costo);
-  benchmark::AddCustomContext("costly F", texto);
-
-  for (const Objetivo &o : OBJETIVOS) {
-    for (const Funcion &f : FUNCIONES) {
-      const std::string nombre = std::string(f.nombre) + "/" + o.nombre;
-      benchmark::RegisterBenchmark(nombre.c_str(), pares, f, o)->Unit(benchmark::kMicrosecond);
+  benchmark::AddCustomContext("costly F", std::to_string(eslabones) + " chain links, " +
+                                              std::to_string(costo) + " ns per call");
+  for (const Objetivo &o : OBJETIVOS)
+    for (const Funcion &f : FUNCIONES)
+      benchmark::RegisterBenchmark(("lib/" + std::string(f.nombre) + "/" + o.nombre).c_str(), lib,
+                                   f, o)
+          ->Unit(benchmark::kMicrosecond);
+  for (const resolutores::Metodo &m : resolutores::METODOS) {
+    for (const casos::Caso &c : casos::CASOS) {
+      const std::string n = "peer/" + nombre(m.nombre) + "/" + c.nombre + "/";
+      if (m.gsl != nullptr)
+        benchmark::RegisterBenchmark((n + "gsl_" + m.nombre_gsl).c_str(), peer, m.nuestro, m.gsl, c)
+            ->Unit(benchmark::kMicrosecond);
+      if (m.boost != nullptr)
+        benchmark::RegisterBenchmark((n + "boost_" + m.nombre_boost).c_str(), peer, m.nuestro,
+                                     m.boost, c)
+            ->Unit(benchmark::kMicrosecond);
     }
   }
-
-  Resumen resumen;
-  benchmark::RunSpecifiedBenchmarks(&resumen);
+  benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-
-  std::printf("\nLibrary function against its calls of F and dF made bare\n"
-              "(ns per call of the library function; ratio = step / bare, paired)\n");
-  std::printf("%-14s %-7s %-5s %9s %9s %7s  %s\n", "function", "F", "calls", "step", "bare",
-              "ratio", "target");
-  int fuera = 0;
-  for (const Objetivo &o : OBJETIVOS) {
-    for (const Funcion &f : FUNCIONES) {
-      const auto c = resumen.cifras.find(std::string(f.nombre) + "/" + o.nombre);
-      if (c == resumen.cifras.end()) continue;
-      const Cifras &x = c->second;
-      std::printf("%-14s %-7s %-5s %9.2f %9.2f %7.3f", f.nombre, o.nombre, f.llamadas, x.paso,
-                  x.desnudo, x.razon);
-      if (f.con_meta) {
-        const bool bien = x.razon <= o.limite;
-        if (!bien) ++fuera;
-        std::printf("  <= %.2f %s\n", o.limite, bien ? "ok" : "MISSED");
-      } else {
-        std::printf("  -\n");
-      }
-    }
-  }
-  std::printf("rfalsiIter.dep: rfalsiIter again, its bare third call made at the secant point\n"
-              "computed from the first two values, as the method must; for comparison only\n");
-  std::printf("costly F: %s (calibration)", texto);
-  const auto medida = resumen.cifras.find("bisecIter/costly");
-  if (medida != resumen.cifras.end())
-    std::printf("; %.1f ns per call in the run (bisecIter bare / 3)", medida->second.desnudo / 3);
-  std::printf("\n");
-  if (fuera > 0) std::printf("%d ratio(s) above target\n", fuera);
   return 0;
 }
