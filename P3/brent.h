@@ -20,6 +20,8 @@
 
 #include <cfloat>
 #include <cmath>
+
+#include "raices_pasos.h"
 #include <limits>
 
 namespace raices_detalle {

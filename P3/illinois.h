@@ -18,6 +18,8 @@
 
 #include <cmath>
 
+#include "raices_pasos.h"
+
 namespace raices_detalle {
 
 // a + t (b - a), t in [0, 1], kept between a and b where rounding would put

@@ -93,10 +93,10 @@ int steffensenIni(func F, double &f_raiz, double &raiz);
 int steffensenIter(func F, double &f_raiz, double &raiz);
 
 // The same functions on any callable.
+#include "brent.h"
+#include "illinois.h"
 #include "raices_pasos.h"
 #include "secante.h"
-#include "illinois.h"
-#include "brent.h"
 #include "steffensen.h"
 
 #endif

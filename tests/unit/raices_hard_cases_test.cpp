@@ -71,9 +71,7 @@ struct Resultado {
   bool converge;
 };
 
-bool contiene(double a, double b, double x) {
-  return std::fmin(a, b) <= x && x <= std::fmax(a, b);
-}
+bool contiene(double a, double b, double x) { return std::fmin(a, b) <= x && x <= std::fmax(a, b); }
 
 // After every step: F has no common strict sign at the ends, and the new
 // bracket lies inside the old one.
