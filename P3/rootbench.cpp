@@ -6,13 +6,16 @@
 #include <cmath>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 
 #include "Util/error.h"
 #include "Util/matutil.h"
 #include "Util/specfunc.h"
 #include "e_p3/func.h"
+#include "expresion.h"
 #include "raices.h"
 #include "rootbench_metodos.h"
+#include "rootbench_opciones.h"
 #include "terminal.h"
 
 using std::cin;
@@ -116,7 +119,22 @@ static int dialogo(const Objetivo &o) {
   return 0;
 }
 
-int main() {
+int main(int argc, char *argv[]) {
   adapta_terminal();
-  return dialogo(Objetivo{fun, Dfun});
+  const Opciones opciones = lee_opciones(argc, argv);
+  if (opciones.funcion == nullptr) return dialogo(Objetivo{fun, Dfun});
+
+  // A typed function: checked whole before the first prompt.
+  std::optional<Funciones> fs;
+  try {
+    fs.emplace(prepara_funciones(opciones.funcion, opciones.derivada));
+  } catch (const ErrorExpresion &e) {
+    error(e.mensaje, ARGUMENTO_INVALIDO);
+  }
+  cout << "f(x) = " << fs->f.texto() << endl;
+  cout << "f'(x) = " << fs->df.texto()
+       << (fs->derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
+  const Funciones &tecleadas = *fs;
+  return dialogo(Objetivo{[&tecleadas](double x) { return tecleadas.f(x); },
+                          [&tecleadas](double x) { return tecleadas.df(x); }});
 }

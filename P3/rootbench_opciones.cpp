@@ -1,0 +1,95 @@
+// Command line of rootbench, read with getopt_long. getopt itself stays
+// silent (opterr = 0): every refusal is one line of ours.
+#include "rootbench_opciones.h"
+
+#include <cctype>
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <getopt.h>
+#include <iostream>
+#include <string>
+
+static const int ARGUMENTO_INVALIDO = 4;
+
+// Long options without a short form get values beyond every character.
+static const int AYUDA = 256;
+static const int VERSION = 257;
+
+static const char *const TEXTO_AYUDA =
+    "Uso: rootbench [-f EXPR [-d EXPR]]\n"
+    "Busca una ra\xEDz de f(x) por bisecci\xF3n, regula falsi o Newton-Raphson. Pregunta\n"
+    "en la entrada est\xE1ndar el intervalo [a,b], la precisi\xF3n relativa, el m\xE1ximo\n"
+    "n\xFAmero de iteraciones y el m\xE9todo, y escribe en la salida est\xE1ndar los\n"
+    "par\xE1metros, una fila por iteraci\xF3n y la ra\xEDz.\n"
+    "Sin -f, f(x) = exp(-x) - 2x^2 y f'(x) = -exp(-x) - 4x.\n"
+    "  -f, --funcion=EXPR   busca una ra\xEDz de f(x) = EXPR\n"
+    "  -d, --derivada=EXPR  f'(x) = EXPR para Newton-Raphson; sin -d, f' se\n"
+    "                       obtiene derivando la expresi\xF3n de -f\n"
+    "      --help           muestra esta ayuda y termina\n"
+    "      --version        muestra la versi\xF3n y termina\n"
+    "EXPR: n\xFAmeros (2, 0.5, 1e-3), la variable x, + - * / ^, par\xE9ntesis, las\n"
+    "constantes pi y e, y las funciones sin cos tan asin acos atan sinh cosh tanh\n"
+    "exp log (natural) log10 sqrt abs. Por ejemplo: rootbench -f 'cos(x) - x'\n"
+    "Estado de salida: 0 b\xFAsqueda completada; 4 argumento no v\xE1lido (opci\xF3n,\n"
+    "expresi\xF3n, a > b o m\xE9todo desconocido); 9 valor no finito de f o f';\n"
+    "11 l\xEDmite de iteraciones; 12 divisi\xF3n por cero; 13 precisi\xF3n relativa\n"
+    "negativa; 27 ra\xEDz no acotada en [a,b].\n";
+
+// An argument as it can be shown on one line: control characters as '?',
+// and no more than the first MAX_MOSTRADO bytes of a long one.
+static const std::size_t MAX_MOSTRADO = 40;
+static std::string mostrable(const std::string &texto) {
+  std::string linea = texto.substr(0, MAX_MOSTRADO);
+  for (char &c : linea)
+    if (std::iscntrl(static_cast<unsigned char>(c)) != 0) c = '?';
+  return texto.size() > MAX_MOSTRADO ? linea + "..." : linea;
+}
+
+[[noreturn]] static void rechaza(const char *que, const std::string &texto) {
+  std::cerr << "rootbench: " << que << ": " << mostrable(texto) << " (v\xE9"
+            << "ase rootbench --help)" << std::endl;
+  std::exit(ARGUMENTO_INVALIDO);
+}
+
+// The option getopt_long has just refused, as the user wrote it: a long one
+// is its whole argument; a short one is its character. getopt_long always
+// finishes the argument of a long option, so optind has moved past it;
+// within a group of short options it may not have.
+static std::string refusada(char *argv[], int indice_previo) {
+  if (optind > indice_previo && std::strncmp(argv[optind - 1], "--", 2) == 0)
+    return argv[optind - 1];
+  return std::string("-") + static_cast<char>(optopt);
+}
+
+Opciones lee_opciones(int argc, char *argv[]) {
+  const option largas[] = {{"funcion", required_argument, nullptr, 'f'},
+                           {"derivada", required_argument, nullptr, 'd'},
+                           {"help", no_argument, nullptr, AYUDA},
+                           {"version", no_argument, nullptr, VERSION},
+                           {nullptr, 0, nullptr, 0}};
+  Opciones opciones;
+  int pedida = 0; // the first of --help and --version, once all is checked
+  opterr = 0;
+  // The leading ':' tells a missing value (':') from an unknown option ('?').
+  for (int previo = optind, c = 0; (c = getopt_long(argc, argv, ":f:d:", largas, nullptr)) != -1;
+       previo = optind) {
+    if (c == 'f') {
+      opciones.funcion = optarg;
+    } else if (c == 'd') {
+      opciones.derivada = optarg;
+    } else if (c == AYUDA || c == VERSION) {
+      if (pedida == 0) pedida = c;
+    } else {
+      rechaza(c == ':' ? "falta el valor de la opci\xF3n" : "opci\xF3n no v\xE1lida",
+              refusada(argv, previo));
+    }
+  }
+  if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);
+  if (opciones.derivada != nullptr && opciones.funcion == nullptr)
+    rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
+  if (pedida == AYUDA) std::cout << TEXTO_AYUDA << std::flush;
+  if (pedida == VERSION) std::cout << "rootbench " RAICES_VERSION << std::endl;
+  if (pedida != 0) std::exit(0);
+  return opciones;
+}
