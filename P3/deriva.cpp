@@ -24,6 +24,9 @@ using GiNaC::numeric;
 
 [[noreturn]] void falla(const std::string &problema) { throw ErrorTexto{problema}; }
 
+const char *const polo = "tiene un polo (como 1/0, log(0) o tan(pi/2))";
+const char *const sin_valor = "tiene una operaci\xF3n sin valor definido (como 0^0)";
+
 // The exact value of a finite double: m * 2^k with m an integer of 53 bits.
 ex exacto(double v) {
   if (!std::isfinite(v)) falla("n\xFAmero no finito");
@@ -51,6 +54,38 @@ ex funcion(Funcion f, const ex &a) {
   case Funcion::abs: return GiNaC::abs(a);
   }
   falla("funci\xF3n desconocida");
+}
+
+// 0^b with b <= 0 and a/0, refused here: GiNaC would throw from the
+// construction of the power and lose the object it had allocated.
+bool cero(const ex &a) { return is_a<numeric>(a) && ex_to<numeric>(a).is_zero(); }
+
+// Powers of numbers are exact, and exact powers grow without bound
+// (3^3333333 has 1.6 million digits): refused beyond this many bits.
+constexpr double bits_maximos = 65536;
+
+double bits(const numeric &n) {
+  return std::log2(std::fmax(GiNaC::abs(n.numer()).to_double(), n.denom().to_double()));
+}
+
+bool enorme(const ex &a, const ex &b) {
+  if (!is_a<numeric>(a) || !is_a<numeric>(b) || !ex_to<numeric>(b).is_real()) return false;
+  return std::fabs(ex_to<numeric>(b).to_double()) * bits(ex_to<numeric>(a)) > bits_maximos;
+}
+
+ex potencia(const ex &a, const ex &b) {
+  if (enorme(a, b))
+    falla("tiene una potencia de n\xFAmeros demasiado grande para calcularla exacta");
+  if (cero(a) && is_a<numeric>(b) && !ex_to<numeric>(b).is_positive()) {
+    if (cero(b)) falla(sin_valor);
+    falla(polo);
+  }
+  return GiNaC::pow(a, b);
+}
+
+ex cociente(const ex &a, const ex &b) {
+  if (cero(b)) falla(polo);
+  return a / b;
 }
 
 // Runs the postfix program on a stack of expressions.
@@ -81,8 +116,8 @@ ex construye(const Programa &programa, const GiNaC::realsymbol &x) {
       case Paso::suma: pila.push_back(a + b); break;
       case Paso::resta: pila.push_back(a - b); break;
       case Paso::producto: pila.push_back(a * b); break;
-      case Paso::cociente: pila.push_back(a / b); break;
-      default: pila.push_back(GiNaC::pow(a, b)); break;
+      case Paso::cociente: pila.push_back(cociente(a, b)); break;
+      default: pila.push_back(potencia(a, b)); break;
       }
     }
   }
@@ -102,9 +137,9 @@ Derivacion deriva(const Programa &f) {
   } catch (const std::bad_alloc &) {
     throw;
   } catch (const GiNaC::pole_error &) {
-    falla("tiene un polo (como 1/0, log(0) o tan(pi/2))");
+    falla(polo);
   } catch (const std::domain_error &) {
-    falla("tiene una operaci\xF3n sin valor definido (como 0^0)");
+    falla(sin_valor);
   } catch (const std::overflow_error &) {
     falla("tiene una divisi\xF3n por cero");
   } catch (const std::exception &) {

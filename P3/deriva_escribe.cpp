@@ -48,7 +48,7 @@ std::string decimal(const numeric &n) {
 std::string mas_corto(double v) {
   char texto[32];
   for (int cifras = 15; cifras <= 17; ++cifras) {
-    std::snprintf(texto, sizeof texto, "%.*g", cifras, v);
+    (void)std::snprintf(texto, sizeof texto, "%.*g", cifras, v);
     if (std::strtod(texto, nullptr) == v) break;
   }
   return texto;

@@ -177,8 +177,8 @@ Expresion::Expresion(const std::string &texto, const char *sujeto, Limites limit
   }
 }
 
-Expresion::Expresion(Expresion &&) noexcept = default;
-Expresion &Expresion::operator=(Expresion &&) noexcept = default;
+Expresion::Expresion(Expresion &&otra) noexcept = default;
+Expresion &Expresion::operator=(Expresion &&otra) noexcept = default;
 Expresion::~Expresion() = default;
 
 double Expresion::operator()(double x) const noexcept {
@@ -214,7 +214,7 @@ void comprueba_lectura(const Expresion &f, const Expresion &vista) {
     const double escala = std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
     if (std::fabs(a - b) > tolerancia_prueba * escala) {
       char valores[128];
-      std::snprintf(valores, sizeof valores, " (en x = %.6g: %.17g frente a %.17g)", x, a, b);
+      (void)std::snprintf(valores, sizeof valores, " (en x = %.6g: %.17g frente a %.17g)", x, a, b);
       throw ErrorExpresion{"no se puede derivar f: su forma simb\xF3lica no da los mismos valores" +
                            std::string(valores) + "; escriba f' con -d"};
     }
@@ -257,3 +257,8 @@ Funciones prepara_funciones(const std::string &texto_f, const char *texto_df) {
     throw ErrorExpresion{"error en la expresi\xF3n: no se puede leer o derivar"};
   }
 }
+
+// Read by LeakSanitizer, when a program is built with it: CLN, GiNaC's number
+// library, keeps an allocation from its start-up to the end of the process.
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): its name is fixed.
+extern "C" const char *__lsan_default_suppressions() { return "leak:libcln.so\n"; }

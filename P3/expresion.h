@@ -36,8 +36,8 @@ public:
   // The same; the message names the expression (sujeto, e.g. "f") when it is
   // not null.
   Expresion(const std::string &texto, const char *sujeto, Limites limites = tecleada);
-  Expresion(Expresion &&) noexcept;
-  Expresion &operator=(Expresion &&) noexcept;
+  Expresion(Expresion &&otra) noexcept;
+  Expresion &operator=(Expresion &&otra) noexcept;
   ~Expresion();
   // Value at x; infinities and NaN are returned as they come. Never throws.
   double operator()(double x) const noexcept;

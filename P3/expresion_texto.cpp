@@ -4,11 +4,13 @@
 // names), and name the fault with its position.
 #include "P3/expresion_interna.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -22,9 +24,8 @@ bool admitido(char c) { return digito(c) || letra(c) || (c != 0 && std::strchr("
 std::string posicion(std::size_t i) { return " en la posici\xF3n " + std::to_string(i + 1); }
 
 bool es_funcion(const std::string &nombre) {
-  for (const char *f : nombres_funciones)
-    if (nombre == f) return true;
-  return false;
+  return std::any_of(std::begin(nombres_funciones), std::end(nombres_funciones),
+                     [&nombre](const char *f) { return nombre == f; });
 }
 
 [[noreturn]] void falla(const std::string &problema) { throw ErrorTexto{problema}; }
@@ -36,9 +37,10 @@ void revisa_caracteres(const std::string &texto, int anidamiento_maximo) {
     if (!admitido(c)) {
       char escrito[16];
       if (c > ' ' && c < 127)
-        std::snprintf(escrito, sizeof escrito, "'%c'", c);
+        (void)std::snprintf(escrito, sizeof escrito, "'%c'", c);
       else
-        std::snprintf(escrito, sizeof escrito, "(byte 0x%02X)", static_cast<unsigned char>(c));
+        (void)std::snprintf(escrito, sizeof escrito, "(byte 0x%02X)",
+                            static_cast<unsigned char>(c));
       falla(std::string("car\xE1"
                         "cter no admitido ") +
             escrito + posicion(i));

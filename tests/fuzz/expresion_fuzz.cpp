@@ -1,0 +1,42 @@
+// Arbitrary bytes as f, or as f and a typed f' separated by a newline: the
+// front end either refuses with ErrorExpresion or gives expressions that
+// evaluate (never throwing) at a few points. Any other exception, crash,
+// leak or undefined behaviour is a finding.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+#include "P3/expresion.h"
+
+namespace {
+
+const double puntos[] = {0.0, -1.5, 2.5, 1e-300, -1e300, std::numeric_limits<double>::quiet_NaN()};
+
+void prueba(const std::string &f, const char *df) {
+  try {
+    const Funciones fs = prepara_funciones(f, df);
+    for (double x : puntos) {
+      (void)fs.f(x);
+      (void)fs.df(x);
+    }
+    // A derived f' is itself a text of the grammar.
+    if (fs.derivada_calculada && fs.df.texto().empty()) std::abort();
+  } catch (const ErrorExpresion &e) {
+    if (e.mensaje.empty()) std::abort();
+  }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t largo) {
+  const std::string texto(reinterpret_cast<const char *>(datos), largo);
+  const std::size_t corte = texto.find('\n');
+  if (corte == std::string::npos)
+    prueba(texto, nullptr);
+  else
+    prueba(texto.substr(0, corte), texto.substr(corte + 1).c_str());
+  return 0;
+}
