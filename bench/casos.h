@@ -73,7 +73,7 @@ inline const Caso CASOS[] = {
     {"x^20-1", grado20, d_grado20, 0, 1.5, 1.5, 1, CERCA},
     {"(x-1)^7", multiple7, d_multiple7, 0, 3, 2, 1, CERCA},
     {"x*exp(-1/x^2)", plana, d_plana, -1, 4, 1, 0, 0.0376},
-    {"sqrt|x|*sign(x)", raiz_signo, d_raiz_signo, -1, 2, 1, 0, CERCA},
+    {"sqrt(abs(x))*sign(x)", raiz_signo, d_raiz_signo, -1, 2, 1, 0, CERCA},
     {"x*exp(-x)", x_exp, d_x_exp, -1, 20, 20, 0, CERCA},
 };
 

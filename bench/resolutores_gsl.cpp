@@ -13,7 +13,7 @@ namespace resolutores {
 
 namespace {
 
-const gsl_error_handler_t *const manejador_previo = gsl_set_error_handler_off();
+gsl_error_handler_t *const manejador_previo = gsl_set_error_handler_off();
 
 double f_gsl(double x, void *k) { return static_cast<Contador *>(k)->F(x); }
 double df_gsl(double x, void *k) { return static_cast<Contador *>(k)->dF(x); }
