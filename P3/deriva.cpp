@@ -56,8 +56,9 @@ ex funcion(Funcion f, const ex &a) {
   falla("funci\xF3n desconocida");
 }
 
-// 0^b with b <= 0 and a/0, refused here: GiNaC would throw from the
-// construction of the power and lose the object it had allocated.
+// 0^b unless b is a positive number (0^x derives to 0^x*log(0)), and a/0:
+// refused here, as GiNaC would throw from the construction or the derivative
+// of the power and lose an object it had allocated.
 bool cero(const ex &a) { return is_a<numeric>(a) && ex_to<numeric>(a).is_zero(); }
 
 // Powers of numbers are exact, and exact powers grow without bound
@@ -76,7 +77,7 @@ bool enorme(const ex &a, const ex &b) {
 ex potencia(const ex &a, const ex &b) {
   if (enorme(a, b))
     falla("tiene una potencia de n\xFAmeros demasiado grande para calcularla exacta");
-  if (cero(a) && is_a<numeric>(b) && !ex_to<numeric>(b).is_positive()) {
+  if (cero(a) && !(is_a<numeric>(b) && ex_to<numeric>(b).is_positive())) {
     if (cero(b)) falla(sin_valor);
     falla(polo);
   }

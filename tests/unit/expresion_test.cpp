@@ -236,6 +236,8 @@ TEST(Expresion, TextosMalos) {
        en_f + "demasiados par\xE9ntesis anidados en la posici\xF3n 51 (el m\xE1ximo es 50)"},
       {"1/(x - x)", nullptr,
        sin_derivada + "tiene un polo (como 1/0, log(0) o tan(pi/2)); escriba f' con -d"},
+      {"pi*e^tan(x)^-0^x - e", nullptr,
+       sin_derivada + "tiene un polo (como 1/0, log(0) o tan(pi/2)); escriba f' con -d"},
       {"0^0 + x", nullptr,
        sin_derivada + "tiene una operaci\xF3n sin valor definido (como 0^0); escriba f' con -d"},
       {"log(-1)*x", nullptr, sin_derivada + "el resultado no es real; escriba f' con -d"},
