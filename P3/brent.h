@@ -22,15 +22,13 @@
 #include <cmath>
 
 #include "raices_pasos.h"
-#include <limits>
 
 namespace raices_detalle {
 
-// Shortest step near b: two ulps of b, and the least positive double at
-// b == 0, where 2 eps |b| would be zero.
-inline double tolerancia_brent(double b) {
-  return 2 * DBL_EPSILON * std::fabs(b) + std::numeric_limits<double>::denorm_min();
-}
+// Shortest step near b: two ulps of b, and the least normal double at
+// b == 0, where 2 eps |b| would be zero (a subnormal step would make every
+// operation on it slow).
+inline double tolerancia_brent(double b) { return 2 * DBL_EPSILON * std::fabs(b) + DBL_MIN; }
 
 // The step from b by interpolation, or m (bisection) when the interpolated
 // point is not safe. Updates d and e, the last step and the one before.

@@ -6,13 +6,16 @@
 // halved. Plain regula falsi keeps one end for ever on a convex F and
 // converges only linearly; the halving pulls the next point towards the
 // kept end, so the stalled end finally moves and convergence is superlinear.
-// Where F is so flat that the point rounds onto an end, F there is already
-// known and halving would need a step per factor of two: the step bisects.
+// At a multiple or very flat root F at the moving end falls faster than the
+// halvings, and the kept end would never move: once an end has been kept
+// RETENCIONES_ILLINOIS times running, the step bisects until it moves, so the
+// bracket always closes. Where F is so flat that the point rounds onto an
+// end, F there is already known: the step bisects too.
 //
 // Invariant at the start of every step: fa and fb are finite, F(a) and F(b)
 // with the kept end's value possibly halved, and have no common strict sign
-// (the bracket [a, b] holds a sign change); lado is the end the last step
-// kept (-1: a, +1: b, 0: none yet).
+// (the bracket [a, b] holds a sign change); lado counts how many steps
+// running the same end has been kept (-k: a, +k: b, 0: none yet).
 #ifndef RAICES_ILLINOIS_H
 #define RAICES_ILLINOIS_H
 
@@ -38,6 +41,18 @@ inline double mitad(double f) {
   return m != 0 ? m : f;
 }
 
+// Steps running that an end may be kept before the step bisects instead.
+const int RETENCIONES_ILLINOIS = 3;
+
+// lado after one more step that keeps the end of sentido (-1: a, +1: b):
+// the count goes on while the same end is kept, up to RETENCIONES_ILLINOIS.
+inline int cuenta_retencion(int lado, int sentido) {
+  const bool mismo = sentido < 0 ? lado < 0 : lado > 0;
+  if (!mismo) return sentido;
+  const bool tope = lado <= -RETENCIONES_ILLINOIS || lado >= RETENCIONES_ILLINOIS;
+  return tope ? sentido * RETENCIONES_ILLINOIS : lado + sentido;
+}
+
 } // namespace raices_detalle
 
 template <typename Fn>
@@ -61,21 +76,23 @@ int illinoisIter(Fn &&F, double &a, double &b, double &fa, double &fb, int &lado
     return RAICES_EXITO;
   }
   if (fa == fb) return RAICES_DIVISION_CERO; // exact: only then is the divisor zero
-  raiz = raices_detalle::entre(a, b, fa / (fa - fb));
+  using raices_detalle::RETENCIONES_ILLINOIS;
+  const bool atascado = lado <= -RETENCIONES_ILLINOIS || lado >= RETENCIONES_ILLINOIS;
+  raiz = raices_detalle::entre(a, b, atascado ? 0.5 : fa / (fa - fb));
   if (raiz == a || raiz == b) raiz = raices_detalle::entre(a, b, 0.5); // see above
   double f_raiz = F(raiz);
   if (!std::isfinite(f_raiz)) return RAICES_NO_FINITO;
-  if (f_raiz == 0) return RAICES_EXITO; // exact root; -0 counts too
-  if (raices_detalle::signo_opuesto(fa, f_raiz)) {
+  if (f_raiz == 0) return RAICES_EXITO;            // exact root; -0 counts too
+  if (raices_detalle::signo_opuesto(fa, f_raiz)) { // a kept
     b = raiz;
     fb = f_raiz;
-    if (lado == -1) fa = mitad(fa);
-    lado = -1;
-  } else {
+    lado = raices_detalle::cuenta_retencion(lado, -1);
+    if (lado < -1) fa = mitad(fa);
+  } else { // b kept
     a = raiz;
     fa = f_raiz;
-    if (lado == 1) fb = mitad(fb);
-    lado = 1;
+    lado = raices_detalle::cuenta_retencion(lado, 1);
+    if (lado > 1) fb = mitad(fb);
   }
   return RAICES_CONTINUA;
 }

@@ -60,9 +60,10 @@ int secanteIter(func F, double &x0, double &x1, double &f0, double &f1);
 int illinoisIni(func F, double a, double b, double &fa, double &fb, int &lado);
 // Regula falsi on the stored values, then F(raiz): one call. The new point
 // replaces the end whose F value has its sign; when the same end has been
-// kept twice running, its stored F value is halved. lado records the end
-// kept last (-1: a, +1: b). Returns 0 (exact root, ends unchanged), -2,
-// 9 (ends unchanged), 12 when fa == fb (nothing written).
+// kept twice running, its stored F value is halved; once kept three times
+// running, the step takes the midpoint instead. lado counts the steps the
+// same end has been kept (-k: a, +k: b, up to 3). Returns 0 (exact root,
+// ends unchanged), -2, 9 (ends unchanged), 12 when fa == fb (nothing written).
 int illinoisIter(func F, double &a, double &b, double &fa, double &fb, int &lado, double &raiz);
 
 // Brent's state between steps. At the start of every step: F(b) and F(c)

@@ -3,6 +3,7 @@
 // method's state is laid out as a row of doubles (lado as a double too).
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -133,11 +134,19 @@ TEST(Illinois, StartsAndSteps) {
       // t = -1 / (-1 - 3) = 1/4: the point 1.
       {"mueve_a", vale(1, -2, 0), {0, 4, -1, 3, 0, I}, -2, {1, 4, -2, 3, 1, 1}, {{'F', 1}}},
       {"b_retenido_dos_veces", vale(1, -0.5, 0), {0, 4, -1, 3, 1, I}, -2,
-       {1, 4, -0.5, 1.5, 1, 1}, {{'F', 1}}},
+       {1, 4, -0.5, 1.5, 2, 1}, {{'F', 1}}},
       // t = -3 / (-3 - 1) = 3/4: the point 3.
       {"mueve_b", vale(3, 0.5, 0), {0, 4, -3, 1, 1, I}, -2, {0, 3, -3, 0.5, -1, 3}, {{'F', 3}}},
       {"a_retenido_dos_veces", vale(3, 0.5, 0), {0, 4, -3, 1, -1, I}, -2,
-       {0, 3, -1.5, 0.5, -1, 3}, {{'F', 3}}},
+       {0, 3, -1.5, 0.5, -2, 3}, {{'F', 3}}},
+      // An end kept three times running: the step bisects, and the count stays at three.
+      {"biseca_tras_tres_en_b", vale(2, -0.5, 0), {0, 4, -1, 3, 3, I}, -2,
+       {2, 4, -0.5, 1.5, 3, 2}, {{'F', 2}}},
+      {"biseca_tras_tres_en_a", vale(2, 0.5, 0), {0, 4, -1, 3, -3, I}, -2,
+       {0, 2, -0.5, 0.5, -3, 2}, {{'F', 2}}},
+      // Two keeps: still the secant point (t = 1/4), and the count reaches three.
+      {"secante_tras_dos_en_b", vale(1, -0.5, 0), {0, 4, -1, 3, 2, I}, -2,
+       {1, 4, -0.5, 1.5, 3, 1}, {{'F', 1}}},
       {"raiz_exacta", vale(3, -0.0, 1), {0, 4, -3, 1, -1, I}, 0, {0, 4, -3, 1, -1, 3}, {{'F', 3}}},
       {"no_finito_en_el_punto", vale(3, NaN, 1), {0, 4, -3, 1, 1, I}, 9, {0, 4, -3, 1, 1, 3},
        {{'F', 3}}},
@@ -149,7 +158,7 @@ TEST(Illinois, StartsAndSteps) {
        {1, 3, -1e-300, 1, -1, 3}, {{'F', 3}}},
       // Halving the least double would give a zero: it is kept.
       {"mitad_que_seria_cero", vale(2, 1, 0), {0, 4, -MIN, MIN, -1, I}, -2,
-       {0, 2, -MIN, 1, -1, 2}, {{'F', 2}}},
+       {0, 2, -MIN, 1, -2, 2}, {{'F', 2}}},
       // b - a overflows; the point is still the midpoint 0.
       {"extremos_enormes", vale(0, 2, 0), {-1e308, 1e308, -1, 1, 0, I}, -2,
        {-1e308, 0, -1, 2, -1, 0}, {{'F', 0}}},
@@ -204,8 +213,8 @@ TEST(Brent, StartsAndSteps) {
       {"paso_minimo", vale(1 + d51, 1e-30), {1, -1e-30, 2, 1, 2, 1, 1, 1}, -2,
        {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51}, {{'F', 1 + d51}}},
       // At b = 0 the step is the least double, not zero.
-      {"paso_minimo_en_cero", vale(MIN, 2), {0, -MIN, 1, 4, 1, 4, 1, 1}, -2,
-       {0, -MIN, MIN, 2, MIN, 2, MIN, MIN}, {{'F', MIN}}},
+      {"paso_minimo_en_cero", vale(DBL_MIN, 2), {0, -MIN, 1, 4, 1, 4, 1, 1}, -2,
+       {0, -MIN, DBL_MIN, 2, DBL_MIN, 2, DBL_MIN, DBL_MIN}, {{'F', DBL_MIN}}},
       // Adjacent ends: the midpoint rounds to b, never outside the bracket.
       {"extremos_contiguos", vale(1, -1), {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, -2,
        {1, -1, 1 + d52, 1, 1, -1, d53, d53}, {{'F', 1}}},
