@@ -260,5 +260,9 @@ Funciones prepara_funciones(const std::string &texto_f, const char *texto_df) {
 
 // Read by LeakSanitizer, when a program is built with it: CLN, GiNaC's number
 // library, keeps an allocation from its start-up to the end of the process.
+// The list of suppressions used is not printed: it would add lines to the
+// programs' standard error, which is part of their documented output.
 // NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): its name is fixed.
 extern "C" const char *__lsan_default_suppressions() { return "leak:libcln.so\n"; }
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): its name is fixed.
+extern "C" const char *__lsan_default_options() { return "print_suppressions=0"; }

@@ -2,6 +2,7 @@
 // Newton's method started at the lower limit and then by bisection, both
 // with the fixed tolerance 1e-12. Each method reports over three lines its
 // iterations, root and function value; main prints the root once more.
+#include <cctype>
 #include <cmath>
 #include <getopt.h>
 #include <iomanip>
@@ -98,8 +99,13 @@ const char *const ayuda =
     "Estado de salida: 0 tras el calculo, aunque un metodo informe de su fallo;\n"
     "1 si un valor leido no es un numero; 4 si una opcion o un argumento no vale.\n";
 
+// One line on standard error: control characters in the refused text, a
+// newline above all, are shown as '?'.
 int rechaza(const char *que, const char *texto) {
-  std::cerr << "arcprobe: " << que << ": " << texto << " (vease arcprobe --help)" << std::endl;
+  std::cerr << "arcprobe: " << que << ": ";
+  for (const char *c = texto; *c != '\0'; ++c)
+    std::cerr << (std::iscntrl(static_cast<unsigned char>(*c)) != 0 ? '?' : *c);
+  std::cerr << " (vease arcprobe --help)" << std::endl;
   return 4;
 }
 

@@ -1,6 +1,7 @@
 // steffcubic: root of f(x) = x^3 + 3x^2 - 1 by Steffensen's method from a
 // starting value typed by the user, with the fixed tolerance 1e-12. One
 // report line on success, one failure message otherwise.
+#include <cctype>
 #include <cmath>
 #include <getopt.h>
 #include <iostream>
@@ -60,8 +61,13 @@ const char *const ayuda =
     "Estado de salida: 0 tras el calculo, aunque un metodo informe de su fallo;\n"
     "1 si un valor leido no es un numero; 4 si una opcion o un argumento no vale.\n";
 
+// One line on standard error: control characters in the refused text, a
+// newline above all, are shown as '?'.
 int rechaza(const char *que, const char *texto) {
-  std::cerr << "steffcubic: " << que << ": " << texto << " (vease steffcubic --help)" << std::endl;
+  std::cerr << "steffcubic: " << que << ": ";
+  for (const char *c = texto; *c != '\0'; ++c)
+    std::cerr << (std::iscntrl(static_cast<unsigned char>(*c)) != 0 ? '?' : *c);
+  std::cerr << " (vease steffcubic --help)" << std::endl;
   return 4;
 }
 
