@@ -487,7 +487,8 @@ std::string problem(const Program &p, const std::set<std::string> &texts, const 
   // A dialogue: on a typed function two lines name it first.
   std::size_t start = 0;
   for (int k = 0; c.kind != Kind::Input && k < 2; ++k) start = r.out.find('\n', start) + 1;
-  if (start == 0 && c.kind != Kind::Input) return "no lines naming the typed function";
+  if (start == 0 && c.kind != Kind::Input)
+    return "neither the clear expression error nor lines naming the function";
   if (r.out.compare(start, std::strlen(p.first_line), p.first_line) != 0)
     return "standard output does not start with the first prompt";
   const Expected e = p.model(read_fields(c.input, p.fields));
