@@ -122,7 +122,7 @@ static int dialogo(const Objetivo &o) {
 int main(int argc, char *argv[]) {
   adapta_terminal();
   const Opciones opciones = lee_opciones(argc, argv);
-  if (opciones.funcion == nullptr) return dialogo(Objetivo{fun, Dfun});
+  if (opciones.funcion == nullptr) return dialogo(Objetivo{fun, Dfun, nullptr, nullptr});
 
   // A typed function: checked whole before the first prompt.
   std::optional<Funciones> fs;
@@ -135,6 +135,6 @@ int main(int argc, char *argv[]) {
   cout << "f'(x) = " << fs->df.texto()
        << (fs->derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
   const Funciones &tecleadas = *fs;
-  return dialogo(Objetivo{[&tecleadas](double x) { return tecleadas.f(x); },
+  return dialogo(Objetivo{nullptr, nullptr, [&tecleadas](double x) { return tecleadas.f(x); },
                           [&tecleadas](double x) { return tecleadas.df(x); }});
 }

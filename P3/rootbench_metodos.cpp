@@ -7,19 +7,34 @@
 
 #include "raices.h"
 
-static int bisec_inicio(const Objetivo &o, Estado &e) { return bisecIni(o.f, e.a, e.b); }
-static int bisec_paso(const Objetivo &o, Estado &e) { return bisecIter(o.f, e.a, e.b, e.raiz); }
+// Calls llamada(F, dF) with the objective's func pointers when it has them,
+// so that fun and Dfun run through libraices.a, or with its callables.
+template <typename Llamada> static int con(const Objetivo &o, Llamada llamada) {
+  if (o.f_compilada != nullptr) return llamada(o.f_compilada, o.df_compilada);
+  return llamada(o.f, o.df);
+}
 
-static int rfalsi_inicio(const Objetivo &o, Estado &e) { return rfalsiIni(o.f, e.a, e.b); }
-static int rfalsi_paso(const Objetivo &o, Estado &e) { return rfalsiIter(o.f, e.a, e.b, e.raiz); }
+static int bisec_inicio(const Objetivo &o, Estado &e) {
+  return con(o, [&](auto &f, auto &) { return bisecIni(f, e.a, e.b); });
+}
+static int bisec_paso(const Objetivo &o, Estado &e) {
+  return con(o, [&](auto &f, auto &) { return bisecIter(f, e.a, e.b, e.raiz); });
+}
+
+static int rfalsi_inicio(const Objetivo &o, Estado &e) {
+  return con(o, [&](auto &f, auto &) { return rfalsiIni(f, e.a, e.b); });
+}
+static int rfalsi_paso(const Objetivo &o, Estado &e) {
+  return con(o, [&](auto &f, auto &) { return rfalsiIter(f, e.a, e.b, e.raiz); });
+}
 
 // Newton starts from a; its steps leave a and b as typed.
 static int newton_inicio(const Objetivo &o, Estado &e) {
   e.raiz = e.a;
-  return newtonIni(o.f, o.df, e.f_raiz, e.df_raiz, e.raiz);
+  return con(o, [&](auto &f, auto &df) { return newtonIni(f, df, e.f_raiz, e.df_raiz, e.raiz); });
 }
 static int newton_paso(const Objetivo &o, Estado &e) {
-  return newtonIter(o.f, o.df, e.f_raiz, e.df_raiz, e.raiz);
+  return con(o, [&](auto &f, auto &df) { return newtonIter(f, df, e.f_raiz, e.df_raiz, e.raiz); });
 }
 
 // Bisection measures the bracket left after the step.

@@ -5,8 +5,14 @@
 
 #include <functional>
 
-// The function searched and its derivative (used by Newton only).
+#include "Util/matutil.h"
+
+// The function searched and its derivative (used by Newton only): fun and
+// Dfun as func pointers, which go to the library's compiled forms, or a
+// typed function and its derivative as callables (compilada == nullptr).
 struct Objetivo {
+  func f_compilada;
+  func df_compilada;
   std::function<double(double)> f;
   std::function<double(double)> df;
 };
