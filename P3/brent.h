@@ -83,11 +83,9 @@ inline void ordena_brent(EstadoBrent &s) {
 } // namespace raices_detalle
 
 template <typename Fn> int brentIni(Fn &&F, double a, double b, EstadoBrent &s) {
-  double fa = F(a);
-  if (!std::isfinite(fa)) return RAICES_NO_FINITO;
-  double fb = F(b);
-  if (!std::isfinite(fb)) return RAICES_NO_FINITO;
-  if (raices_detalle::mismo_signo(fa, fb)) return RAICES_NO_ACOTADA;
+  double fa = 0, fb = 0;
+  const int status = raices_detalle::acotada(F, a, b, fa, fb);
+  if (status != RAICES_EXITO) return status;
   s = EstadoBrent{b, fb, a, fa, a, fa, b - a, b - a};
   raices_detalle::ordena_brent(s);
   return RAICES_EXITO;

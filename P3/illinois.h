@@ -58,11 +58,7 @@ inline int cuenta_retencion(int lado, int sentido) {
 template <typename Fn>
 int illinoisIni(Fn &&F, double a, double b, double &fa, double &fb, int &lado) {
   lado = 0;
-  fa = F(a);
-  if (!std::isfinite(fa)) return RAICES_NO_FINITO;
-  fb = F(b);
-  if (!std::isfinite(fb)) return RAICES_NO_FINITO;
-  return raices_detalle::mismo_signo(fa, fb) ? RAICES_NO_ACOTADA : RAICES_EXITO;
+  return raices_detalle::acotada(F, a, b, fa, fb);
 }
 
 // The point is written as a + t (b - a) with t = fa / (fa - fb): with

@@ -14,13 +14,24 @@ namespace raices_detalle {
 inline bool mismo_signo(double x, double y) { return (x > 0 && y > 0) || (x < 0 && y < 0); }
 inline bool signo_opuesto(double x, double y) { return (x > 0 && y < 0) || (x < 0 && y > 0); }
 
-// Start check shared by both bracketing methods.
-template <typename Fn> int acotada(Fn &&F, double a, double b) {
-  double fa = F(a);
+// F(a) into fa, then F(b) into fb unless F(a) is not finite: the first
+// evaluations of every method that starts from two points.
+template <typename Fn> int evalua_dos(Fn &&F, double a, double b, double &fa, double &fb) {
+  fa = F(a);
   if (!std::isfinite(fa)) return RAICES_NO_FINITO;
-  double fb = F(b);
-  if (!std::isfinite(fb)) return RAICES_NO_FINITO;
+  fb = F(b);
+  return std::isfinite(fb) ? RAICES_EXITO : RAICES_NO_FINITO;
+}
+
+// Start check shared by the bracketing methods, which keep fa and fb or not.
+template <typename Fn> int acotada(Fn &&F, double a, double b, double &fa, double &fb) {
+  const int status = evalua_dos(F, a, b, fa, fb);
+  if (status != RAICES_EXITO) return status;
   return mismo_signo(fa, fb) ? RAICES_NO_ACOTADA : RAICES_EXITO;
+}
+template <typename Fn> int acotada(Fn &&F, double a, double b) {
+  double fa = 0, fb = 0;
+  return acotada(F, a, b, fa, fb);
 }
 
 // Second half of a bracketing step, once raiz holds the new point: keep the

@@ -11,12 +11,10 @@
 
 #include <cmath>
 
+#include "raices_pasos.h"
+
 template <typename Fn> int secanteIni(Fn &&F, double x0, double x1, double &f0, double &f1) {
-  f0 = F(x0);
-  if (!std::isfinite(f0)) return RAICES_NO_FINITO;
-  f1 = F(x1);
-  if (!std::isfinite(f1)) return RAICES_NO_FINITO;
-  return RAICES_EXITO;
+  return raices_detalle::evalua_dos(F, x0, x1, f0, f1);
 }
 
 template <typename Fn> int secanteIter(Fn &&F, double &x0, double &x1, double &f0, double &f1) {
