@@ -2,15 +2,12 @@
 // silent (opterr = 0): every refusal is one line of ours.
 #include "rootbench_opciones.h"
 
-#include <cctype>
-#include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <getopt.h>
 #include <iostream>
 #include <string>
 
-static const int ARGUMENTO_INVALIDO = 4;
+#include "rechazo.h"
 
 // Long options without a short form get values beyond every character.
 static const int AYUDA = 256;
@@ -36,30 +33,8 @@ static const char *const TEXTO_AYUDA =
     "11 l\xEDmite de iteraciones; 12 divisi\xF3n por cero; 13 precisi\xF3n relativa\n"
     "negativa; 27 ra\xEDz no acotada en [a,b].\n";
 
-// An argument as it can be shown on one line: control characters as '?',
-// and no more than the first MAX_MOSTRADO bytes of a long one.
-static const std::size_t MAX_MOSTRADO = 40;
-static std::string mostrable(const std::string &texto) {
-  std::string linea = texto.substr(0, MAX_MOSTRADO);
-  for (char &c : linea)
-    if (std::iscntrl(static_cast<unsigned char>(c)) != 0) c = '?';
-  return texto.size() > MAX_MOSTRADO ? linea + "..." : linea;
-}
-
 [[noreturn]] static void rechaza(const char *que, const std::string &texto) {
-  std::cerr << "rootbench: " << que << ": " << mostrable(texto) << " (v\xE9"
-            << "ase rootbench --help)" << std::endl;
-  std::exit(ARGUMENTO_INVALIDO);
-}
-
-// The option getopt_long has just refused, as the user wrote it: a long one
-// is its whole argument; a short one is its character. getopt_long always
-// finishes the argument of a long option, so optind has moved past it;
-// within a group of short options it may not have.
-static std::string refusada(char *argv[], int indice_previo) {
-  if (optind > indice_previo && std::strncmp(argv[optind - 1], "--", 2) == 0)
-    return argv[optind - 1];
-  return std::string("-") + static_cast<char>(optopt);
+  rechaza_argumento("rootbench", que, texto);
 }
 
 Opciones lee_opciones(int argc, char *argv[]) {
@@ -82,7 +57,7 @@ Opciones lee_opciones(int argc, char *argv[]) {
       if (pedida == 0) pedida = c;
     } else {
       rechaza(c == ':' ? "falta el valor de la opci\xF3n" : "opci\xF3n no v\xE1lida",
-              refusada(argv, previo));
+              opcion_refusada(argv, previo));
     }
   }
   if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);

@@ -5,14 +5,14 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <getopt.h>
 #include <iostream>
 #include <string>
 
+#include "rechazo.h"
+
 namespace {
 
-const int ARGUMENTO_INVALIDO = 4;
 const long MAXITER_TOPE = 100000; // bounds the iterates kept in memory
 
 // Long options without a short form get values beyond every character.
@@ -53,21 +53,14 @@ const char *const TEXTO_AYUDA =
     "5 no se pudo escribir el dibujo.\n";
 
 [[noreturn]] void rechaza(const char *que, const std::string &texto) {
-  std::cerr << "rootcompare: " << que << ": " << texto
-            << " (v\xE9"
-               "ase rootcompare --help)"
-            << std::endl;
-  std::exit(ARGUMENTO_INVALIDO);
+  rechaza_argumento("rootcompare", que, texto);
 }
 
-// The option getopt_long has just refused, as the user wrote it: a long one
-// is the whole word (without "=value"); a short one is its character.
+// The refused option as opcion_refusada gives it, a long one without its
+// "=value".
 std::string rechazada(char *argv[], int indice_previo) {
-  if (optind > indice_previo && std::strncmp(argv[optind - 1], "--", 2) == 0) {
-    std::string palabra = argv[optind - 1];
-    return palabra.substr(0, palabra.find('='));
-  }
-  return std::string("-") + static_cast<char>(optopt);
+  std::string opcion = opcion_refusada(argv, indice_previo);
+  return opcion.rfind("--", 0) == 0 ? opcion.substr(0, opcion.find('=')) : opcion;
 }
 
 // A finite number written whole (strtod: the decimal point is '.', as the
