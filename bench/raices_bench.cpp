@@ -27,7 +27,7 @@
 
 #include "Util/matutil.h"
 #include "e_p3/func.h"
-#include "raices.h"
+#include "P3/raices.h"
 #include "resolutores.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // function, then the step function while it returns RAICES_CONTINUA and the
 // stopping rule does not hold. F and dF are counting functors, so the
 // template forms of the step functions are the ones called.
-#include "raices.h"
+#include "P3/raices.h"
 #include "resolutores.h"
 
 namespace resolutores {

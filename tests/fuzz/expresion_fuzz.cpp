@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 
-#include "P3/expresion.h"
+#include "P3/expresion/expresion.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "P3/compara_metodos.h"
-#include "P3/informe.h"
-#include "P3/orden.h"
+#include "P3/rootcompare/compara_metodos.h"
+#include "P3/rootcompare/informe.h"
+#include "P3/rootcompare/orden.h"
 
 namespace {
 

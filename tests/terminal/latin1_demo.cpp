@@ -2,7 +2,7 @@
 // standard error the way the suite's programs do (endl, a plain "\n", single
 // characters), then ends through exit() with a line not yet flushed, as
 // error() does. Stand-in for rootbench in the terminal test.
-#include "terminal.h"
+#include "P3/consola/terminal.h"
 
 #include <cstdlib>
 #include <iostream>

@@ -1,7 +1,7 @@
 // The expression front end: values against the C++ library, derivatives
 // against closed forms, bit-for-bit agreement with the compiled objective
 // function, and the error line of every kind of bad text.
-#include "P3/expresion.h"
+#include "P3/expresion/expresion.h"
 
 #include <cmath>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // Its optimiser is off, so every operation written is performed as written,
 // in the written order (x*2 is not turned into x*2+0, which would lose the
 // sign of -0), and its compiled form is the program the derivation reads.
-#include "P3/expresion.h"
+#include "P3/expresion/expresion.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,7 +15,7 @@
 
 #include <muParser.h>
 
-#include "P3/expresion_interna.h"
+#include "P3/expresion/expresion_interna.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "informe.h"
+#include "P3/rootcompare/informe.h"
 
 #include <charconv>
 #include <cmath>
 #include <iomanip>
 
 #include "Util/error.h"
-#include "orden.h"
+#include "P3/rootcompare/orden.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Refusals of the command line: one line each, status 4, nothing on
 // standard output.
-#include "rechazo.h"
+#include "P3/consola/rechazo.h"
 
 #include <cctype>
 #include <cstddef>

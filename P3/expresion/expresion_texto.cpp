@@ -2,7 +2,7 @@
 // the derivation are given (length, nesting), keep out everything the parser
 // would accept beyond the grammar (assignments, comparisons, commas, its own
 // names), and name the fault with its position.
-#include "P3/expresion_interna.h"
+#include "P3/expresion/expresion_interna.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,11 +1,11 @@
 // Each method runs through the library's own start and step functions, on
 // lambdas that count the calls of f and f'. The loop and the stopping rule
 // are common to all: a method is one row of the table at the bottom.
-#include "compara_metodos.h"
+#include "P3/rootcompare/compara_metodos.h"
 
 #include <cmath>
 
-#include "raices.h"
+#include "P3/raices.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Errors below the rounding level are noise: once an estimate has reached
 // it, later iterates say nothing about the method's order.
-#include "orden.h"
+#include "P3/rootcompare/orden.h"
 
 #include <cfloat>
 #include <cmath>

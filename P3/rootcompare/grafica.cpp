@@ -2,7 +2,7 @@
 // folder, which also proves the folder writable before PLplot opens anything
 // (PLplot asks on standard input for another name when it cannot open a file).
 // Only a complete drawing is renamed over the target.
-#include "grafica.h"
+#include "P3/rootcompare/grafica.h"
 
 #include <plplot.h>
 
@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "orden.h"
+#include "P3/rootcompare/orden.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Bisection, regula falsi and Newton-Raphson as rows of one table, numbered
 // from 1 in the order the dialogue offers them.
-#include "rootbench_metodos.h"
+#include "P3/rootbench/rootbench_metodos.h"
 
 #include <cmath>
 #include <iterator>
 
-#include "raices.h"
+#include "P3/raices.h"
 
 // Calls llamada(F, dF) with the objective's func pointers when it has them,
 // so that fun and Dfun run through libraices.a, or with its callables.

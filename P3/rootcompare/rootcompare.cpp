@@ -6,13 +6,13 @@
 #include <string>
 
 #include "Util/error.h"
-#include "compara_metodos.h"
+#include "P3/rootcompare/compara_metodos.h"
 #include "e_p3/func.h"
-#include "expresion.h"
-#include "grafica.h"
-#include "informe.h"
-#include "rootcompare_opciones.h"
-#include "terminal.h"
+#include "P3/expresion/expresion.h"
+#include "P3/rootcompare/grafica.h"
+#include "P3/rootcompare/informe.h"
+#include "P3/rootcompare/rootcompare_opciones.h"
+#include "P3/consola/terminal.h"
 
 static const int ARGUMENTO_INVALIDO = 4;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "compara_metodos.h"
+#include "P3/rootcompare/compara_metodos.h"
 
 // Status of a picture that could not be written.
 constexpr int DIBUJO_FALLIDO = 5;

@@ -12,11 +12,11 @@
 #include "Util/matutil.h"
 #include "Util/specfunc.h"
 #include "e_p3/func.h"
-#include "expresion.h"
-#include "raices.h"
-#include "rootbench_metodos.h"
-#include "rootbench_opciones.h"
-#include "terminal.h"
+#include "P3/expresion/expresion.h"
+#include "P3/raices.h"
+#include "P3/rootbench/rootbench_metodos.h"
+#include "P3/rootbench/rootbench_opciones.h"
+#include "P3/consola/terminal.h"
 
 using std::cin;
 using std::cout;

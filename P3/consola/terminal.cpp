@@ -1,7 +1,7 @@
 // Latin-1 to UTF-8 on terminals. A Latin-1 byte c stands for the code point
 // of the same number; for c >= 0x80 its UTF-8 form is the two bytes 0xC0 | c >> 6 and
 // 0x80 | (c & 0x3F). Bytes below 0x80 are ASCII in both and pass unchanged.
-#include "terminal.h"
+#include "P3/consola/terminal.h"
 
 #include <clocale>
 #include <iostream>

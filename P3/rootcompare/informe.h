@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "compara_metodos.h"
+#include "P3/rootcompare/compara_metodos.h"
 
 // The problem and the stopping rule, then one row per method.
 // descripcion is f(x) as the user sees it.

@@ -2,7 +2,7 @@
 // not a name, a number or a function call is put in parentheses, so the text
 // does not rely on the evaluator's precedences; products gather the factors
 // with negative exponents below one bar (x*abs(x)^(-1) is x/abs(x)).
-#include "P3/deriva_escribe.h"
+#include "P3/expresion/deriva_escribe.h"
 
 #include <cmath>
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include <sstream>
 #include <vector>
 
-#include "P3/expresion_interna.h"
+#include "P3/expresion/expresion_interna.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // meaning of every function are the evaluator's by construction. Numbers
 // enter as the exact rationals of their doubles. The derivative is written
 // back as text in the same grammar, for the same evaluator.
-#include "P3/expresion_interna.h"
+#include "P3/expresion/expresion_interna.h"
 
 #include <cmath>
 #include <cstdio>
@@ -13,7 +13,7 @@
 
 #include <ginac/ginac.h>
 
-#include "P3/deriva_escribe.h"
+#include "P3/expresion/deriva_escribe.h"
 
 namespace {
 

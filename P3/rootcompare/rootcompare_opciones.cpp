@@ -1,6 +1,6 @@
 // Command line of rootcompare, read with getopt_long. getopt itself stays
 // silent (opterr = 0): every refusal is one line of ours.
-#include "rootcompare_opciones.h"
+#include "P3/rootcompare/rootcompare_opciones.h"
 
 #include <cerrno>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include <iostream>
 #include <string>
 
-#include "rechazo.h"
+#include "P3/consola/rechazo.h"
 
 namespace {
 

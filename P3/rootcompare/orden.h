@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "compara_metodos.h"
+#include "P3/rootcompare/compara_metodos.h"
 
 // The reference root x* for r: of the roots of the methods that converged
 // within 1e-6 max(1, |x|) of r's last estimate x, the one with the smallest

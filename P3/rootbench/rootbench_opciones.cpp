@@ -1,13 +1,13 @@
 // Command line of rootbench, read with getopt_long. getopt itself stays
 // silent (opterr = 0): every refusal is one line of ours.
-#include "rootbench_opciones.h"
+#include "P3/rootbench/rootbench_opciones.h"
 
 #include <cstdlib>
 #include <getopt.h>
 #include <iostream>
 #include <string>
 
-#include "rechazo.h"
+#include "P3/consola/rechazo.h"
 
 // Long options without a short form get values beyond every character.
 static const int AYUDA = 256;
