@@ -25,9 +25,9 @@
 #include <string>
 #include <vector>
 
+#include "P3/raices.h"
 #include "Util/matutil.h"
 #include "e_p3/func.h"
-#include "P3/raices.h"
 #include "resolutores.h"
 
 namespace {

@@ -8,15 +8,15 @@
 #include <iostream>
 #include <optional>
 
-#include "Util/error.h"
-#include "Util/matutil.h"
-#include "Util/specfunc.h"
-#include "e_p3/func.h"
+#include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
 #include "P3/raices.h"
 #include "P3/rootbench/rootbench_metodos.h"
 #include "P3/rootbench/rootbench_opciones.h"
-#include "P3/consola/terminal.h"
+#include "Util/error.h"
+#include "Util/matutil.h"
+#include "Util/specfunc.h"
+#include "e_p3/func.h"
 
 using std::cin;
 using std::cout;

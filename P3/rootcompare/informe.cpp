@@ -4,8 +4,8 @@
 #include <cmath>
 #include <iomanip>
 
-#include "Util/error.h"
 #include "P3/rootcompare/orden.h"
+#include "Util/error.h"
 
 namespace {
 

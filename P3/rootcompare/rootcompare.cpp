@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "Util/error.h"
-#include "P3/rootcompare/compara_metodos.h"
-#include "e_p3/func.h"
+#include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
+#include "P3/rootcompare/compara_metodos.h"
 #include "P3/rootcompare/grafica.h"
 #include "P3/rootcompare/informe.h"
 #include "P3/rootcompare/rootcompare_opciones.h"
-#include "P3/consola/terminal.h"
+#include "Util/error.h"
+#include "e_p3/func.h"
 
 static const int ARGUMENTO_INVALIDO = 4;
 
