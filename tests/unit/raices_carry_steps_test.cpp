@@ -68,6 +68,10 @@ TEST(Secante, StartsAndSteps) {
       {"valores_iguales", lineal, {0, 1, 5, 5}, 12, {0, 1, 5, 5}, {}},
       {"no_finito_en_el_punto", [](double) { return NaN; }, {0, 4, -4, 12}, 9, {4, 1, 12, NaN},
        {{'F', 1}}},
+      {"infinito_en_el_punto", [](double) { return Inf; }, {0, 4, -4, 12}, 9, {4, 1, 12, Inf},
+       {{'F', 1}}},
+      // 1 - 1e-20 (1 - 0) / (1e-20 + 1) rounds to 1: stalled, F not called.
+      {"estancada", lineal, {0, 1, -1, 1e-20}, 23, {0, 1, -1, 1e-20}, {}},
       // 2 - 1e-200 * 2 / 2e-200 = 1: no product of two tiny values.
       {"diminutos", [](double) { return 5.0; }, {0, 2, -1e-200, 1e-200}, -2,
        {2, 1, 1e-200, 5}, {{'F', 1}}},
@@ -95,6 +99,11 @@ TEST(Steffensen, StartsAndSteps) {
       {"divisor_nulo", [](double) { return 2.0; }, {2, 3}, 12, {2, 3}, {{'F', 5}}},
       {"nuevo_valor_no_finito", [](double x) { return x == 5 ? 4 : NaN; }, {2, 3}, 9, {NaN, 1},
        {{'F', 5}, {'F', 1}}},
+      {"nuevo_valor_infinito", [](double x) { return x == 5 ? 4 : -Inf; }, {2, 3}, 9,
+       {-Inf, 1}, {{'F', 5}, {'F', 1}}},
+      // Divisor about 1: the correction 1e-20 is below an ulp of 1.
+      {"estancada", [](double) { return 1.0; }, {1e-10, 1}, 23, {1e-10, 1},
+       {{'F', 1 + 1e-10}}},
       // f^2 = 1e400 would overflow: 0 - 1e200 (1e200 / 2e200) = -5e199.
       {"sin_desbordar", [](double x) { return x == 1e200 ? 3e200 : 7; }, {1e200, 0}, -2,
        {7, -5e199}, {{'F', 1e200}, {'F', -5e199}}},
