@@ -21,6 +21,7 @@
 
 #include "biseccion.h"
 #include "brent.h"
+#include "chandrupatla.h"
 #include "illinois.h"
 #include "newton.h"
 #include "regula_falsi.h"
@@ -60,6 +61,11 @@ struct Busqueda {
   double previo = 0; // Newton, Steffensen: the estimate before the last step
   int lado = 0;      // Illinois: how long the same end has been kept
   EstadoBrent brent{};
+  EstadoChandrupatla chandrupatla{};
+  // The absolute width of bracket at which the caller will stop, set before
+  // the start; a method that knows it (Chandrupatla) closes its bracket on
+  // it. 0: close it to the last doubles.
+  double tolerancia = 0;
 };
 
 // The other point of a two-point bracketing step: the end that raiz is not.
@@ -129,6 +135,28 @@ struct Brent {
   static double otro(const Busqueda &s) { return s.brent.c; }
 };
 
+// Chandrupatla's estimate is the end with the smaller |F|; it takes the
+// caller's tolerance from s.tolerancia at the start.
+struct Chandrupatla {
+  static constexpr Descriptor descriptor{
+      "chandrupatla", "Chandrupatla", Familia::acotado, Arranque::intervalo, 1, 0};
+  template <typename Fn, typename DFn>
+  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, Busqueda &s) {
+    return chandrupatlaIni(F, a, b, s.chandrupatla, s.tolerancia);
+  }
+  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Busqueda &s) {
+    return chandrupatlaIter(F, s.chandrupatla);
+  }
+  static double estimacion(const Busqueda &s) {
+    const EstadoChandrupatla &e = s.chandrupatla;
+    return std::fabs(e.fa) < std::fabs(e.fb) ? e.a : e.b;
+  }
+  static double otro(const Busqueda &s) {
+    const EstadoChandrupatla &e = s.chandrupatla;
+    return std::fabs(e.fa) < std::fabs(e.fb) ? e.b : e.a;
+  }
+};
+
 // The secant's two points are a (previous) and b (current).
 struct Secante {
   static constexpr Descriptor descriptor{
@@ -180,7 +208,8 @@ struct Steffensen {
 
 // The table: every method of the library, in the order the programs show
 // them, bracketing methods first.
-using Metodos = std::tuple<Biseccion, RegulaFalsi, Illinois, Brent, Secante, Newton, Steffensen>;
+using Metodos =
+    std::tuple<Biseccion, RegulaFalsi, Illinois, Brent, Chandrupatla, Secante, Newton, Steffensen>;
 
 constexpr std::size_t NUM_METODOS = std::tuple_size_v<Metodos>;
 

@@ -1,5 +1,4 @@
-// Step library: bisection, regula falsi, Newton-Raphson, secant, Illinois,
-// Brent and Steffensen, one step per call.
+// Step library: the methods of the table in metodos.h, one step per call.
 //
 // Stateless: the search state lives in the caller's variables, passed by
 // reference; every function returns one of the status codes of estados.h.
@@ -16,15 +15,8 @@
 #ifndef RAICES_H
 #define RAICES_H
 
-#include "biseccion.h"
-#include "brent.h"
 #include "estados.h"
-#include "illinois.h"
-#include "metodos.h"
-#include "newton.h"
+#include "metodos.h" // every method's header
 #include "paradas.h"
-#include "regula_falsi.h"
-#include "secante.h"
-#include "steffensen.h"
 
 #endif

@@ -8,9 +8,13 @@
 // "fail" failure status (or exception); for the latter three, the final x
 // and its error.
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <iterator>
+#include <utility>
 
+#include "P3/metodos.h"
 #include "casos.h"
 #include "resolutores.h"
 
@@ -21,8 +25,10 @@ static bool resuelto(const Resultado &r, const Caso &c) {
   return r.para && std::fabs(r.x - c.raiz) <= c.radio * std::fmax(1.0, std::fabs(c.raiz));
 }
 
-static void celda(resolutores::Resolutor resuelve, const Caso &c, int &resueltos) {
-  if (resuelve == nullptr) {
+using Resuelve = std::function<Resultado(const Caso &)>;
+
+static void celda(const Resuelve &resuelve, const Caso &c, int &resueltos) {
+  if (!resuelve) {
     std::printf(" – |");
     return;
   }
@@ -42,25 +48,34 @@ static void celda(resolutores::Resolutor resuelve, const Caso &c, int &resueltos
   }
 }
 
+// Every method of the table, each beside its counterparts.
 int main() {
-  for (const resolutores::Metodo &m : resolutores::METODOS) {
-    std::printf("\n### %s\n\n| case | ours | GSL %s | Boost %s |\n|---|---|---|---|\n", m.nombre,
-                m.nombre_gsl, m.nombre_boost != nullptr ? m.nombre_boost : "(none)");
-    int nuestro = 0, gsl = 0, boost = 0;
+  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m) {
+    const resolutores::Pares p = resolutores::pares(raices::DESCRIPTORES[m].clave);
+    const Resuelve nuestro = [m](const Caso &c) { return resolutores::nuestro(m, c); };
+    const Resuelve gsl = p.gsl != nullptr ? Resuelve(p.gsl) : Resuelve();
+    const Resuelve boost = p.boost != nullptr ? Resuelve(p.boost) : Resuelve();
+    std::printf("\n### %s\n\n| case | ours | GSL %s | Boost %s |\n|---|---|---|---|\n",
+                raices::DESCRIPTORES[m].clave, p.nombre_gsl != nullptr ? p.nombre_gsl : "(none)",
+                p.nombre_boost != nullptr ? p.nombre_boost : "(none)");
+    int nuestros = 0, de_gsl = 0, de_boost = 0;
     for (const Caso &c : casos::CASOS) {
       std::printf("| %s |", c.nombre);
-      celda(m.nuestro, c, nuestro);
-      celda(m.gsl, c, gsl);
-      celda(m.boost, c, boost);
+      celda(nuestro, c, nuestros);
+      celda(gsl, c, de_gsl);
+      celda(boost, c, de_boost);
       std::printf("\n");
     }
     const int n = static_cast<int>(std::size(casos::CASOS));
-    std::printf("| solved | %d/%d | %d/%d |", nuestro, n, gsl, n);
-    if (m.boost != nullptr) {
-      std::printf(" %d/%d |\n", boost, n);
-    } else {
-      std::printf(" – |\n");
+    std::printf("| solved | %d/%d |", nuestros, n);
+    for (const auto &[par, resueltos] : {std::pair{&gsl, de_gsl}, std::pair{&boost, de_boost}}) {
+      if (*par) {
+        std::printf(" %d/%d |", resueltos, n);
+      } else {
+        std::printf(" – |");
+      }
     }
+    std::printf("\n");
   }
   return 0;
 }

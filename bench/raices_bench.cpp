@@ -8,7 +8,12 @@
 //       bare through the same kind of func pointer; F is rootbench's fun/Dfun
 //       (a few ns per call) or a costly F with the same values.
 //   peer/<method>/<case>/<peer>  whole solves of a test case (casos.h) by
-//       our method and by its GSL or Boost.Math counterpart (resolutores.h).
+//       each method of the table and by its GSL or Boost.Math counterpart
+//       (resolutores.h).
+//   aps/<method>/boost_toms748  solves of all the Alefeld-Potra-Shi problems
+//       and classics (problemas_aps.h) by each bracketing method of the
+//       table and by Boost's toms748_solve, under one rule
+//       (resolutores_aps.h); the time given is per solve.
 //
 // Counters, medians over the pairs of a run: the time of one call or solve
 // on each side (step_ns and bare_ns, or ours_ns and peer_ns) and their ratio,
@@ -29,6 +34,7 @@
 #include "Util/matutil.h"
 #include "e_p3/func.h"
 #include "resolutores.h"
+#include "resolutores_aps.h"
 
 namespace {
 
@@ -91,11 +97,12 @@ double calibra(double objetivo_ns) {
 // work, and takes its ordinary path (checked before timing). [A, B] brackets
 // fun's root near 0.540; X is Newton's and Steffensen's iterate.
 const double A = 0.0, B = 1.0, X = 0.5;
-double FA, FB, FX; // fun at A, B and X
-EstadoBrent BRENT; // after brentIni and one step on [A, B]
+double FA, FB, FX;               // fun at A, B and X
+EstadoBrent BRENT;               // after brentIni and one step on [A, B]
+EstadoChandrupatla CHANDRUPATLA; // after chandrupatlaIni and one step on [A, B]
 // The points at which the steps call F: the new point of each, and
 // Steffensen's two.
-double P_BISEC, P_RFALSI, P_SECANTE, P_ILLINOIS, P_BRENT, P_STEFF1, P_STEFF2;
+double P_BISEC, P_RFALSI, P_SECANTE, P_ILLINOIS, P_BRENT, P_CHANDRUPATLA, P_STEFF1, P_STEFF2;
 
 // One call of a library function from its steady state, or the calls of F
 // and dF that it has to make, made bare.
@@ -165,6 +172,18 @@ int brent_iter(func F, func) {
   benchmark::DoNotOptimize(e);
   return s;
 }
+int chandrupatla_ini(func F, func) {
+  EstadoChandrupatla e{};
+  const int s = chandrupatlaIni(F, A, B, e);
+  benchmark::DoNotOptimize(e);
+  return s;
+}
+int chandrupatla_iter(func F, func) {
+  EstadoChandrupatla e = CHANDRUPATLA;
+  const int s = chandrupatlaIter(F, e);
+  benchmark::DoNotOptimize(e);
+  return s;
+}
 int steffensen_ini(func F, func) {
   double f = 0, x = X;
   const int s = steffensenIni(F, f, x);
@@ -185,6 +204,7 @@ int f_x_dx(func F, func dF) { return usa(F(X)), usa(dF(X)), 0; }
 int f_s(func F, func) { return usa(F(P_SECANTE)), 0; }
 int f_i(func F, func) { return usa(F(P_ILLINOIS)), 0; }
 int f_b(func F, func) { return usa(F(P_BRENT)), 0; }
+int f_c(func F, func) { return usa(F(P_CHANDRUPATLA)), 0; }
 int f_x(func F, func) { return usa(F(X)), 0; }
 int f_x1x2(func F, func) { return usa(F(P_STEFF1)), usa(F(P_STEFF2)), 0; }
 // With the data dependency that the method cannot avoid: the last point is
@@ -233,6 +253,8 @@ const Funcion FUNCIONES[] = {
     {"illinoisIter", bloque<illinois_iter>, bloque<f_i>, -2},
     {"brentIni", bloque<brent_ini>, bloque<f_ab>, 0},
     {"brentIter", bloque<brent_iter>, bloque<f_b>, -2},
+    {"chandrupatlaIni", bloque<chandrupatla_ini>, bloque<f_ab>, 0},
+    {"chandrupatlaIter", bloque<chandrupatla_iter>, bloque<f_c>, -2},
     {"steffensenIni", bloque<steffensen_ini>, bloque<f_x>, 0},
     {"steffensenIter", bloque<steffensen_iter>, bloque<f_x1x2>, -2},
     {"steffensenIter.dep", bloque<steffensen_iter>, bloque<f_x1x2_dep>, -2},
@@ -256,6 +278,8 @@ void estados() {
   FA = fun(A), FB = fun(B), FX = fun(X);
   brentIni(fun, A, B, BRENT);
   brentIter(fun, BRENT); // past the start, where b == A == 0 and the step is a secant's
+  chandrupatlaIni(fun, A, B, CHANDRUPATLA);
+  chandrupatlaIter(fun, CHANDRUPATLA); // past the first step, which halves
   std::vector<double> x;
   const Registro r{&x};
   double a = A, b = B;
@@ -272,6 +296,10 @@ void estados() {
   x.clear();
   brentIter(r, e);
   P_BRENT = x.at(0);
+  EstadoChandrupatla ec = CHANDRUPATLA;
+  x.clear();
+  chandrupatlaIter(r, ec);
+  P_CHANDRUPATLA = x.at(0);
   x0 = X, f0 = FX;
   x.clear();
   steffensenIter(r, f0, x0);
@@ -319,9 +347,11 @@ void lib(benchmark::State &st, const Funcion &f, const Objetivo &o) {
       "step_ns", "bare_ns");
 }
 
-void peer(benchmark::State &st, resolutores::Resolutor nuestro, resolutores::Resolutor otro,
+using Resuelve = std::function<resolutores::Resultado(const casos::Caso &)>;
+
+void peer(benchmark::State &st, const Resuelve &nuestro, const Resuelve &otro,
           const casos::Caso &c) {
-  const auto solves = [&c](resolutores::Resolutor r, long k) {
+  const auto solves = [&c](const Resuelve &r, long k) {
     for (long i = 0; i < k; ++i) {
       const resolutores::Resultado x = r(c);
       usa(x.x);
@@ -340,10 +370,28 @@ void peer(benchmark::State &st, resolutores::Resolutor nuestro, resolutores::Res
       st.counters["ratio"] * static_cast<double>(b.f + b.df) / static_cast<double>(a.f + a.df);
 }
 
-std::string nombre(const char *texto) {
-  std::string s = texto;
-  std::replace(s.begin(), s.end(), ' ', '_');
-  return s;
+// Every problem of the set, solved by one side.
+double resuelve_aps(const std::vector<aps::Problema> &v,
+                    const std::function<aps::Cuenta(const aps::Problema &)> &r) {
+  double x = 0;
+  for (const aps::Problema &p : v) x += r(p).x;
+  return x;
+}
+
+void aps_par(benchmark::State &st, std::size_t m) {
+  const std::vector<aps::Problema> v = aps::problemas();
+  const auto nuestro = [m](const aps::Problema &p) { return aps::con_metodo(m, p); };
+  const long n = static_cast<long>(v.size());
+  pares(
+      st, [&] { usa(resuelve_aps(v, nuestro)); }, [&] { usa(resuelve_aps(v, aps::con_toms748)); },
+      n, "ours_ns", "peer_ns");
+  long nuestras = 0, suyas = 0;
+  for (const aps::Problema &p : v) {
+    nuestras += nuestro(p).llamadas;
+    suyas += aps::con_toms748(p).llamadas;
+  }
+  st.counters["ours_calls"] = static_cast<double>(nuestras);
+  st.counters["peer_calls"] = static_cast<double>(suyas);
 }
 
 } // namespace
@@ -361,17 +409,25 @@ int main(int argc, char **argv) {
       benchmark::RegisterBenchmark(("lib/" + std::string(f.nombre) + "/" + o.nombre).c_str(), lib,
                                    f, o)
           ->Unit(benchmark::kMicrosecond);
-  for (const resolutores::Metodo &m : resolutores::METODOS) {
+  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m) {
+    const raices::Descriptor &d = raices::DESCRIPTORES[m];
+    const resolutores::Pares p = resolutores::pares(d.clave);
+    const Resuelve nuestro = [m](const casos::Caso &c) { return resolutores::nuestro(m, c); };
     for (const casos::Caso &c : casos::CASOS) {
-      const std::string n = "peer/" + nombre(m.nombre) + "/" + c.nombre + "/";
-      if (m.gsl != nullptr)
-        benchmark::RegisterBenchmark((n + "gsl_" + m.nombre_gsl).c_str(), peer, m.nuestro, m.gsl, c)
+      const std::string n = "peer/" + std::string(d.clave) + "/" + c.nombre + "/";
+      if (p.gsl != nullptr)
+        benchmark::RegisterBenchmark((n + "gsl_" + p.nombre_gsl).c_str(), peer, nuestro,
+                                     Resuelve(p.gsl), c)
             ->Unit(benchmark::kMicrosecond);
-      if (m.boost != nullptr)
-        benchmark::RegisterBenchmark((n + "boost_" + m.nombre_boost).c_str(), peer, m.nuestro,
-                                     m.boost, c)
+      if (p.boost != nullptr)
+        benchmark::RegisterBenchmark((n + "boost_" + p.nombre_boost).c_str(), peer, nuestro,
+                                     Resuelve(p.boost), c)
             ->Unit(benchmark::kMicrosecond);
     }
+    if (d.familia == raices::Familia::acotado)
+      benchmark::RegisterBenchmark(("aps/" + std::string(d.clave) + "/boost_toms748").c_str(),
+                                   aps_par, m)
+          ->Unit(benchmark::kMicrosecond);
   }
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

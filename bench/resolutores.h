@@ -2,8 +2,9 @@
 // Boost.Math counterparts, under one stopping rule, counting the calls of F
 // and dF.
 //
-// Stopping rule, for every solver: stop when two numbers p, q that close in
-// on the root satisfy |p - q| < TOL max(1, min(|p|, |q|)), or when F is
+// Stopping rule, for every solver, built from the tests of paradas.h: stop
+// when two numbers p, q that close in on the root satisfy
+// |p - q| < TOL max(1, min(|p|, |q|)), or when F is
 // exactly 0 at the new point; give up after MAX_PASOS steps or on any failure
 // status. For the bracketing methods p and q are the ends of the bracket (a
 // small step alone proves nothing there: Brent's steps can be a few ulps long
@@ -14,7 +15,10 @@
 #define BENCH_RESOLUTORES_H
 
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 
+#include "P3/paradas.h"
 #include "casos.h"
 
 namespace resolutores {
@@ -23,7 +27,8 @@ constexpr double TOL = 1e-10;
 constexpr int MAX_PASOS = 200;
 
 inline bool cerca(double p, double q) {
-  return std::fabs(p - q) < TOL * std::fmax(1.0, std::fmin(std::fabs(p), std::fabs(q)));
+  return raices::ancho_menor(
+      p, q, raices::tolerancia_relativa(TOL, std::fmin(std::fabs(p), std::fabs(q))));
 }
 
 struct Resultado {
@@ -60,14 +65,9 @@ struct ContadaD {
 
 using Resolutor = Resultado (*)(const casos::Caso &);
 
-// Ours.
-Resultado biseccion(const casos::Caso &c);
-Resultado regula_falsi(const casos::Caso &c);
-Resultado illinois(const casos::Caso &c);
-Resultado brent(const casos::Caso &c);
-Resultado secante(const casos::Caso &c);
-Resultado newton(const casos::Caso &c);
-Resultado steffensen(const casos::Caso &c);
+// Ours: method m of the step library's table (metodos.h), bracketing ones on
+// [a, b], open ones from x0 (the secant from x0 and segundo_punto(x0)).
+Resultado nuestro(std::size_t m, const casos::Caso &c);
 
 // GSL: gsl_root_fsolver_{bisection,falsepos,brent}, gsl_root_fdfsolver_
 // {newton,secant,steffenson}.
@@ -83,25 +83,33 @@ Resultado boost_bisect(const casos::Caso &c);
 Resultado boost_toms748(const casos::Caso &c);
 Resultado boost_newton(const casos::Caso &c);
 
-// A method is a row: ours and its counterparts (null where there is none).
-struct Metodo {
-  const char *nombre;
-  Resolutor nuestro;
+// The counterparts of our methods, by the key of each method's descriptor
+// (null where there is none).
+struct Pares {
+  const char *clave;
   const char *nombre_gsl;
   Resolutor gsl;
   const char *nombre_boost;
   Resolutor boost;
 };
 
-inline const Metodo METODOS[] = {
-    {"bisection", biseccion, "bisection", gsl_biseccion, "bisect", boost_bisect},
-    {"regula falsi", regula_falsi, "falsepos", gsl_falsepos, nullptr, nullptr},
-    {"Illinois", illinois, "falsepos", gsl_falsepos, "toms748", boost_toms748},
-    {"Brent", brent, "brent", gsl_brent, "toms748", boost_toms748},
-    {"secant", secante, "secant", gsl_secante, nullptr, nullptr},
-    {"Newton", newton, "newton", gsl_newton, "newton_raphson", boost_newton},
-    {"Steffensen", steffensen, "steffenson", gsl_steffenson, nullptr, nullptr},
+inline const Pares PARES[] = {
+    {"biseccion", "bisection", gsl_biseccion, "bisect", boost_bisect},
+    {"regula_falsi", "falsepos", gsl_falsepos, nullptr, nullptr},
+    {"illinois", "falsepos", gsl_falsepos, "toms748", boost_toms748},
+    {"brent", "brent", gsl_brent, "toms748", boost_toms748},
+    {"chandrupatla", "brent", gsl_brent, "toms748", boost_toms748},
+    {"secante", "secant", gsl_secante, nullptr, nullptr},
+    {"newton", "newton", gsl_newton, "newton_raphson", boost_newton},
+    {"steffensen", "steffenson", gsl_steffenson, nullptr, nullptr},
 };
+
+// The counterparts of the method with this key; none for a key not listed.
+inline Pares pares(const char *clave) {
+  for (const Pares &p : PARES)
+    if (std::strcmp(p.clave, clave) == 0) return p;
+  return {clave, nullptr, nullptr, nullptr, nullptr};
+}
 
 // Secant's second start point, beside the case's x0.
 inline double segundo_punto(double x0) { return x0 + 1e-3 * std::fmax(1.0, std::fabs(x0)); }

@@ -25,6 +25,7 @@ set(RAICES_PUBLIC_HEADERS
   P3/secante.h
   P3/illinois.h
   P3/brent.h
+  P3/chandrupatla.h
   P3/steffensen.h
   Util/error.h
   Util/matutil.h

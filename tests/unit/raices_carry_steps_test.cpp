@@ -1,4 +1,4 @@
-// Starts and steps of secant, Illinois, Brent and Steffensen: status, the
+// Starts and steps of secant, Illinois, Brent, Chandrupatla and Steffensen: status, the
 // caller's state afterwards and the exact sequence of calls of F. Each
 // method's state is laid out as a row of doubles (lado as a double too).
 #include <gtest/gtest.h>
@@ -233,6 +233,62 @@ TEST(Brent, StartsAndSteps) {
       // c - b overflows: the midpoint is still 0.
       {"extremos_enormes", vale(0, 1), {-1e308, -1, 1e308, 1, 1e308, 1, 1, 1}, -2,
        {0, 1, -1e308, -1, -1e308, -1, 1e308, 1e308}, {{'F', 0}}},
+  });
+  // clang-format on
+}
+
+// Row: a, fa, b, fb, c, fc, tolerancia.
+Estado fila(const EstadoChandrupatla &s) { return {s.a, s.fa, s.b, s.fb, s.c, s.fc, s.tolerancia}; }
+
+TEST(Chandrupatla, StartsAndSteps) {
+  auto ini = [](auto &f, Estado &v) {
+    EstadoChandrupatla s{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    int status = chandrupatlaIni(f, v[0], v[2], s, v[6]);
+    v = fila(s);
+    return status;
+  };
+  auto iter = [](auto &f, Estado &v) {
+    EstadoChandrupatla s{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    int status = chandrupatlaIter(f, s);
+    v = fila(s);
+    return status;
+  };
+  auto vale = [](double x0, double f0) { return [=](double x) { return x == x0 ? f0 : NaN; }; };
+  const double d52 = std::ldexp(1.0, -52);
+  // clang-format off
+  comprueba_todos(ini, {
+      {"acotada", lineal, {0, I, 4, I, I, I, 1e-9}, 0, {0, -1, 4, 3, 0, -1, 1e-9},
+       {{'F', 0}, {'F', 4}}},
+      {"nan_en_a", [](double) { return NaN; }, {0, I, 4, I, I, I, 0}, 9, {0, I, 4, I, I, I, 0},
+       {{'F', 0}}},
+      {"mismo_signo", [](double) { return -1e-200; }, {0, I, 4, I, I, I, 0}, 27,
+       {0, I, 4, I, I, I, 0}, {{'F', 0}, {'F', 4}}},
+  });
+  comprueba_todos(iter, {
+      // c == a: no interpolation yet, the midpoint; F(2) changes sign, so a becomes b.
+      {"biseccion", lineal, {0, -1, 4, 3, 0, -1, 0}, -2, {2, 1, 0, -1, 4, 3, 0}, {{'F', 2}}},
+      // xi = phi = 1/2: the inverse quadratic through three points of a line is
+      // the line, and its zero 1 is the root.
+      {"interpolacion", lineal, {2, 1, 0, -1, 4, 3, 0}, 0, {1, 0, 2, 1, 0, -1, 0}, {{'F', 1}}},
+      {"interpolacion_mismo_signo", vale(1, 0.25), {2, 1, 0, -1, 4, 3, 0}, -2,
+       {1, 0.25, 0, -1, 2, 1, 0}, {{'F', 1}}},
+      // The zero -1 lies within tol = 4 / 2 of a = 0: the point stays 2 from a.
+      {"tolerancia", [](double x) { return x + 1; }, {0, 1, -8, -7, 8, 9, 4}, -2,
+       {-2, -1, 0, 1, -8, -7, 4}, {{'F', -2}}},
+      // Ends 100 times apart in magnitude: the middle is sqrt(1 * 100).
+      {"mitad_en_magnitud", vale(10, -0.5), {1, -1, 100, 1, 1, -1, 0}, -2,
+       {10, -0.5, 100, 1, 1, -1, 0}, {{'F', 10}}},
+      {"mitad_en_magnitud_cruzando_cero", vale(-16, -0.5), {-1024, -1, 0.25, 1, -1024, -1, 0}, -2,
+       {-16, -0.5, 0.25, 1, -1024, -1, 0}, {{'F', -16}}},
+      {"ya_en_la_raiz", lineal, {1, 0, 4, 3, 0, -1, 0}, 0, {1, 0, 4, 3, 0, -1, 0}, {}},
+      {"cero_en_b", lineal, {0, -1, 1, 0, 0, -1, 0}, 0, {0, -1, 1, 0, 0, -1, 0}, {}},
+      {"no_finito", vale(2, NaN), {0, -1, 4, 3, 0, -1, 0}, 9, {0, -1, 4, 3, 0, -1, 0},
+       {{'F', 2}}},
+      {"extremos_contiguos", lineal, {1, -1, 1 + d52, 1, 1, -1, 0}, 23,
+       {1, -1, 1 + d52, 1, 1, -1, 0}, {}},
+      // b - a overflows: the midpoint is still 0.
+      {"extremos_enormes", vale(0, 2), {-1e308, -1, 1e308, 1, -1e308, -1, 0}, -2,
+       {0, 2, -1e308, -1, 1e308, 1, 0}, {{'F', 0}}},
   });
   // clang-format on
 }

@@ -1,0 +1,38 @@
+// Whole solves of the Alefeld-Potra-Shi problems (problemas_aps.h) by the
+// bracketing methods of the step library's table and by Boost.Math's
+// toms748_solve, under one stopping rule built from the tests of paradas.h:
+// the bracket is narrower than ANCHO + 4 eps |x| (x its end nearer 0), or F
+// is exactly 0 at the newest point. Calls of F are counted by a wrapper.
+#ifndef BENCH_RESOLUTORES_APS_H
+#define BENCH_RESOLUTORES_APS_H
+
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+
+#include "P3/paradas.h"
+#include "problemas_aps.h"
+
+namespace aps {
+
+constexpr double ANCHO = 2e-12;
+constexpr long MAX_LLAMADAS = 1000;
+
+inline bool cerrado(double p, double q) {
+  const double x = std::fmin(std::fabs(p), std::fabs(q));
+  return raices::ancho_menor(p, q, raices::tolerancia_mixta(ANCHO, 4 * DBL_EPSILON, x));
+}
+
+struct Cuenta {
+  long llamadas = 0;     // calls of F
+  bool resuelto = false; // the rule held within MAX_LLAMADAS calls
+  double x = NAN;        // final estimate
+};
+
+// Method m of the table (a bracketing one), told the rule's absolute width.
+Cuenta con_metodo(std::size_t m, const Problema &p);
+Cuenta con_toms748(const Problema &p);
+
+} // namespace aps
+
+#endif
