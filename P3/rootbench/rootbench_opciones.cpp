@@ -8,6 +8,7 @@
 #include <string>
 
 #include "P3/consola/rechazo.h"
+#include "P3/consola/terminal.h"
 
 // Long options without a short form get values beyond every character.
 static const int AYUDA = 256;
@@ -63,6 +64,7 @@ Opciones lee_opciones(int argc, char *argv[]) {
   if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);
   if (opciones.derivada != nullptr && opciones.funcion == nullptr)
     rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
+  if (pedida != 0) adapta_salida_local(); // the dialogue's bytes are not in play
   if (pedida == AYUDA) std::cout << TEXTO_AYUDA << std::flush;
   if (pedida == VERSION) std::cout << "rootbench " RAICES_VERSION << std::endl;
   if (pedida != 0) std::exit(0);
