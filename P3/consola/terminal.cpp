@@ -20,9 +20,9 @@ using raices::JuegoCaracteres;
 namespace {
 
 // ASCII stand-ins for the Latin-1 bytes 0xA0 to 0xFF, one for each.
-constexpr char SIN_ACENTO[] = " !cLoY|S\"ca\"--R-o?23'uP.,1o\"???"
-                               "AAAAAAACEEEEIIIIDNOOOOOxOUUUUYTs"
-                               "aaaaaaaceeeeiiiidnooooo/ouuuuyty";
+constexpr char SIN_ACENTO[] = " !cLoY|S\"ca\"--R-o?23'uP.,1o\"????"
+                              "AAAAAAACEEEEIIIIDNOOOOOxOUUUUYTs"
+                              "aaaaaaaceeeeiiiidnooooo/ouuuuyty";
 static_assert(sizeof SIN_ACENTO == 0x60 + 1);
 
 // Unbuffered filter in front of the stream's own buffer: every byte is
@@ -98,7 +98,8 @@ JuegoCaracteres juego_por_nombre(const std::string &nombre) {
   const std::size_t punto = nombre.find('.');
   if (punto == std::string::npos) return JuegoCaracteres::latin1;
   const std::string codigo = nombre.substr(punto + 1, nombre.find('@', punto) - punto - 1);
-  const bool utf8 = strcasecmp(codigo.c_str(), "UTF-8") == 0 || strcasecmp(codigo.c_str(), "UTF8") == 0;
+  const bool utf8 =
+      strcasecmp(codigo.c_str(), "UTF-8") == 0 || strcasecmp(codigo.c_str(), "UTF8") == 0;
   return utf8 ? JuegoCaracteres::utf8 : JuegoCaracteres::latin1;
 }
 
@@ -126,8 +127,8 @@ JuegoCaracteres raices::juego_del_entorno() {
     const char *codigo = nl_langinfo(CODESET);
     if (codigo != nullptr && (strcasecmp(codigo, "UTF-8") == 0 || strcasecmp(codigo, "UTF8") == 0))
       juego = JuegoCaracteres::utf8;
-    else if (codigo != nullptr && (std::strcmp(codigo, "ANSI_X3.4-1968") == 0 ||
-                                   strcasecmp(codigo, "ASCII") == 0))
+    else if (codigo != nullptr &&
+             (std::strcmp(codigo, "ANSI_X3.4-1968") == 0 || strcasecmp(codigo, "ASCII") == 0))
       juego = JuegoCaracteres::ascii;
   }
   static_cast<void>(std::setlocale(LC_CTYPE, anterior.c_str()));

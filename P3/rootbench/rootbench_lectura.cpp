@@ -18,7 +18,8 @@ std::string aviso_de_lectura(const std::string &palabra, std::size_t leidos, boo
     return aviso + "no se pudo leer " + tecleado + ": use el punto decimal, '" +
            con_puntos(palabra) + "'";
   if (leidos == 0) return aviso + "no se pudo leer " + tecleado;
-  aviso += "de " + tecleado + " solo se ley\xF3 '" + raices::mostrable(palabra.substr(0, leidos)) + "'";
+  aviso +=
+      "de " + tecleado + " solo se ley\xF3 '" + raices::mostrable(palabra.substr(0, leidos)) + "'";
   return entero ? aviso + " (se esperaba un n\xFAmero entero)" : aviso;
 }
 

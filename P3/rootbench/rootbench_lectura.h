@@ -39,7 +39,7 @@ template <typename T> bool se_lee_entera(const std::string &palabra) {
 // since the defaults then are what the user asked for.
 template <typename T> void lee(T &x) {
   if (!(std::cin >> std::ws).good()) return; // the end of input, or a failed stream
-  const std::size_t MAX_PALABRA = 41; // one more than a warning shows
+  const std::size_t MAX_PALABRA = 41;        // one more than a warning shows
   const std::string palabra = raices::palabra_siguiente(MAX_PALABRA);
   const std::size_t antes = raices::caracteres_leidos();
   T valor{};
@@ -50,7 +50,8 @@ template <typename T> void lee(T &x) {
     leidos = raices::caracteres_leidos() - antes;
   }
   const std::string punto = con_puntos(palabra);
-  const bool con_punto = punto != palabra && palabra.size() < MAX_PALABRA && se_lee_entera<T>(punto);
+  const bool con_punto =
+      punto != palabra && palabra.size() < MAX_PALABRA && se_lee_entera<T>(punto);
   avisa_una_vez(palabra, leidos, std::is_integral_v<T>, con_punto);
 }
 
