@@ -20,7 +20,7 @@ std::string aviso_de_lectura(const std::string &palabra, std::size_t leidos, boo
   if (leidos == 0) return aviso + "no se pudo leer " + tecleado;
   aviso +=
       "de " + tecleado + " solo se ley\xF3 '" + raices::mostrable(palabra.substr(0, leidos)) + "'";
-  return entero ? aviso + " (se esperaba un n\xFAmero entero)" : aviso;
+  return entero ? aviso + " (se esperaba un entero)" : aviso;
 }
 
 void avisa_una_vez(const std::string &palabra, std::size_t leidos, bool entero, bool con_punto) {
