@@ -14,8 +14,6 @@
 #include "Util/error.h"
 #include "e_p3/func.h"
 
-static const int ARGUMENTO_INVALIDO = 4;
-
 int main(int argc, char *argv[]) {
   adapta_salida_local();
   const OpcionesCompara o = lee_opciones_compara(argc, argv);
@@ -26,7 +24,7 @@ int main(int argc, char *argv[]) {
     try {
       fs.emplace(prepara_funciones(o.funcion, o.derivada));
     } catch (const ErrorExpresion &e) {
-      error(e.mensaje, ARGUMENTO_INVALIDO);
+      error(e.mensaje, raices::ARGUMENTO_INVALIDO);
     }
     const Funciones &tecleadas = *fs;
     p.f = [&tecleadas](double x) { return tecleadas.f(x); };
@@ -39,7 +37,7 @@ int main(int argc, char *argv[]) {
     const std::string fallo = dibuja(o.grafica, descripcion, p, resultados);
     if (!fallo.empty()) {
       std::cerr << "rootcompare: no se pudo escribir " << o.grafica << ": " << fallo << std::endl;
-      return DIBUJO_FALLIDO;
+      return raices::DIBUJO_FALLIDO;
     }
   }
   if (o.csv) {
