@@ -1,14 +1,17 @@
 // Spanish texts in the character set of the reader. The programs write their
-// texts as single Latin-1 bytes; on a terminal or in a file read as UTF-8
-// those bytes would show as broken characters.
+// texts as single Latin-1 bytes ("\xF3" for the o with its accent) and call
+// one of the two functions below, which turn those bytes into what the
+// reader's terminal or file expects; a text already in UTF-8 would be
+// converted twice.
 #ifndef P3_TERMINAL_H
 #define P3_TERMINAL_H
 
 // Character set of the environment's locale: the one LC_CTYPE gets from
-// setlocale(LC_CTYPE, "") and nl_langinfo(CODESET). When the C library
-// cannot load that locale (not generated), it is read from the name in
-// LC_ALL, LC_CTYPE or LANG, the first one set: ".UTF-8" or ".utf8" means
-// UTF-8, any other name Latin-1. The C and POSIX locales are ASCII.
+// setlocale(LC_CTYPE, "") and nl_langinfo(CODESET): UTF-8, ASCII (the C and
+// POSIX locales), any other Latin-1. When the C library cannot load that
+// locale (not generated), it is read from the name in LC_ALL, LC_CTYPE or
+// LANG, the first one set: ".UTF-8" or ".utf8" means UTF-8, any other name
+// Latin-1.
 namespace raices {
 enum class JuegoCaracteres { latin1, utf8, ascii };
 JuegoCaracteres juego_del_entorno();
