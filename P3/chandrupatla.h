@@ -16,8 +16,9 @@
 // magnitude, sqrt(|a| |b|) with the sign of the larger end; a bracket across
 // many binades then reaches the scale of its root in a few steps, where
 // plain halving needs one step per halving of the whole width. x is kept at
-// least tol = 2 eps |x*| + tolerancia / 2 from both ends (x* the end with the
-// smaller |F|, tolerancia the caller's absolute width), so once the
+// least tol = 2 eps |x*| + tolerancia / 2 (+ the least normal double) from
+// both ends (x* the end with the smaller |F|, tolerancia the caller's
+// absolute width), so once the
 // interpolation has found the root, one more step closes the bracket below
 // tolerancia + 4 eps |x*|.
 //
@@ -48,8 +49,8 @@ namespace raices::detalle {
 // Ratio of the ends' magnitudes beyond which the bracket is halved in magnitude.
 constexpr double ESCALA_CHANDRUPATLA = 16;
 
-// The middle of [a, b], in magnitude when the ends are far apart in scale.
-// Never 0 unless an end is 0; never overflows.
+// The middle of [a, b], in magnitude when the ends are far apart in scale
+// (never 0 then); never overflows.
 inline double medio_chandrupatla(double a, double b) {
   const double menor = std::fmin(std::fabs(a), std::fabs(b));
   const double mayor = std::fmax(std::fabs(a), std::fabs(b));
