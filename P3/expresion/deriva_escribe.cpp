@@ -4,10 +4,12 @@
 // with negative exponents below one bar (x*abs(x)^(-1) is x/abs(x)).
 #include "P3/expresion/deriva_escribe.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "P3/expresion/expresion_interna.h"
@@ -47,11 +49,20 @@ std::string decimal(const numeric &n) {
 // The shortest decimal text that reads back as the same double.
 std::string mas_corto(double v) {
   char texto[32];
-  for (int cifras = 15; cifras <= 17; ++cifras) {
+  for (int cifras = 1; cifras <= 17; ++cifras) {
     (void)std::snprintf(texto, sizeof texto, "%.*g", cifras, v);
     if (std::strtod(texto, nullptr) == v) break;
   }
   return texto;
+}
+
+// The double nearest a positive rational, subnormal ones included: scaled
+// into [1/2, 2) first, as converting a ratio of huge integers directly gives 0
+// or overflows.
+double a_double(const numeric &a) {
+  const long e = a.numer().int_length() - a.denom().int_length();
+  const numeric escalado = a * GiNaC::pow(numeric(2), numeric(-e));
+  return std::ldexp(escalado.to_double(), static_cast<int>(e));
 }
 
 // n written as p or p/q when exact, otherwise as its double.
@@ -65,7 +76,7 @@ Texto numero(const numeric &n) {
     t.cuerpo = decimal(a.numer()) + "/" + decimal(a.denom());
     t.nivel = Nivel::producto;
   } else {
-    const double v = a.to_double();
+    const double v = a_double(a);
     if (!std::isfinite(v)) falla("un coeficiente excede el rango de double");
     t.cuerpo = mas_corto(v);
   }
@@ -92,15 +103,56 @@ Texto mide(Texto t) {
 
 Texto escribe_texto(const ex &e);
 
+// GiNaC orders the terms of a sum and the factors of a product by hashes
+// that change from run to run, so the text puts them in an order of its own:
+// higher powers of x first, then by their text, numbers last.
+double grado(const ex &e) {
+  if (is_a<GiNaC::symbol>(e)) return 1;
+  if (is_a<GiNaC::power>(e) && is_a<GiNaC::symbol>(e.op(0)) && is_a<numeric>(e.op(1)))
+    return ex_to<numeric>(e.op(1)).to_double();
+  double g = 0;
+  if (is_a<GiNaC::mul>(e))
+    for (std::size_t i = 0; i < e.nops(); ++i) g += grado(e.op(i));
+  return g;
+}
+
+struct Ordenado {
+  bool numero;
+  double grado;
+  std::string texto;
+  bool operator<(const Ordenado &o) const {
+    if (numero != o.numero) return o.numero;
+    if (grado != o.grado) return grado > o.grado;
+    return texto < o.texto;
+  }
+};
+
+std::vector<std::string> en_orden(std::vector<std::pair<Ordenado, std::string>> partes) {
+  std::sort(partes.begin(), partes.end(),
+            [](const auto &p, const auto &q) { return p.first < q.first; });
+  std::vector<std::string> textos;
+  for (auto &p : partes) textos.push_back(std::move(p.second));
+  return textos;
+}
+
 Texto suma(const ex &e) {
-  Texto t{"", false, Nivel::suma};
+  std::vector<std::pair<Ordenado, Texto>> terminos;
+  std::size_t largo = 0;
   for (std::size_t i = 0; i < e.nops(); ++i) {
-    const Texto termino = escribe_texto(e.op(i));
+    Texto termino = escribe_texto(e.op(i));
+    largo += termino.cuerpo.size() + 3;
+    if (largo > longitud_derivada) falla("la derivada es demasiado larga");
+    terminos.push_back({{is_a<numeric>(e.op(i)), grado(e.op(i)), termino.cuerpo}, termino});
+  }
+  std::stable_sort(terminos.begin(), terminos.end(),
+                   [](const auto &p, const auto &q) { return p.first < q.first; });
+  Texto t{"", false, Nivel::suma};
+  for (std::size_t i = 0; i < terminos.size(); ++i) {
+    const Texto &termino = terminos[i].second;
     if (i == 0)
       t.cuerpo = con_signo(termino);
     else
       t.cuerpo += (termino.negativo ? " - " : " + ") + termino.cuerpo;
-    mide(t);
   }
   return t;
 }
@@ -120,7 +172,8 @@ bool exponente_negativo(const ex &f) {
 }
 
 Texto producto(const ex &e) {
-  std::vector<std::string> coeficiente, arriba, abajo;
+  std::vector<std::string> coeficiente, abajo;
+  std::vector<std::pair<Ordenado, std::string>> factores, divisores;
   bool negativo = false;
   Nivel solo = Nivel::atomo;
   for (std::size_t i = 0; i < e.nops(); ++i) {
@@ -136,15 +189,19 @@ Texto producto(const ex &e) {
         abajo.insert(abajo.begin(), decimal(a.denom()));
       }
     } else if (exponente_negativo(f)) {
-      abajo.push_back(
-          entre_parentesis(escribe_texto(GiNaC::pow(f.op(0), -f.op(1))), Nivel::potencia));
+      const ex inversa = GiNaC::pow(f.op(0), -f.op(1));
+      std::string d = entre_parentesis(escribe_texto(inversa), Nivel::potencia);
+      divisores.push_back({{false, grado(inversa), d}, d});
     } else {
       const Texto t = escribe_texto(f);
       solo = t.nivel;
-      arriba.push_back(entre_parentesis(t, Nivel::potencia));
+      std::string a = entre_parentesis(t, Nivel::potencia);
+      factores.push_back({{false, grado(f), a}, a});
     }
   }
+  const std::vector<std::string> arriba = en_orden(factores), debajo = en_orden(divisores);
   coeficiente.insert(coeficiente.end(), arriba.begin(), arriba.end());
+  abajo.insert(abajo.end(), debajo.begin(), debajo.end());
   Texto t = cociente(coeficiente, abajo, solo);
   t.negativo = negativo;
   return t;

@@ -7,14 +7,12 @@
 
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
+#include "P3/expresion/rechaza_expresion.h"
 #include "P3/rootcompare/compara_metodos.h"
 #include "P3/rootcompare/grafica.h"
 #include "P3/rootcompare/informe.h"
 #include "P3/rootcompare/rootcompare_opciones.h"
-#include "Util/error.h"
 #include "e_p3/func.h"
-
-static const int ARGUMENTO_INVALIDO = 4;
 
 int main(int argc, char *argv[]) {
   adapta_terminal();
@@ -26,9 +24,12 @@ int main(int argc, char *argv[]) {
     try {
       fs.emplace(prepara_funciones(o.funcion, o.derivada));
     } catch (const ErrorExpresion &e) {
-      error(e.mensaje, ARGUMENTO_INVALIDO);
+      rechaza_expresion(e);
     }
     const Funciones &tecleadas = *fs;
+    // A typed f' that is clearly wrong on [A, B]: a warning, and the comparison goes on.
+    const std::string aviso = aviso_derivada(tecleadas, o.a, o.b);
+    if (!aviso.empty()) std::cerr << aviso << std::endl;
     p.f = [&tecleadas](double x) { return tecleadas.f(x); };
     p.df = [&tecleadas](double x) { return tecleadas.df(x); };
     descripcion = tecleadas.f.texto();
