@@ -52,19 +52,7 @@ std::string posicion(int p, std::size_t largo) {
   return " en la posici\xF3n " + std::to_string(p + 1);
 }
 
-std::string problema(const mu::ParserError &error, std::size_t largo);
-
-// The parser's complaint in the terms of the grammar, with its place: the
-// end of the text is the place after its last character.
-ErrorTexto queja(const mu::ParserError &error, std::size_t largo) {
-  const int p = error.GetPos();
-  const bool dentro = p >= 0 && static_cast<std::size_t>(p) < largo;
-  const bool sin_lugar = error.GetCode() == mu::ecMISSING_PARENS;
-  return {problema(error, largo), sin_lugar ? 0
-                                  : dentro  ? static_cast<std::size_t>(p) + 1
-                                            : largo + 1};
-}
-
+// The parser's complaint in the terms of the grammar.
 std::string problema(const mu::ParserError &error, std::size_t largo) {
   const std::string simbolo = "'" + error.GetToken() + "'";
   const std::string donde = posicion(error.GetPos(), largo);
@@ -90,6 +78,17 @@ std::string problema(const mu::ParserError &error, std::size_t largo) {
   case mu::ecTOO_FEW_PARAMS: return "la funci\xF3n " + simbolo + " lleva un argumento" + donde;
   default: return "expresi\xF3n no v\xE1lida" + donde;
   }
+}
+
+// The parser's complaint in the terms of the grammar, with its place: the
+// end of the text is the place after its last character.
+ErrorTexto queja(const mu::ParserError &error, std::size_t largo) {
+  const int p = error.GetPos();
+  const bool dentro = p >= 0 && static_cast<std::size_t>(p) < largo;
+  const bool sin_lugar = error.GetCode() == mu::ecMISSING_PARENS;
+  return {problema(error, largo), sin_lugar ? 0
+                                  : dentro  ? static_cast<std::size_t>(p) + 1
+                                            : largo + 1};
 }
 
 } // namespace
