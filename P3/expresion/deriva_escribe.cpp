@@ -127,11 +127,11 @@ struct Ordenado {
   }
 };
 
-std::vector<std::string> en_orden(std::vector<std::pair<Ordenado, std::string>> partes) {
-  std::sort(partes.begin(), partes.end(),
-            [](const auto &p, const auto &q) { return p.first < q.first; });
+std::vector<std::string> en_orden(std::vector<Ordenado> partes) {
+  std::sort(partes.begin(), partes.end());
   std::vector<std::string> textos;
-  for (auto &p : partes) textos.push_back(std::move(p.second));
+  textos.reserve(partes.size());
+  for (Ordenado &p : partes) textos.push_back(std::move(p.texto));
   return textos;
 }
 
@@ -173,7 +173,7 @@ bool exponente_negativo(const ex &f) {
 
 Texto producto(const ex &e) {
   std::vector<std::string> coeficiente, abajo;
-  std::vector<std::pair<Ordenado, std::string>> factores, divisores;
+  std::vector<Ordenado> factores, divisores;
   bool negativo = false;
   Nivel solo = Nivel::atomo;
   for (std::size_t i = 0; i < e.nops(); ++i) {
@@ -190,13 +190,12 @@ Texto producto(const ex &e) {
       }
     } else if (exponente_negativo(f)) {
       const ex inversa = GiNaC::pow(f.op(0), -f.op(1));
-      std::string d = entre_parentesis(escribe_texto(inversa), Nivel::potencia);
-      divisores.push_back({{false, grado(inversa), d}, d});
+      divisores.push_back(
+          {false, grado(inversa), entre_parentesis(escribe_texto(inversa), Nivel::potencia)});
     } else {
       const Texto t = escribe_texto(f);
       solo = t.nivel;
-      std::string a = entre_parentesis(t, Nivel::potencia);
-      factores.push_back({{false, grado(f), a}, a});
+      factores.push_back({false, grado(f), entre_parentesis(t, Nivel::potencia)});
     }
   }
   const std::vector<std::string> arriba = en_orden(factores), debajo = en_orden(divisores);
