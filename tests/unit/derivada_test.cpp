@@ -59,6 +59,23 @@ TEST(Derivada, TecleadaComparadaConDiferencias) {
   EXPECT_EQ(aviso_derivada(prepara_funciones("x^2", nullptr), 0, 1), "");
 }
 
+// The classic functions (those of classic_roots.txt) with their derivatives
+// typed as the derivation writes them: never warned, on their intervals.
+TEST(Derivada, ClasicasSinAviso) {
+  const std::vector<Tecleada> clasicas = {
+      {"cos(x) - x", "", 0, 1, ""},     {"x^3 - 2*x - 5", "", 2, 3, ""},
+      {"x^2 - 2", "", 1, 2, ""},        {"x*exp(x) - 1", "", 0, 1, ""},
+      {"sin(x)", "", 3, 4, ""},         {"log(x) - 1", "", 2, 3, ""},
+      {"x^10 - 1", "", 0, 1.3, ""},     {"(x-1)^3", "", 0, 3, ""},
+      {"x^3 - 2*x + 2", "", 0, 1, ""},  {"x^2 + 1", "", -1, 1, ""},
+      {"sqrt(x)", "", -1, 1, ""},       {"log(x)", "", 0, 1, ""},
+      {"exp(-x) - 2*x^2", "", 0, 3, ""}};
+  for (const Tecleada &c : clasicas) {
+    const std::string df = prepara_funciones(c.f, nullptr).df.texto();
+    EXPECT_EQ(aviso_derivada(prepara_funciones(c.f, df.c_str()), c.a, c.b), "") << c.f;
+  }
+}
+
 // Random texts of the grammar built around numbers at the ends of the double
 // range, as bases and exponents of powers and inside functions: each is
 // derived or refused within a second (a few under the sanitizers).
