@@ -98,6 +98,8 @@ TEST(Expresion, DerivadasComoLasCerradas) {
       {"x^(1/3) + 1", // pow: no real value at x < 0
        [](double x) { return x < 0 ? std::nan("") : 1 / (3 * std::cbrt(x * x)); }},
       {"0.1*x^3", [](double x) { return 0.3 * x * x; }},
+      {"x^3/2 - 4", [](double x) { return 1.5 * x * x; }},
+      {"0/(x^2 + 1) + x - 0.5", [](double) { return 1.0; }},
       {"7", [](double) { return 0.0; }},
   };
   const double donde[] = {-2.75, -0.3, 0.25, 0.5, 1.7, 3.0};
