@@ -1,5 +1,5 @@
 // Brent's method, compiled form: the template of brent.h on a func pointer.
-#include "raices.h"
+#include "brent.h"
 
 int brentIni(func F, double a, double b, EstadoBrent &s) { return brentIni<func &>(F, a, b, s); }
 int brentIter(func F, EstadoBrent &s) { return brentIter<func &>(F, s); }

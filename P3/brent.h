@@ -9,7 +9,7 @@
 // every second time. So it converges superlinearly on smooth F, and never
 // needs many more evaluations than bisection.
 //
-// Invariant at the start of every step (EstadoBrent in raices.h): F(b) and
+// Invariant at the start of every step (EstadoBrent below): F(b) and
 // F(c) have no common strict sign, so the bracket between b and c holds a
 // root; |F(b)| <= |F(c)|; a is the previous b. The step is never shorter than
 // tol = 2 eps |b| (two ulps of b at least), so F is never called twice at
@@ -23,7 +23,18 @@
 
 #include "raices_pasos.h"
 
-namespace raices_detalle {
+// Brent's state between steps. At the start of every step: F(b) and F(c)
+// have no common strict sign (c is the contrapoint: a root lies between b and
+// c), |F(b)| <= |F(c)| (b is the best estimate), a is the previous b, and d
+// and e are the last two steps taken.
+struct EstadoBrent {
+  double b, fb; // best estimate and F(b)
+  double c, fc; // contrapoint and F(c)
+  double a, fa; // previous estimate and F(a)
+  double d, e;  // last step and the one before
+};
+
+namespace raices::detalle {
 
 // Shortest step near b: two ulps of b, and the least normal double at
 // b == 0, where 2 eps |b| would be zero (a subnormal step would make every
@@ -80,23 +91,32 @@ inline void ordena_brent(EstadoBrent &s) {
   }
 }
 
-} // namespace raices_detalle
+} // namespace raices::detalle
 
+// F(a), then F(b) unless F(a) is not finite. Returns 0 (s written), 9 or 27
+// (s not written).
 template <typename Fn> int brentIni(Fn &&F, double a, double b, EstadoBrent &s) {
   double fa = 0, fb = 0;
-  const int status = raices_detalle::acotada(F, a, b, fa, fb);
+  const int status = raices::detalle::acotada(F, a, b, fa, fb);
   if (status != RAICES_EXITO) return status;
   s = EstadoBrent{b, fb, a, fa, a, fa, b - a, b - a};
-  raices_detalle::ordena_brent(s);
+  raices::detalle::ordena_brent(s);
   return RAICES_EXITO;
 }
+int brentIni(func F, double a, double b, EstadoBrent &s);
 
+// Inverse quadratic interpolation, secant or bisection, never a step shorter
+// than two ulps of b, then F at the new point: one call. Returns 0 (F(b) ==
+// 0), -2, 9 (the new point and its value are in b / fb, its predecessor in
+// a / fa, c / fc unchanged), or 23 when b and c are neighbouring doubles, so
+// that no new point lies between them (nothing written, F not called).
 template <typename Fn> int brentIter(Fn &&F, EstadoBrent &s) {
-  if (s.fb == 0) return RAICES_EXITO; // b is already an exact root
-  double tol = raices_detalle::tolerancia_brent(s.b);
+  if (s.fb == 0) return RAICES_EXITO;                           // b is already an exact root
+  if (std::nextafter(s.b, s.c) == s.c) return RAICES_ESTANCADA; // no double between b and c
+  double tol = raices::detalle::tolerancia_brent(s.b);
   double m = (s.c - s.b) / 2;
   if (!std::isfinite(m)) m = s.c / 2 - s.b / 2; // c - b overflowed
-  raices_detalle::paso_brent(s, m, tol);
+  raices::detalle::paso_brent(s, m, tol);
   s.a = s.b;
   s.fa = s.fb;
   if (std::fabs(s.d) > tol || std::fabs(m) <= tol) {
@@ -106,8 +126,9 @@ template <typename Fn> int brentIter(Fn &&F, EstadoBrent &s) {
   }
   s.fb = F(s.b);
   if (!std::isfinite(s.fb)) return RAICES_NO_FINITO;
-  raices_detalle::ordena_brent(s);
+  raices::detalle::ordena_brent(s);
   return s.fb == 0 ? RAICES_EXITO : RAICES_CONTINUA;
 }
+int brentIter(func F, EstadoBrent &s);
 
 #endif

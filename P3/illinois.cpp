@@ -1,5 +1,5 @@
 // Illinois method, compiled form: the template of illinois.h on a func pointer.
-#include "raices.h"
+#include "illinois.h"
 
 int illinoisIni(func F, double a, double b, double &fa, double &fb, int &lado) {
   return illinoisIni<func &>(F, a, b, fa, fb, lado);

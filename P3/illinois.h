@@ -23,7 +23,7 @@
 
 #include "raices_pasos.h"
 
-namespace raices_detalle {
+namespace raices::detalle {
 
 // a + t (b - a), t in [0, 1], kept between a and b where rounding would put
 // it an ulp outside. Where b - a overflows, the two products give the same
@@ -53,44 +53,60 @@ inline int cuenta_retencion(int lado, int sentido) {
   return tope ? sentido * RETENCIONES_ILLINOIS : lado + sentido;
 }
 
-} // namespace raices_detalle
+} // namespace raices::detalle
 
+// The same check as bisecIni, storing F(a) / F(b) into fa / fb before each
+// is tested and 0 into lado. Returns 0, 9 or 27.
 template <typename Fn>
 int illinoisIni(Fn &&F, double a, double b, double &fa, double &fb, int &lado) {
   lado = 0;
-  return raices_detalle::acotada(F, a, b, fa, fb);
+  return raices::detalle::acotada(F, a, b, fa, fb);
 }
+int illinoisIni(func F, double a, double b, double &fa, double &fb, int &lado);
+
+// Regula falsi on the stored values, then F(raiz): one call. The new point
+// replaces the end whose F value has its sign; when the same end has been
+// kept twice running, its stored F value is halved; once kept three times
+// running, the step takes the midpoint instead. lado counts the steps the
+// same end has been kept (-k: a, +k: b, up to 3). Returns 0 (an end or the
+// new point is an exact root, raiz holds it, ends unchanged), -2, 9 (ends
+// unchanged), 12 when fa == fb (nothing written), 23 when a and b are
+// neighbouring doubles, so that no new point lies between them (nothing
+// written, F not called).
 
 // The point is written as a + t (b - a) with t = fa / (fa - fb): with
 // opposite signs |fa| <= |fa - fb|, so t lies in [0, 1] and the point in the
 // bracket, where the plain formula can overflow.
 template <typename Fn>
 int illinoisIter(Fn &&F, double &a, double &b, double &fa, double &fb, int &lado, double &raiz) {
-  using raices_detalle::mitad;
+  using raices::detalle::mitad;
   if (fa == 0 || fb == 0) { // an end is already an exact root
     raiz = fa == 0 ? a : b;
     return RAICES_EXITO;
   }
   if (fa == fb) return RAICES_DIVISION_CERO; // exact: only then is the divisor zero
-  using raices_detalle::RETENCIONES_ILLINOIS;
+  using raices::detalle::RETENCIONES_ILLINOIS;
   const bool atascado = lado <= -RETENCIONES_ILLINOIS || lado >= RETENCIONES_ILLINOIS;
-  raiz = raices_detalle::entre(a, b, atascado ? 0.5 : fa / (fa - fb));
-  if (raiz == a || raiz == b) raiz = raices_detalle::entre(a, b, 0.5); // see above
+  double nuevo = raices::detalle::entre(a, b, atascado ? 0.5 : fa / (fa - fb));
+  if (nuevo == a || nuevo == b) nuevo = raices::detalle::entre(a, b, 0.5); // see above
+  if (nuevo == a || nuevo == b) return RAICES_ESTANCADA; // neighbours: no point between
+  raiz = nuevo;
   double f_raiz = F(raiz);
   if (!std::isfinite(f_raiz)) return RAICES_NO_FINITO;
-  if (f_raiz == 0) return RAICES_EXITO;            // exact root; -0 counts too
-  if (raices_detalle::signo_opuesto(fa, f_raiz)) { // a kept
+  if (f_raiz == 0) return RAICES_EXITO;             // exact root; -0 counts too
+  if (raices::detalle::signo_opuesto(fa, f_raiz)) { // a kept
     b = raiz;
     fb = f_raiz;
-    lado = raices_detalle::cuenta_retencion(lado, -1);
+    lado = raices::detalle::cuenta_retencion(lado, -1);
     if (lado < -1) fa = mitad(fa);
   } else { // b kept
     a = raiz;
     fa = f_raiz;
-    lado = raices_detalle::cuenta_retencion(lado, 1);
+    lado = raices::detalle::cuenta_retencion(lado, 1);
     if (lado > 1) fb = mitad(fb);
   }
   return RAICES_CONTINUA;
 }
+int illinoisIter(func F, double &a, double &b, double &fa, double &fb, int &lado, double &raiz);
 
 #endif

@@ -1,7 +1,9 @@
-// Step library, compiled forms: each function on a func pointer is the
-// template of raices_pasos.h instantiated for func, so both forms share one
-// implementation. No state, no allocation, no I/O.
-#include "raices.h"
+// Bisection, regula falsi and Newton-Raphson, compiled forms: each function
+// on a func pointer is the template of its header instantiated for func, so
+// both forms share one implementation. No state, no allocation, no I/O.
+#include "biseccion.h"
+#include "newton.h"
+#include "regula_falsi.h"
 
 // The explicit template argument selects the template rather than these
 // functions themselves.

@@ -13,14 +13,24 @@
 
 #include "raices_pasos.h"
 
+// F(x0), then F(x1) unless F(x0) is not finite; each value is stored into
+// f0 / f1 before it is tested. Returns 0 or 9.
 template <typename Fn> int secanteIni(Fn &&F, double x0, double x1, double &f0, double &f1) {
-  return raices_detalle::evalua_dos(F, x0, x1, f0, f1);
+  return raices::detalle::evalua_dos(F, x0, x1, f0, f1);
 }
+int secanteIni(func F, double x0, double x1, double &f0, double &f1);
 
+// x2 = x1 - f1 (x1 - x0) / (f1 - f0), then F(x2): one call. Returns 0 at
+// once when f1 == 0 (x1 is a root); 12 with nothing written when f0 == f1;
+// 23 with nothing written and no call of F when x2 equals x1 bit for bit
+// (the correction is below an ulp of x1, which is not a root: the method can
+// go no further). Otherwise (x0, f0) = (x1, f1) and (x1, f1) = (x2, F(x2)),
+// and returns 0 (F(x2) == 0), -2 or 9 (F(x2) not finite).
 template <typename Fn> int secanteIter(Fn &&F, double &x0, double &x1, double &f0, double &f1) {
   if (f1 == 0) return RAICES_EXITO;          // x1 is already an exact root
   if (f0 == f1) return RAICES_DIVISION_CERO; // exact: only then is the divisor zero
   double x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
+  if (x2 == x1) return RAICES_ESTANCADA; // exact: the step did not move
   double f2 = F(x2);
   x0 = x1;
   f0 = f1;
@@ -29,5 +39,6 @@ template <typename Fn> int secanteIter(Fn &&F, double &x0, double &x1, double &f
   if (!std::isfinite(f2)) return RAICES_NO_FINITO;
   return f2 == 0 ? RAICES_EXITO : RAICES_CONTINUA; // -0 counts too
 }
+int secanteIter(func F, double &x0, double &x1, double &f0, double &f1);
 
 #endif

@@ -1,6 +1,6 @@
 // Steffensen's method, compiled form: the template of steffensen.h on a func
 // pointer.
-#include "raices.h"
+#include "steffensen.h"
 
 int steffensenIni(func F, double &f_raiz, double &raiz) {
   return steffensenIni<func &>(F, f_raiz, raiz);

@@ -11,11 +11,22 @@
 
 #include <cmath>
 
+#include "raices_pasos.h"
+
+// F(raiz) stored into f_raiz. Returns 0 or 9; raiz is not written.
 template <typename Fn> int steffensenIni(Fn &&F, double &f_raiz, double &raiz) {
   f_raiz = F(raiz);
   return std::isfinite(f_raiz) ? RAICES_EXITO : RAICES_NO_FINITO;
 }
+int steffensenIni(func F, double &f_raiz, double &raiz);
 
+// raiz = raiz - f_raiz^2 / (F(raiz + f_raiz) - f_raiz), then f_raiz =
+// F(raiz): two calls. Returns 0 at once when f_raiz == 0 (raiz is a root);
+// 9 (nothing written) when F(raiz + f_raiz) is not finite; 12 (nothing
+// written) when the divisor is zero; 23 (nothing written, no second call)
+// when the new point equals raiz bit for bit, the correction being below an
+// ulp of a point that is not a root. Otherwise 0 (new f_raiz == 0), -2 or 9
+// (new f_raiz not finite), with raiz and f_raiz written.
 // f^2 / divisor is computed as f * (f / divisor): the quotient is about
 // 1 / F', so neither factor overflows or underflows where f^2 would.
 template <typename Fn> int steffensenIter(Fn &&F, double &f_raiz, double &raiz) {
@@ -24,10 +35,13 @@ template <typename Fn> int steffensenIter(Fn &&F, double &f_raiz, double &raiz) 
   if (!std::isfinite(f_avance)) return RAICES_NO_FINITO;
   double divisor = f_avance - f_raiz;
   if (divisor == 0) return RAICES_DIVISION_CERO; // exact: only when both values are equal
-  raiz = raiz - f_raiz * (f_raiz / divisor);
+  const double nueva = raiz - f_raiz * (f_raiz / divisor);
+  if (nueva == raiz) return RAICES_ESTANCADA; // exact: the step did not move
+  raiz = nueva;
   f_raiz = F(raiz);
   if (!std::isfinite(f_raiz)) return RAICES_NO_FINITO;
   return f_raiz == 0 ? RAICES_EXITO : RAICES_CONTINUA;
 }
+int steffensenIter(func F, double &f_raiz, double &raiz);
 
 #endif

@@ -14,7 +14,14 @@ install(TARGETS raices
 set(RAICES_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/raices)
 set(RAICES_PUBLIC_HEADERS
   P3/raices.h
+  P3/estados.h
   P3/raices_pasos.h
+  P3/metodos.h
+  P3/paradas.h
+  P3/cierre.h
+  P3/biseccion.h
+  P3/regula_falsi.h
+  P3/newton.h
   P3/secante.h
   P3/illinois.h
   P3/brent.h

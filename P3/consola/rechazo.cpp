@@ -9,7 +9,7 @@
 #include <getopt.h>
 #include <iostream>
 
-static const int ARGUMENTO_INVALIDO = 4;
+#include "P3/estados.h"
 
 // An argument as it can be shown on one line: control characters as '?',
 // and no more than the first MAX_MOSTRADO bytes of a long one.
@@ -24,7 +24,7 @@ static std::string mostrable(const std::string &texto) {
 void rechaza_argumento(const char *programa, const char *que, const std::string &texto) {
   std::cerr << programa << ": " << que << ": " << mostrable(texto) << " (v\xE9"
             << "ase " << programa << " --help)" << std::endl;
-  std::exit(ARGUMENTO_INVALIDO);
+  std::exit(raices::ARGUMENTO_INVALIDO);
 }
 
 // getopt_long always finishes the argument of a long option, so optind has

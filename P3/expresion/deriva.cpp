@@ -148,10 +148,7 @@ ex construye(const Programa &programa, const GiNaC::realsymbol &x) {
 
 Derivacion deriva(const Programa &f) {
   try {
-    // One symbol for every derivation of the process: GiNaC orders the terms
-    // of a sum by hashes that depend on the symbol's serial number, so a new
-    // symbol per call would write the same derivative in another order.
-    static const GiNaC::realsymbol x("x");
+    const GiNaC::realsymbol x("x");
     const ex simbolica = construye(f, x);
     return {escribe(simbolica.diff(x)), escribe(simbolica)};
   } catch (const ErrorTexto &) {

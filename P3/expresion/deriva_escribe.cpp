@@ -2,6 +2,9 @@
 // not a name, a number or a function call is put in parentheses, so the text
 // does not rely on the evaluator's precedences; products gather the factors
 // with negative exponents below one bar (x*abs(x)^(-1) is x/abs(x)).
+// GiNaC orders the operands of sums and products by hashes that change from
+// run to run, so terms and factors are written in the order of their own
+// texts: the same f always gives the same f', and the same rounding.
 #include "P3/expresion/deriva_escribe.h"
 
 #include <algorithm>
@@ -9,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
-#include <utility>
 #include <vector>
 
 #include "P3/expresion/expresion_interna.h"
@@ -103,56 +105,36 @@ Texto mide(Texto t) {
 
 Texto escribe_texto(const ex &e);
 
-// GiNaC orders the terms of a sum and the factors of a product by hashes
-// that change from run to run, so the text puts them in an order of its own:
-// higher powers of x first, then by their text, numbers last.
-double grado(const ex &e) {
-  if (is_a<GiNaC::symbol>(e)) return 1;
-  if (is_a<GiNaC::power>(e) && is_a<GiNaC::symbol>(e.op(0)) && is_a<numeric>(e.op(1)))
-    return ex_to<numeric>(e.op(1)).to_double();
-  double g = 0;
-  if (is_a<GiNaC::mul>(e))
-    for (std::size_t i = 0; i < e.nops(); ++i) g += grado(e.op(i));
-  return g;
+// A written denominator that is a plain number, which goes first below the bar.
+bool es_numero(const std::string &s) { return !s.empty() && s.front() >= '0' && s.front() <= '9'; }
+
+// The order of the terms of a sum: by their texts, constants last (x - 1).
+bool antes(const Texto &x, const Texto &y) {
+  const bool nx = x.cuerpo.find('x') == std::string::npos;
+  const bool ny = y.cuerpo.find('x') == std::string::npos;
+  if (nx != ny) return ny;
+  if (x.cuerpo != y.cuerpo) return x.cuerpo < y.cuerpo;
+  return x.negativo < y.negativo;
 }
 
-struct Ordenado {
-  bool numero;
-  double grado;
-  std::string texto;
-  bool operator<(const Ordenado &o) const {
-    if (numero != o.numero) return o.numero;
-    if (grado != o.grado) return grado > o.grado;
-    return texto < o.texto;
-  }
-};
-
-std::vector<std::string> en_orden(std::vector<Ordenado> partes) {
-  std::sort(partes.begin(), partes.end());
-  std::vector<std::string> textos;
-  textos.reserve(partes.size());
-  for (Ordenado &p : partes) textos.push_back(std::move(p.texto));
-  return textos;
+// A sum written with its first term negative: GiNaC keeps -(u - v) or
+// (v - u) in a product as its hashes fall, and the product takes the sign
+// instead, so that both give one text.
+bool empieza_negativa(const ex &f, const Texto &t) {
+  return is_a<GiNaC::add>(f) && !t.cuerpo.empty() && t.cuerpo.front() == '-';
 }
 
 Texto suma(const ex &e) {
-  std::vector<std::pair<Ordenado, Texto>> terminos;
-  std::size_t largo = 0;
-  for (std::size_t i = 0; i < e.nops(); ++i) {
-    Texto termino = escribe_texto(e.op(i));
-    largo += termino.cuerpo.size() + 3;
-    if (largo > longitud_derivada) falla("la derivada es demasiado larga");
-    terminos.push_back({{is_a<numeric>(e.op(i)), grado(e.op(i)), termino.cuerpo}, termino});
-  }
-  std::stable_sort(terminos.begin(), terminos.end(),
-                   [](const auto &p, const auto &q) { return p.first < q.first; });
+  std::vector<Texto> terminos;
+  for (std::size_t i = 0; i < e.nops(); ++i) terminos.push_back(mide(escribe_texto(e.op(i))));
+  std::sort(terminos.begin(), terminos.end(), antes);
   Texto t{"", false, Nivel::suma};
-  for (std::size_t i = 0; i < terminos.size(); ++i) {
-    const Texto &termino = terminos[i].second;
-    if (i == 0)
+  for (const Texto &termino : terminos) {
+    if (t.cuerpo.empty())
       t.cuerpo = con_signo(termino);
     else
       t.cuerpo += (termino.negativo ? " - " : " + ") + termino.cuerpo;
+    mide(t);
   }
   return t;
 }
@@ -172,9 +154,8 @@ bool exponente_negativo(const ex &f) {
 }
 
 Texto producto(const ex &e) {
-  std::vector<std::string> coeficiente, abajo;
-  std::vector<Ordenado> factores, divisores;
-  bool negativo = false;
+  std::vector<std::string> coeficiente, arriba, abajo;
+  bool negativo = false, cambia_signo = false;
   Nivel solo = Nivel::atomo;
   for (std::size_t i = 0; i < e.nops(); ++i) {
     const ex f = e.op(i);
@@ -189,18 +170,22 @@ Texto producto(const ex &e) {
         abajo.insert(abajo.begin(), decimal(a.denom()));
       }
     } else if (exponente_negativo(f)) {
-      const ex inversa = GiNaC::pow(f.op(0), -f.op(1));
-      divisores.push_back(
-          {false, grado(inversa), entre_parentesis(escribe_texto(inversa), Nivel::potencia)});
+      abajo.push_back(
+          entre_parentesis(escribe_texto(GiNaC::pow(f.op(0), -f.op(1))), Nivel::potencia));
     } else {
-      const Texto t = escribe_texto(f);
+      Texto t = escribe_texto(f);
+      if (empieza_negativa(f, t)) {
+        t = escribe_texto(-f);
+        cambia_signo = !cambia_signo;
+      }
       solo = t.nivel;
-      factores.push_back({false, grado(f), entre_parentesis(t, Nivel::potencia)});
+      arriba.push_back(entre_parentesis(t, Nivel::potencia));
     }
   }
-  const std::vector<std::string> arriba = en_orden(factores), debajo = en_orden(divisores);
+  negativo = negativo != cambia_signo;
+  std::sort(arriba.begin(), arriba.end());
+  std::sort(abajo.begin() + (abajo.empty() || !es_numero(abajo.front()) ? 0 : 1), abajo.end());
   coeficiente.insert(coeficiente.end(), arriba.begin(), arriba.end());
-  abajo.insert(abajo.end(), debajo.begin(), debajo.end());
   Texto t = cociente(coeficiente, abajo, solo);
   t.negativo = negativo;
   return t;

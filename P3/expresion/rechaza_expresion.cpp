@@ -5,11 +5,10 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "P3/estados.h"
 #include "Util/error.h"
 
 namespace {
-
-const int ARGUMENTO_INVALIDO = 4;
 
 // Columns of the terminal on standard error; 80 when it does not say.
 std::size_t ancho_terminal() {
@@ -22,5 +21,5 @@ std::size_t ancho_terminal() {
 
 void rechaza_expresion(const ErrorExpresion &e) {
   if (isatty(STDERR_FILENO) != 0) std::cerr << senala(e, ancho_terminal());
-  error(e.mensaje, ARGUMENTO_INVALIDO);
+  error(e.mensaje, raices::ARGUMENTO_INVALIDO);
 }

@@ -8,9 +8,11 @@
 #include <iostream>
 #include <optional>
 
+#include "P3/cierre.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
+#include "P3/paradas.h"
 #include "P3/raices.h"
 #include "P3/rootbench/rootbench_metodos.h"
 #include "P3/rootbench/rootbench_opciones.h"
@@ -23,9 +25,7 @@ using std::cin;
 using std::cout;
 using std::endl;
 
-static const int ARGUMENTO_INVALIDO = 4; // exit status for bad input
-static const int MAX_ITERACIONES = 11;
-static const int TOLERANCIA_INVALIDA = 13;
+using namespace raices;
 
 // Stores the next number of standard input in x only when it was read whole
 // and in range; otherwise x keeps its value, and once the stream has failed
@@ -47,7 +47,7 @@ void escribe_parametros(double a, double b, double tol, int maxiter, int metodo)
   cout << "Tolerancia = " << tol << endl;
   cout << "max iter = " << maxiter << endl;
   cout << "m\xE9todo = " << endl;
-  if (const Metodo *m = metodo_numero(metodo)) cout << m->nombre << endl;
+  if (const OpcionBench *m = metodo_numero(metodo)) cout << m->nombre << endl;
 }
 
 // One row: iter, then a, raiz, b in fields of 12 at 8 significant digits.
@@ -57,26 +57,51 @@ void escribe_tabla(double a, double b, double raiz, int iter) {
        << raiz << "\t  " << std::setw(12) << b << endl;
 }
 
+template <typename Fn>
+static bool cierra_en_cero(const Fn &f, double a, double b, const Busqueda &e) {
+  const Punto p = cierra(f, e.a, e.b);
+  return residuo_no_crece(p.fx, f(a), f(b));
+}
+
+// After a bracketing search that ended by its tolerance: the final bracket
+// must close on a zero, not on a pole or a jump. It is halved on to the last
+// doubles, out of sight; |f| there above |f| at both typed ends means that
+// f does not vanish at the point found.
+static void comprueba_cero(const Objetivo &o, double a, double b, const Busqueda &e) {
+  const bool cero = o.f_compilada != nullptr ? cierra_en_cero(o.f_compilada, a, b, e)
+                                             : cierra_en_cero(o.f, a, b, e);
+  if (!cero)
+    error("error en la ra\xEDz: f no se anula en el punto hallado (posible polo o "
+          "discontinuidad)",
+          SINGULARIDAD);
+}
+
 // The search loop shared by the methods. It runs until a step hits the root
 // exactly (bracketing methods only), the change falls below tol, or the
 // iteration limit ends the run; the limit is tested after each row, so
 // converging on the last allowed iteration still counts as exceeding it.
-static void busca(const Metodo &m, const Objetivo &o, double a, double b, double tol, int maxiter) {
-  Estado e{a, b};
-  int status = m.inicia(o, e);
+static void busca(const OpcionBench &m, const Objetivo &o, double a, double b, double tol,
+                  int maxiter) {
+  Busqueda e;
+  e.a = a; // Newton leaves the typed ends in the table's columns
+  e.b = b;
+  int status = inicia(m, o, a, b, e);
   if (status != RAICES_EXITO) error(m.mensaje_inicio, status);
 
+  const bool acotado = DESCRIPTORES[m.metodo].familia == Familia::acotado;
   double raiz_previa = a; // Newton's raiz is a at this point too
   int iter = 0;
+  bool por_tolerancia = false;
   status = RAICES_CONTINUA;
   while (status == RAICES_CONTINUA) {
     ++iter;
-    status = m.paso(o, e);
-    const bool exacta = m.acotado && status == RAICES_EXITO;
+    status = avanza(m, o, e);
+    const bool exacta = acotado && status == RAICES_EXITO;
     if (exacta) cout << "El m\xE9todo converge exactamente" << endl;
     if (status != RAICES_CONTINUA && !exacta) error("error en la iteraci\xF3n", status);
-    if (status == RAICES_CONTINUA && tol > m.cambio(e, raiz_previa)) {
+    if (status == RAICES_CONTINUA && bajo_tolerancia(m, e, raiz_previa, tol)) {
       status = RAICES_EXITO;
+      por_tolerancia = true;
       cout << " El m\xE9todo ha convergido por debajo de la tolerancia" << endl;
     }
     escribe_tabla(e.a, e.b, e.raiz, iter);
@@ -85,6 +110,7 @@ static void busca(const Metodo &m, const Objetivo &o, double a, double b, double
   }
   cout << " La ra\xEDz es " << std::setw(12) << std::setprecision(8) << e.raiz << endl;
   cout << " N\xFAmero de iteraciones empleado " << iter << endl;
+  if (acotado && por_tolerancia) comprueba_cero(o, a, b, e);
 }
 
 // A typed f' that is clearly not the derivative of f on [a, b]: one line on
@@ -120,7 +146,7 @@ static int dialogo(const Objetivo &o, const Funciones *tecleadas = nullptr) {
   // Scale: the interval's width or its midpoint's magnitude, the larger.
   double tol = maximo(std::fabs(b - a), std::fabs(a + b) / 2) * epsrel;
   escribe_parametros(a, b, tol, maxiter, metodo);
-  const Metodo *m = metodo_numero(metodo);
+  const OpcionBench *m = metodo_numero(metodo);
   if (m == nullptr) {
     cout << "Escribe 1, 2 o 3" << endl;
     // An unknown method is a usage error, not a completed search.

@@ -1,11 +1,15 @@
-// The methods of rootbench, one row each: what the dialogue, the report and
-// the search loop need to know about a method. Adding a method adds a row.
+// The methods rootbench offers, one row each over the library's method
+// table: what the dialogue, the report and the search loop need to know.
 #ifndef P3_ROOTBENCH_METODOS_H
 #define P3_ROOTBENCH_METODOS_H
 
+#include <cstddef>
 #include <functional>
 
+#include "P3/metodos.h"
 #include "Util/matutil.h"
+
+namespace raices {
 
 // The function searched and its derivative (used by Newton only): fun and
 // Dfun as func pointers, which go to the library's compiled forms, or a
@@ -17,28 +21,30 @@ struct Objetivo {
   std::function<double(double)> df;
 };
 
-// The search state, as the step functions read and write it.
-struct Estado {
-  double a;
-  double b;
-  double raiz = 0;
-  double f_raiz = 0;
-  double df_raiz = 0;
+// What is compared with the tolerance after a step.
+enum class Cambio {
+  anchura,   // the width of the bracket left
+  correccion // the change of the estimate
 };
 
-struct Metodo {
+struct OpcionBench {
+  std::size_t metodo;         // row of the library's table
   const char *nombre;         // line of the parameter report
   const char *mensaje_inicio; // context of error() when the start call fails
-  int (*inicia)(const Objetivo &o, Estado &e);
-  int (*paso)(const Objetivo &o, Estado &e);
-  // A bracketing step reports an exact root with status 0; the others never
-  // return 0 from a step.
-  bool acotado;
-  // The change compared with the tolerance after a step.
-  double (*cambio)(const Estado &e, double raiz_previa);
+  Cambio cambio;
 };
 
 // The method of the number the user typed (1, 2, 3), or nullptr.
-const Metodo *metodo_numero(int numero);
+const OpcionBench *metodo_numero(int numero);
+
+// The start and the step of the method on o, over s.
+int inicia(const OpcionBench &m, const Objetivo &o, double a, double b, Busqueda &s);
+int avanza(const OpcionBench &m, const Objetivo &o, Busqueda &s);
+
+// The row's stopping test after a step, raiz_previa being the estimate
+// before it: the bracket's width or the estimate's change is below tol.
+bool bajo_tolerancia(const OpcionBench &m, const Busqueda &s, double raiz_previa, double tol);
+
+} // namespace raices
 
 #endif

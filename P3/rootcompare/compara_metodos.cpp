@@ -30,7 +30,7 @@ template <typename Paso> void recorre(const Problema &p, Resultado &r, double x,
     }
   }
   r.desenlace = Desenlace::NO_CONVERGE;
-  r.estado = SIN_PASOS;
+  r.estado = raices::MAX_ITERACIONES;
 }
 
 // A failed start leaves the result as it is: no iterates, NO_ARRANCA.

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "P3/estados.h"
+
 using Funcion = std::function<double(double)>;
 
 struct Problema {
@@ -40,9 +42,6 @@ struct Resultado {
   long evals_f = 0, evals_df = 0;
   std::vector<Iterado> iterados;
 };
-
-// Error code reported when a method runs out of steps.
-constexpr int SIN_PASOS = 11;
 
 // Bisection, regula falsi, Illinois, Brent, secant, Newton and Steffensen,
 // in that order.

@@ -51,7 +51,7 @@ int sale_plplot(const char *mensaje) {
   (void)std::remove(temporal.c_str()); // nothing more can be done if this fails
   std::cout.flush();
   std::cerr << "rootcompare: no se pudo dibujar: " << mensaje << std::endl;
-  std::_Exit(DIBUJO_FALLIDO);
+  std::_Exit(raices::DIBUJO_FALLIDO);
 }
 
 void avisa_plplot(const char *mensaje) {

@@ -7,16 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "P3/estados.h"
 #include "P3/rootcompare/compara_metodos.h"
-
-// Status of a picture that could not be written.
-constexpr int DIBUJO_FALLIDO = 5;
 
 // Draws into a temporary file beside ruta and renames it to ruta, so ruta is
 // written whole or not at all. descripcion is f(x) as the user sees it
 // (Latin-1). Returns an empty string, or why the picture was not written
 // (Latin-1). Should PLplot end the process on an error of its own, the
-// temporary file is removed first and the status is DIBUJO_FALLIDO.
+// temporary file is removed first and the status is raices::DIBUJO_FALLIDO.
 std::string dibuja(const std::string &ruta, const std::string &descripcion, const Problema &p,
                    const std::vector<Resultado> &resultados);
 

@@ -49,7 +49,7 @@ int main(int argc, char *argv[]) {
     if (!fallo.empty()) {
       std::cerr << "rootcompare: no se pudo escribir " << en_una_linea(o.grafica) << ": " << fallo
                 << std::endl;
-      return DIBUJO_FALLIDO;
+      return raices::DIBUJO_FALLIDO;
     }
   }
   if (o.csv) {

@@ -34,9 +34,15 @@ file(GLOB included RELATIVE "${prefix}/include" "${prefix}/include/*")
 if(NOT included STREQUAL "raices")
   message(FATAL_ERROR "include/ holds ${included}, not just raices/")
 endif()
-file(WRITE "${WORK}/solo.cpp" "#include <raices.h>\n")
-run("${CXX}" -std=c++17 -Wall -Wextra -Wpedantic -Werror -fsyntax-only
-  -I "${prefix}/include/raices" "${WORK}/solo.cpp")
+# Every installed header compiles on its own, as the one line of a
+# translation unit.
+file(GLOB_RECURSE headers RELATIVE "${prefix}/include/raices" "${prefix}/include/raices/*.h")
+foreach(header IN LISTS headers)
+  string(MAKE_C_IDENTIFIER "${header}" unit)
+  file(WRITE "${WORK}/solo_${unit}.cpp" "#include <${header}>\n")
+  run("${CXX}" -std=c++17 -Wall -Wextra -Wpedantic -Werror -fsyntax-only
+    -I "${prefix}/include/raices" "${WORK}/solo_${unit}.cpp")
+endforeach()
 
 # The README shows consumer.cpp as it is.
 file(READ "${SOURCE}/README.md" readme)

@@ -53,12 +53,14 @@ TEST(BisecIter, StepsAndCalls) {
        {{'F', 0}, {'F', 2}, {'F', 1}}},
       {"menos_cero_es_raiz", [](double x) { return x == 1 ? -0.0 : x - 1; },
        0, 2, 0, 0, 2, 1, {{'F', 0}, {'F', 2}, {'F', 1}}},
-      // A zero at a makes the sign test fail: a moves and the root is lost.
-      {"cero_en_a_mueve_a", [](double x) { return x; }, 0, 2, -2, 1, 2, 1,
-       {{'F', 0}, {'F', 2}, {'F', 1}}},
+      // A zero at a is the root: kept, with no third call.
+      {"cero_en_a_es_la_raiz", [](double x) { return x; }, 0, 2, 0, 0, 2, 0,
+       {{'F', 0}, {'F', 2}}},
+      {"menos_cero_en_a_es_la_raiz", [](double x) { return x == 0 ? -0.0 : x; },
+       0, 2, 0, 0, 2, 0, {{'F', 0}, {'F', 2}}},
       {"no_finito_en_el_punto", [](double x) { return x == 1 ? NaN : x - 1; },
        0, 2, 9, 0, 2, 1, {{'F', 0}, {'F', 2}, {'F', 1}}},
-      {"infinito_en_el_punto", [](double x) { return x == 1 ? -Inf : x; },
+      {"infinito_en_el_punto", [](double x) { return x == 1 ? -Inf : x + 1; },
        0, 2, 9, 0, 2, 1, {{'F', 0}, {'F', 2}, {'F', 1}}},
       // F(b) is evaluated but takes no part, whatever it is.
       {"f_de_b_no_cuenta", [](double x) { return x == 3 ? NaN : x - 1; }, 0,

@@ -68,6 +68,10 @@ TEST(Secante, StartsAndSteps) {
       {"valores_iguales", lineal, {0, 1, 5, 5}, 12, {0, 1, 5, 5}, {}},
       {"no_finito_en_el_punto", [](double) { return NaN; }, {0, 4, -4, 12}, 9, {4, 1, 12, NaN},
        {{'F', 1}}},
+      {"infinito_en_el_punto", [](double) { return Inf; }, {0, 4, -4, 12}, 9, {4, 1, 12, Inf},
+       {{'F', 1}}},
+      // 1 - 1e-20 (1 - 0) / (1e-20 + 1) rounds to 1: stalled, F not called.
+      {"estancada", lineal, {0, 1, -1, 1e-20}, 23, {0, 1, -1, 1e-20}, {}},
       // 2 - 1e-200 * 2 / 2e-200 = 1: no product of two tiny values.
       {"diminutos", [](double) { return 5.0; }, {0, 2, -1e-200, 1e-200}, -2,
        {2, 1, 1e-200, 5}, {{'F', 1}}},
@@ -95,6 +99,11 @@ TEST(Steffensen, StartsAndSteps) {
       {"divisor_nulo", [](double) { return 2.0; }, {2, 3}, 12, {2, 3}, {{'F', 5}}},
       {"nuevo_valor_no_finito", [](double x) { return x == 5 ? 4 : NaN; }, {2, 3}, 9, {NaN, 1},
        {{'F', 5}, {'F', 1}}},
+      {"nuevo_valor_infinito", [](double x) { return x == 5 ? 4 : -Inf; }, {2, 3}, 9,
+       {-Inf, 1}, {{'F', 5}, {'F', 1}}},
+      // Divisor about 1: the correction 1e-20 is below an ulp of 1.
+      {"estancada", [](double) { return 1.0; }, {1e-10, 1}, 23, {1e-10, 1},
+       {{'F', 1 + 1e-10}}},
       // f^2 = 1e400 would overflow: 0 - 1e200 (1e200 / 2e200) = -5e199.
       {"sin_desbordar", [](double x) { return x == 1e200 ? 3e200 : 7; }, {1e200, 0}, -2,
        {7, -5e199}, {{'F', 1e200}, {'F', -5e199}}},
@@ -133,6 +142,9 @@ TEST(Illinois, StartsAndSteps) {
   comprueba_todos(iter, {
       // t = -1 / (-1 - 3) = 1/4: the point 1.
       {"mueve_a", vale(1, -2, 0), {0, 4, -1, 3, 0, I}, -2, {1, 4, -2, 3, 1, 1}, {{'F', 1}}},
+      // Neighbouring ends: no point between them, so the step cannot move.
+      {"extremos_contiguos", vale(1, -2, 0), {1, std::nextafter(1.0, 2.0), -1, 3, 0, I}, 23,
+       {1, std::nextafter(1.0, 2.0), -1, 3, 0, I}, {}},
       {"b_retenido_dos_veces", vale(1, -0.5, 0), {0, 4, -1, 3, 1, I}, -2,
        {1, 4, -0.5, 1.5, 2, 1}, {{'F', 1}}},
       // t = -3 / (-3 - 1) = 3/4: the point 3.
@@ -186,7 +198,7 @@ TEST(Brent, StartsAndSteps) {
     return status;
   };
   auto vale = [](double x0, double f0) { return [=](double x) { return x == x0 ? f0 : NaN; }; };
-  const double d51 = std::ldexp(1.0, -51), d52 = std::ldexp(1.0, -52), d53 = std::ldexp(1.0, -53);
+  const double d51 = std::ldexp(1.0, -51), d52 = std::ldexp(1.0, -52);
   // clang-format off
   comprueba_todos(ini, {
       // F(4) = 3, F(0) = -1: b and c swap so that b is the better end.
@@ -212,12 +224,17 @@ TEST(Brent, StartsAndSteps) {
       // The secant step 1e-30 is under 2 ulps of b = 1: b moves 2 ulps.
       {"paso_minimo", vale(1 + d51, 1e-30), {1, -1e-30, 2, 1, 2, 1, 1, 1}, -2,
        {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51}, {{'F', 1 + d51}}},
+      // The step before last exactly at the shortest step: still long
+      // enough to interpolate (bisection would evaluate at 1.5).
+      {"paso_previo_en_el_limite", vale(1 + d51, 1e-30),
+       {1, -1e-30, 2, 1, 2, 1, 1, 2 * DBL_EPSILON + DBL_MIN}, -2,
+       {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51}, {{'F', 1 + d51}}},
       // At b = 0 the step is the least double, not zero.
       {"paso_minimo_en_cero", vale(DBL_MIN, 2), {0, -MIN, 1, 4, 1, 4, 1, 1}, -2,
        {0, -MIN, DBL_MIN, 2, DBL_MIN, 2, DBL_MIN, DBL_MIN}, {{'F', DBL_MIN}}},
-      // Adjacent ends: the midpoint rounds to b, never outside the bracket.
-      {"extremos_contiguos", vale(1, -1), {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, -2,
-       {1, -1, 1 + d52, 1, 1, -1, d53, d53}, {{'F', 1}}},
+      // Adjacent ends: no point between them, so the step cannot move.
+      {"extremos_contiguos", vale(1, -1), {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, 23,
+       {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, {}},
       {"ya_en_la_raiz", lineal, {1, 0, 4, 3, 4, 3, 4, 4}, 0, {1, 0, 4, 3, 4, 3, 4, 4}, {}},
       {"no_finito", vale(2, NaN), {0, -1, 4, 3, 8, 1, 4, 4}, 9, {2, NaN, 4, 3, 0, -1, 2, 2},
        {{'F', 2}}},

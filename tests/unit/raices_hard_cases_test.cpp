@@ -76,7 +76,7 @@ bool contiene(double a, double b, double x) { return std::fmin(a, b) <= x && x <
 // After every step: F has no common strict sign at the ends, and the new
 // bracket lies inside the old one.
 void acotado(const Caso &c, double a0, double b0, double a, double b) {
-  EXPECT_FALSE(raices_detalle::mismo_signo(c.f(a), c.f(b))) << "[" << a << ", " << b << "]";
+  EXPECT_FALSE(raices::detalle::mismo_signo(c.f(a), c.f(b))) << "[" << a << ", " << b << "]";
   EXPECT_TRUE(contiene(a0, b0, a) && contiene(a0, b0, b))
       << "[" << a << ", " << b << "] leaves [" << a0 << ", " << b0 << "]";
 }
@@ -161,12 +161,13 @@ const Abierto abiertos[] = {
 
 const int LIMITE_ABIERTO = 30; // superlinear from nearby: far fewer steps
 
-// Steps until the point stops moving; true when it settles.
+// Steps until the point stops moving; true when it settles. A step that
+// cannot move its point (23) has settled too, within an ulp of it.
 template <typename Paso> bool asienta(Paso paso, const double &x) {
   for (int i = 0; i < LIMITE_ABIERTO; ++i) {
     double previo = x;
     int status = paso();
-    if (status == RAICES_EXITO) return true;
+    if (status == RAICES_EXITO || status == RAICES_ESTANCADA) return true;
     if (status != RAICES_CONTINUA) return false;
     if (std::fabs(x - previo) <= 1e-15) return true;
   }

@@ -1,0 +1,39 @@
+// The tests that end a search, written once and kept apart from the methods,
+// which decide nothing of them: the width of a bracket, the change of an
+// estimate, and the residual |F| at the answer. A caller picks the test that
+// fits the method's family (metodos.h) and the tolerance it promises.
+#ifndef RAICES_PARADAS_H
+#define RAICES_PARADAS_H
+
+#include <cmath>
+
+namespace raices {
+
+// tol scaled to x, never below tol itself: tol max(1, |x|).
+inline double tolerancia_relativa(double tol, double x) {
+  return tol * std::fmax(1.0, std::fabs(x));
+}
+
+// An absolute part and a relative part: abs + rel |x|.
+inline double tolerancia_mixta(double abs, double rel, double x) {
+  return abs + rel * std::fabs(x);
+}
+
+// Bracket test: [a, b] (either order) is narrower than tol. False on NaN.
+inline bool ancho_menor(double a, double b, double tol) { return std::fabs(b - a) < tol; }
+
+// Change test: the estimate moved less than tol in the last step. False on NaN.
+inline bool cambio_menor(double x, double x_previo, double tol) {
+  return std::fabs(x - x_previo) < tol;
+}
+
+// Residual floor: |F(x)| is no larger than |F| at both starting ends. A
+// bracket that closes on a pole or a jump ends with |F| above it; a zero
+// never does. False on NaN.
+inline bool residuo_no_crece(double fx, double f_a, double f_b) {
+  return std::fabs(fx) <= std::fmax(std::fabs(f_a), std::fabs(f_b));
+}
+
+} // namespace raices
+
+#endif
