@@ -566,9 +566,15 @@ std::string problem(const Program &p, const std::set<std::string> &texts, const 
   const auto lines = std::count(err.begin(), err.end(), '\n');
   const bool text = status == 0 && err.empty() && !r.out.empty();
   const bool refusal = status == 4 && r.out.empty() && !err.empty() && err.back() == '\n';
-  const bool clear_error =
-      refusal && lines == 2 && err.size() > ARGUMENTO.size() + 1 &&
-      err.compare(err.size() - ARGUMENTO.size(), ARGUMENTO.size(), ARGUMENTO) == 0;
+  // rootcompare writes in the locale's character set: the catalogue line in
+  // Latin-1, UTF-8 or ASCII.
+  const auto ends_with = [&err](const std::string &tail) {
+    return err.size() > tail.size() + 1 &&
+           err.compare(err.size() - tail.size(), tail.size(), tail) == 0;
+  };
+  const bool clear_error = refusal && lines == 2 &&
+                           (ends_with(ARGUMENTO) || ends_with("Argumento no v\xC3\xA1lido\n") ||
+                            ends_with("Argumento no valido\n"));
   if (c.kind == Kind::Help)
     return text && (*p.first_line == '\0' || r.out.rfind(p.first_line, 0) != 0)
                ? ""
