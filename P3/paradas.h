@@ -34,6 +34,19 @@ inline bool residuo_no_crece(double fx, double f_a, double f_b) {
   return std::fabs(fx) <= std::fmax(std::fabs(f_a), std::fabs(f_b));
 }
 
+// Residual test free of F's units: |F(x)| is at most `fraccion` of the
+// scale of F on the problem, the larger finite |F| at the two starting ends
+// (with fraccion = 1 it is the floor above). A jump across 0, even one closed
+// to neighbouring doubles, keeps |F| near its height and fails any fraction
+// below the jump's share of that scale. False on NaN.
+inline bool residuo_relativo(double fx, double f_a, double f_b, double fraccion) {
+  double escala = 0;
+  if (std::isfinite(f_a)) escala = std::fabs(f_a);
+  if (std::isfinite(f_b)) escala = std::fmax(escala, std::fabs(f_b));
+  if (!std::isfinite(f_a) && !std::isfinite(f_b)) escala = HUGE_VAL;
+  return std::fabs(fx) <= fraccion * escala;
+}
+
 } // namespace raices
 
 #endif

@@ -18,6 +18,7 @@
 
 #include "P3/rootcompare/orden.h"
 
+namespace raices {
 namespace {
 
 const PLINT ANCHO = 900, ALTO = 1000; // page size in pixels
@@ -188,10 +189,8 @@ void errores(const std::vector<Resultado> &todos, const Resultado &r, std::vecto
 // What the legend adds to the name of a method that did not converge.
 std::string nota(Desenlace d) {
   switch (d) {
-  case Desenlace::CONVERGE: return "";
-  case Desenlace::NO_ARRANCA: return " (no arranca)";
-  case Desenlace::FALLA: return " (falla)";
-  case Desenlace::NO_CONVERGE: return " (no converge)";
+  case Desenlace::converge: return "";
+  default: return " (x)";
   }
   return "";
 }
@@ -204,7 +203,7 @@ void leyenda(const std::vector<Resultado> &resultados) {
       numeros(n, 1);
   std::vector<PLFLT> anchos(n, 1.5), escalas(n, LETRA_MARCA / LETRA);
   for (std::size_t m = 0; m < resultados.size(); ++m) {
-    nombres.push_back(utf8(resultados[m].nombre + nota(resultados[m].desenlace)));
+    nombres.push_back(utf8(nombre(resultados[m]) + nota(resultados[m].desenlace)));
     colores.push_back(PRIMER_COLOR + static_cast<PLINT>(m % ESTILOS));
     marcas.push_back(MARCAS[m % ESTILOS]);
   }
@@ -264,6 +263,10 @@ std::string termina(const std::string &ruta) {
 
 } // namespace
 
+const char *formato_dibujo(const std::string &ruta) {
+  return ruta.size() > 4 && ruta.substr(ruta.size() - 4) == ".svg" ? "svg" : nullptr;
+}
+
 std::string dibuja(const std::string &ruta, const std::string &descripcion, const Problema &p,
                    const std::vector<Resultado> &resultados) {
   std::string plantilla = carpeta(ruta) + "/.rootcompare-XXXXXX";
@@ -279,3 +282,5 @@ std::string dibuja(const std::string &ruta, const std::string &descripcion, cons
   if (!fallo.empty()) (void)std::remove(temporal.c_str());
   return fallo;
 }
+
+} // namespace raices

@@ -10,6 +10,12 @@
 #include "P3/estados.h"
 #include "P3/rootcompare/compara_metodos.h"
 
+namespace raices {
+
+// The PLplot device for the picture's file name, from its extension: "svg",
+// "pngcairo" or "pdfcairo"; nullptr for any other.
+const char *formato_dibujo(const std::string &ruta);
+
 // Draws into a temporary file beside ruta and renames it to ruta, so ruta is
 // written whole or not at all. descripcion is f(x) as the user sees it
 // (Latin-1). Returns an empty string, or why the picture was not written
@@ -17,5 +23,7 @@
 // temporary file is removed first and the status is raices::DIBUJO_FALLIDO.
 std::string dibuja(const std::string &ruta, const std::string &descripcion, const Problema &p,
                    const std::vector<Resultado> &resultados);
+
+} // namespace raices
 
 #endif
