@@ -170,14 +170,14 @@ void escribe_tabla(std::ostream &os, const std::string &descripcion, const Probl
                    const std::vector<Resultado> &resultados) {
   escribe_cabecera(os, descripcion, p);
   for (const Resultado &r : resultados) escribe_fila(os, resultados, r);
-  bool primera = true;
+  std::string notas;
+  bool fuera = false;
   for (const Resultado &r : resultados) {
     const std::string texto = nota(r);
-    if (texto.empty()) continue;
-    if (primera) os << "\nNotas (* converge fuera de [A, B]):\n";
-    primera = false;
-    os << envuelve("  " + texto, COLUMNAS, 4) << "\n";
+    if (!texto.empty()) notas += envuelve("  " + texto, COLUMNAS, 4) + "\n";
+    fuera = fuera || r.fuera;
   }
+  if (!notas.empty()) os << (fuera ? "\nNotas (*: fuera de [A, B]):\n" : "\nNotas:\n") << notas;
 }
 
 void escribe_csv(std::ostream &os, const std::vector<Resultado> &resultados) {

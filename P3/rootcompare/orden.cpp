@@ -3,14 +3,14 @@
 // slope of d_(k+j) against d_k is p^j. A lag j of three steps spans a whole
 // cycle of Illinois (one plain step, one halved, one secant-like: e_(k+3) ~
 // e_k^3, order 3^(1/3) ~ 1.44 per step), where pairs of neighbours would
-// alternate between orders 1 and 2; it is taken when the errors allow at
-// least three pairs, whose fit must explain most of their spread. Three
-// errors give one estimate and no measure of its spread: it stands only
-// within the orders a step of the table reaches.
+// alternate between orders 1 and 2 (e_(k+1) ~ e_k when it changes sides);
+// it is taken when the errors give three pairs at that lag, else the lag is
+// one. A fit over three pairs or more must explain most of their spread
+// (r^2), nearly all of it at lag one; three errors give one estimate and no measure of its spread, which
+// stands only within the orders a step of the table reaches.
 #include "P3/rootcompare/orden.h"
 
 #include <cfloat>
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -23,7 +23,9 @@ const double REGIMEN = 0.1;            // largest error of the asymptotic regime
 const std::size_t ERRORES_MINIMOS = 3; // fewer give no order
 const std::size_t DESFASE_MAXIMO = 3;  // the longest lag j
 const std::size_t PARES_MINIMOS = 3;   // fewer pairs give no measure of the spread
-const double AJUSTE_MINIMO = 0.7;      // least r^2 of the fit over three pairs or more
+// Least r^2 of a fit over three pairs or more: at lag one the pairs of a
+// cycling method scatter, and must line up to stand.
+const double AJUSTE_MINIMO = 0.6, AJUSTE_MINIMO_VECINOS = 0.9;
 const double ORDEN_MAXIMO = 4.5;       // above any order a step of the table reaches
 
 double nan() { return std::numeric_limits<double>::quiet_NaN(); }
@@ -84,9 +86,7 @@ Orden orden_observado(const Resultado &r, double x_estrella) {
   const std::vector<double> e = errores_utiles(r, x_estrella);
   const Orden ninguno{nan(), e.size()};
   if (e.size() < ERRORES_MINIMOS) return ninguno;
-  const std::size_t j = e.size() == ERRORES_MINIMOS
-                            ? 1
-                            : std::min(DESFASE_MAXIMO, e.size() - PARES_MINIMOS);
+  const std::size_t j = e.size() >= DESFASE_MAXIMO + PARES_MINIMOS ? DESFASE_MAXIMO : 1;
   std::vector<double> antes, despues;
   for (std::size_t k = 0; k + j < e.size(); ++k) {
     antes.push_back(std::log(e[k]));
@@ -94,7 +94,8 @@ Orden orden_observado(const Resultado &r, double x_estrella) {
   }
   const Recta recta = ajusta(antes, despues);
   if (!(recta.pendiente > 0)) return ninguno;
-  if (antes.size() >= PARES_MINIMOS && recta.r2 < AJUSTE_MINIMO) return ninguno;
+  const double ajuste = j == 1 ? AJUSTE_MINIMO_VECINOS : AJUSTE_MINIMO;
+  if (antes.size() >= PARES_MINIMOS && recta.r2 < ajuste) return ninguno;
   const double p = std::pow(recta.pendiente, 1.0 / static_cast<double>(j));
   return {p <= ORDEN_MAXIMO ? p : nan(), e.size()};
 }
