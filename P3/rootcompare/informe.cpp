@@ -1,5 +1,6 @@
 #include "P3/rootcompare/informe.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <iomanip>
@@ -63,34 +64,35 @@ template <typename Elige> std::string nombres(Elige elige) {
   return texto;
 }
 
-// The open methods grouped by where they start: "Newton y Steffensen desde
-// A, secante desde A y B".
+// The open methods grouped by where they start: "Newton y Steffensen (desde
+// A) y secante (desde A y B)".
 std::string abiertos() {
   const std::pair<Arranque, const char *> arranques[] = {
-      {Arranque::desde_a, " desde A"}, {Arranque::desde_a_y_b, " desde A y B"}};
+      {Arranque::desde_a, " (desde A)"}, {Arranque::desde_a_y_b, " (desde A y B)"}};
   std::string texto;
   for (const auto &[arranque, desde] : arranques) {
     const std::string grupo = nombres([arranque = arranque](const Descriptor &d) {
       return d.familia == Familia::abierto && d.arranque == arranque;
     });
     if (grupo.empty()) continue;
-    texto += (texto.empty() ? "" : ", ") + grupo + desde;
+    texto += (texto.empty() ? "" : " y ") + grupo + desde;
   }
   return texto;
 }
 
 void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Problema &p) {
-  const std::string acotados =
+  std::string acotados =
       nombres([](const Descriptor &d) { return d.familia == Familia::acotado; });
+  acotados[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(acotados[0])));
   const std::string residuo = numero(fraccion_residuo(p.tol));
   os << envuelve("f(x) = " + descripcion, COLUMNAS, 4) << "\n"
      << "A = " << numero(p.a) << ", B = " << numero(p.b) << ", TOL = " << numero(p.tol)
      << ", MAXITER = " << p.maxiter << "\n"
-     << envuelve(acotados + " en [A, B] paran cuando su intervalo mide menos de "
-                            "TOL*max(1, |x|); " +
+     << envuelve(acotados + " trabajan en [A, B] y paran cuando su intervalo mide menos "
+                            "de TOL*max(1, |x|); " +
                  abiertos() +
                  " paran cuando x cambia menos de TOL*max(1, |x|) o ya no puede cambiar; "
-                 "todos, cuando f(x) = 0 exactamente.")
+                 "todos paran si f(x) = 0 exactamente.")
      << "\n"
      << envuelve("Converge si al parar |f| <= " + residuo +
                  "*max(|f(A)|, |f(B)|), con el intervalo final cerrado hasta dos doubles "
