@@ -47,6 +47,16 @@ inline bool residuo_relativo(double fx, double f_a, double f_b, double fraccion)
   return std::fabs(fx) <= fraccion * escala;
 }
 
+// Zero test of an open method's answer x, which has no bracket: F changes
+// sign across [x - delta, x + delta], or |F| there is no smaller than |F(x)|
+// (a root of even multiplicity). An estimate that crept along a tail where F
+// only tends to 0 fails it: |F| keeps falling on one side. Calls F twice.
+template <typename Fn> bool cero_local(Fn &&F, double x, double delta) {
+  const double fx = F(x), izquierda = F(x - delta), derecha = F(x + delta);
+  if ((izquierda < 0 && derecha > 0) || (izquierda > 0 && derecha < 0)) return true;
+  return std::fabs(fx) <= std::fabs(izquierda) && std::fabs(fx) <= std::fabs(derecha);
+}
+
 } // namespace raices
 
 #endif

@@ -9,6 +9,7 @@
 #include "P3/rootcompare/compara_metodos.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "P3/cierre.h"
@@ -24,6 +25,15 @@ namespace {
 // far below it. A loose TOL loosens it for the open methods' estimates,
 // which stop short of the last doubles; never past fzero's floor (1).
 constexpr double RESIDUO = 1e-4;
+
+// Half-width of the zero test around an open method's answer, in
+// max(1, |x|): ten stopping tolerances, where an estimate that stopped on
+// its change still lies; never below a few ulps.
+constexpr double ENTORNO_TOL = 10, ENTORNO_MINIMO = 8 * DBL_EPSILON;
+
+double entorno(double tol, double x) {
+  return std::fmax(ENTORNO_TOL * tol, ENTORNO_MINIMO) * std::fmax(1.0, std::fabs(x));
+}
 
 bool acotado(std::size_t m) { return DESCRIPTORES[m].familia == Familia::acotado; }
 
@@ -117,8 +127,8 @@ void cierra_abierto(const Problema &p, Resultado &r) {
 }
 
 // The verdict. Converges: the stopping test held (a stalled step counts as
-// the finest change, 0) and the residual test holds where it looks and at
-// the answer. A bracket that stopped without a zero closed on a pole or jump
+// the finest change, 0), the residual test holds where it looks and at the
+// answer, and an open method's answer has a zero around it (cero_local). A bracket that stopped without a zero closed on a pole or jump
 // (21); an open estimate that stopped moving away from a zero stalled (23),
 // unless it stopped on a sign change that is no zero (21).
 void juzga(const Problema &p, const Final &fin, double fa, double fb, Resultado &r) {
@@ -128,8 +138,16 @@ void juzga(const Problema &p, const Final &fin, double fa, double fb, Resultado 
     r.estado = fin.estado == RAICES_CONTINUA ? MAX_ITERACIONES : fin.estado;
     return;
   }
+  if (!std::isfinite(r.raiz)) { // f may vanish at infinity: no root there
+    r.desenlace = Desenlace::falla;
+    r.estado = RAICES_NO_FINITO;
+    return;
+  }
   const double fraccion = fraccion_residuo(p.tol);
-  if (residuo_relativo(r.f_cierre, fa, fb, fraccion) && residuo_relativo(r.f_raiz, fa, fb, 1.0)) {
+  const bool cero_abierto = acotado(r.metodo) || r.f_raiz == 0 ||
+                            cero_local(p.f, r.raiz, entorno(p.tol, r.raiz));
+  if (residuo_relativo(r.f_cierre, fa, fb, fraccion) && residuo_relativo(r.f_raiz, fa, fb, 1.0) &&
+      cero_abierto) {
     r.desenlace = Desenlace::converge;
     r.estado = SALIDA_BIEN;
     r.fuera = !(r.raiz >= p.a && r.raiz <= p.b);

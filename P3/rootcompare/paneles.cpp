@@ -26,7 +26,7 @@ const double PERCENTIL = 0.02;            // f panel: values outside these quant
 const double SUELO = -17;                 // lowest log10 error drawn
 const double TECHO = 2;                   // highest log10 error drawn, over log10 max(1, B - A)
 const std::size_t TITULO_MAXIMO = 72;     // characters of f(x) in the title
-const std::size_t LEYENDA_DOS_COLUMNAS = 34; // longest entry that still fits half the page
+const std::size_t LEYENDA_DOS_COLUMNAS = 30; // longest entry that still fits half the page
 const PLFLT LETRA = 0.6, LETRA_MARCA = 0.5; // text and marker sizes, relative
 
 struct Rgb {
