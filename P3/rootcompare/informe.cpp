@@ -94,12 +94,12 @@ void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Pr
                  " paran cuando x cambia menos de TOL*max(1, |x|) o ya no puede cambiar; "
                  "todos paran si f(x) = 0 exactamente.")
      << "\n"
-     << envuelve("Converge si al parar |f| <= " + residuo +
-                 "*max(|f(A)|, |f(B)|), con el intervalo final cerrado hasta dos doubles "
-                 "vecinos, y |f(ra\xEDz)| <= max(|f(A)|, |f(B)|). Ra\xEDz: en [A, B], el "
-                 "extremo final de menor |f|. Orden: pendiente de log e_(k+j) frente a "
-                 "log e_k, a la 1/j, con los n errores bajo 0.1 y sobre el redondeo; - si "
-                 "son pocos o dispersos.")
+     << envuelve("Converge si al parar |f(ra\xEDz)| <= max(|f(A)|, |f(B)|) y |f| <= " + residuo +
+                 "*max(|f(A)|, |f(B)|) en el intervalo final cerrado hasta dos doubles "
+                 "vecinos o, en los abiertos, en x, con un cambio de signo o un m\xEDnimo de "
+                 "|f| junto a x. Ra\xEDz: en [A, B], el extremo final de menor |f|. Orden: "
+                 "pendiente de log e_(k+j) frente a log e_k, a la 1/j, con los n errores bajo "
+                 "0.1 y sobre el redondeo; - si son pocos o dispersos.")
      << "\n\n";
   os << std::left << std::setw(ANCHO_METODO) << "m\xE9todo" << std::right << std::setw(ANCHO_PASOS)
      << "pasos" << std::setw(ANCHO_EVALS) << "evals"
