@@ -128,9 +128,9 @@ void cierra_abierto(const Problema &p, Resultado &r) {
 
 // The verdict. Converges: the stopping test held (a stalled step counts as
 // the finest change, 0), the residual test holds where it looks and at the
-// answer, and an open method's answer has a zero around it (cero_local). A bracket that stopped without a zero closed on a pole or jump
-// (21); an open estimate that stopped moving away from a zero stalled (23),
-// unless it stopped on a sign change that is no zero (21).
+// answer, and an open method's answer has a zero around it (cero_local). A bracket that stopped
+// without a zero closed on a pole or jump (21); an open estimate that stopped moving away from a
+// zero stalled (23), unless it stopped on a sign change that is no zero (21).
 void juzga(const Problema &p, const Final &fin, double fa, double fb, Resultado &r) {
   const bool estancada = fin.estado == RAICES_ESTANCADA;
   if (!fin.parada && !estancada) {
@@ -144,8 +144,8 @@ void juzga(const Problema &p, const Final &fin, double fa, double fb, Resultado 
     return;
   }
   const double fraccion = fraccion_residuo(p.tol);
-  const bool cero_abierto = acotado(r.metodo) || r.f_raiz == 0 ||
-                            cero_local(p.f, r.raiz, entorno(p.tol, r.raiz));
+  const bool cero_abierto =
+      acotado(r.metodo) || r.f_raiz == 0 || cero_local(p.f, r.raiz, entorno(p.tol, r.raiz));
   if (residuo_relativo(r.f_cierre, fa, fb, fraccion) && residuo_relativo(r.f_raiz, fa, fb, 1.0) &&
       cero_abierto) {
     r.desenlace = Desenlace::converge;
@@ -154,8 +154,8 @@ void juzga(const Problema &p, const Final &fin, double fa, double fb, Resultado 
     return;
   }
   if (!acotado(r.metodo)) cierra_abierto(p, r);
-  const bool salto = acotado(r.metodo) || (r.x_cierre != r.raiz &&
-                                           !residuo_relativo(r.f_cierre, fa, fb, fraccion));
+  const bool salto = acotado(r.metodo) ||
+                     (r.x_cierre != r.raiz && !residuo_relativo(r.f_cierre, fa, fb, fraccion));
   r.desenlace = salto ? Desenlace::singularidad : Desenlace::estancado;
   r.estado = salto ? SINGULARIDAD : RAICES_ESTANCADA;
 }

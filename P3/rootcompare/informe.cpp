@@ -67,8 +67,8 @@ template <typename Elige> std::string nombres(Elige elige) {
 // The open methods grouped by where they start: "Newton y Steffensen (desde
 // A) y secante (desde A y B)".
 std::string abiertos() {
-  const std::pair<Arranque, const char *> arranques[] = {
-      {Arranque::desde_a, " (desde A)"}, {Arranque::desde_a_y_b, " (desde A y B)"}};
+  const std::pair<Arranque, const char *> arranques[] = {{Arranque::desde_a, " (desde A)"},
+                                                         {Arranque::desde_a_y_b, " (desde A y B)"}};
   std::string texto;
   for (const auto &[arranque, desde] : arranques) {
     const std::string grupo = nombres([arranque = arranque](const Descriptor &d) {
@@ -81,15 +81,15 @@ std::string abiertos() {
 }
 
 void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Problema &p) {
-  std::string acotados =
-      nombres([](const Descriptor &d) { return d.familia == Familia::acotado; });
+  std::string acotados = nombres([](const Descriptor &d) { return d.familia == Familia::acotado; });
   acotados[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(acotados[0])));
   const std::string residuo = numero(fraccion_residuo(p.tol));
   os << envuelve("f(x) = " + descripcion, COLUMNAS, 4) << "\n"
      << "A = " << numero(p.a) << ", B = " << numero(p.b) << ", TOL = " << numero(p.tol)
      << ", MAXITER = " << p.maxiter << "\n"
-     << envuelve(acotados + " trabajan en [A, B] y paran cuando su intervalo mide menos "
-                            "de TOL*max(1, |x|); " +
+     << envuelve(acotados +
+                 " trabajan en [A, B] y paran cuando su intervalo mide menos "
+                 "de TOL*max(1, |x|); " +
                  abiertos() +
                  " paran cuando x cambia menos de TOL*max(1, |x|) o ya no puede cambiar; "
                  "todos paran si f(x) = 0 exactamente.")
@@ -103,9 +103,8 @@ void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Pr
      << "\n\n";
   os << std::left << std::setw(ANCHO_METODO) << "m\xE9todo" << std::right << std::setw(ANCHO_PASOS)
      << "pasos" << std::setw(ANCHO_EVALS) << "evals"
-     << "  " << std::left << std::setw(ANCHO_CELDA_RAIZ) << "ra\xEDz" << std::setw(ANCHO_F)
-     << "|f|" << std::setw(ANCHO_ORDEN) << "orden" << std::right << std::setw(ANCHO_USADOS)
-     << "n"
+     << "  " << std::left << std::setw(ANCHO_CELDA_RAIZ) << "ra\xEDz" << std::setw(ANCHO_F) << "|f|"
+     << std::setw(ANCHO_ORDEN) << "orden" << std::right << std::setw(ANCHO_USADOS) << "n"
      << " resultado\n";
 }
 
@@ -134,12 +133,12 @@ std::string nota(const Resultado &r) {
   if (r.desenlace == Desenlace::converge && !r.fuera) return "";
   std::string texto = std::string(nombre(r)) + ": " + texto_desenlace(r, Detalle::catalogo);
   const auto en = [](double x, double fx) {
-    return "x = " + numero(x) + ", |f| = " + formatea(std::fabs(fx), std::chars_format::scientific, 1);
+    return "x = " + numero(x) +
+           ", |f| = " + formatea(std::fabs(fx), std::chars_format::scientific, 1);
   };
   if (r.desenlace == Desenlace::singularidad)
     texto += ": f cambia de signo sin anularse, " + en(r.x_cierre, r.f_cierre);
-  if (r.desenlace == Desenlace::estancado)
-    texto += ": x deja de moverse, " + en(r.raiz, r.f_raiz);
+  if (r.desenlace == Desenlace::estancado) texto += ": x deja de moverse, " + en(r.raiz, r.f_raiz);
   return texto + ".";
 }
 

@@ -6,8 +6,8 @@
 // alternate between orders 1 and 2 (e_(k+1) ~ e_k when it changes sides);
 // it is taken when the errors give three pairs at that lag, else the lag is
 // one. A fit over three pairs or more must explain most of their spread
-// (r^2), nearly all of it at lag one; three errors give one estimate and no measure of its spread, which
-// stands only within the orders a step of the table reaches.
+// (r^2), nearly all of it at lag one; three errors give one estimate and no measure of its spread,
+// which stands only within the orders a step of the table reaches.
 #include "P3/rootcompare/orden.h"
 
 #include <cfloat>
@@ -26,7 +26,7 @@ const std::size_t PARES_MINIMOS = 3;   // fewer pairs give no measure of the spr
 // Least r^2 of a fit over three pairs or more: at lag one the pairs of a
 // cycling method scatter, and must line up to stand.
 const double AJUSTE_MINIMO = 0.6, AJUSTE_MINIMO_VECINOS = 0.9;
-const double ORDEN_MAXIMO = 4.5;       // above any order a step of the table reaches
+const double ORDEN_MAXIMO = 4.5; // above any order a step of the table reaches
 
 double nan() { return std::numeric_limits<double>::quiet_NaN(); }
 

@@ -23,7 +23,7 @@ double raiz_referencia(const std::vector<Resultado> &todos, const Resultado &r);
 std::vector<double> errores_utiles(const Resultado &r, double x_estrella);
 
 struct Orden {
-  double p;          // NaN when the errors are too few or too scattered
+  double p;           // NaN when the errors are too few or too scattered
   std::size_t usados; // how many errors the estimate used
 };
 

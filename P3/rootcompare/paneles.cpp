@@ -18,16 +18,16 @@ namespace raices {
 namespace {
 
 const PLINT COLOR_EJES = 1, COLOR_GUIA = 2, PRIMER_COLOR = 3;
-const int MUESTRAS = 401;                 // points of the curve of f
-const std::size_t TRAZO_MAXIMO = 2000;    // points of a method's line
-const std::size_t MARCAS_MAXIMAS = 120;   // markers of a method in a panel
-const double VENTANA = 5;                 // f panel: iterates within 5 (B - A) of [A, B]
-const double PERCENTIL = 0.02;            // f panel: values outside these quantiles clip
-const double SUELO = -17;                 // lowest log10 error drawn
-const double TECHO = 2;                   // highest log10 error drawn, over log10 max(1, B - A)
-const std::size_t TITULO_MAXIMO = 72;     // characters of f(x) in the title
+const int MUESTRAS = 401;                    // points of the curve of f
+const std::size_t TRAZO_MAXIMO = 2000;       // points of a method's line
+const std::size_t MARCAS_MAXIMAS = 120;      // markers of a method in a panel
+const double VENTANA = 5;                    // f panel: iterates within 5 (B - A) of [A, B]
+const double PERCENTIL = 0.02;               // f panel: values outside these quantiles clip
+const double SUELO = -17;                    // lowest log10 error drawn
+const double TECHO = 2;                      // highest log10 error drawn, over log10 max(1, B - A)
+const std::size_t TITULO_MAXIMO = 72;        // characters of f(x) in the title
 const std::size_t LEYENDA_DOS_COLUMNAS = 30; // longest entry that still fits half the page
-const PLFLT LETRA = 0.6, LETRA_MARCA = 0.5; // text and marker sizes, relative
+const PLFLT LETRA = 0.6, LETRA_MARCA = 0.5;  // text and marker sizes, relative
 
 struct Rgb {
   PLINT r, g, b;
@@ -39,11 +39,11 @@ struct Estilo {
 // Filled circle, square, up triangle, diamond, down triangle, star, cross,
 // Greek cross, left and right triangles.
 const Estilo ESTILOS[] = {
-    {{0, 114, 178}, "\xE2\x97\x8F"},  {{213, 94, 0}, "\xE2\x96\xA0"},
-    {{230, 159, 0}, "\xE2\x96\xB2"},  {{0, 158, 115}, "\xE2\x97\x86"},
+    {{0, 114, 178}, "\xE2\x97\x8F"},   {{213, 94, 0}, "\xE2\x96\xA0"},
+    {{230, 159, 0}, "\xE2\x96\xB2"},   {{0, 158, 115}, "\xE2\x97\x86"},
     {{204, 121, 167}, "\xE2\x96\xBC"}, {{86, 180, 233}, "\xE2\x98\x85"},
-    {{120, 60, 20}, "\xE2\x9C\x96"},  {{110, 40, 150}, "\xE2\x9C\x9A"},
-    {{90, 90, 90}, "\xE2\x97\x80"},   {{150, 150, 0}, "\xE2\x96\xB6"},
+    {{120, 60, 20}, "\xE2\x9C\x96"},   {{110, 40, 150}, "\xE2\x9C\x9A"},
+    {{90, 90, 90}, "\xE2\x97\x80"},    {{150, 150, 0}, "\xE2\x96\xB6"},
 };
 static_assert(std::size(ESTILOS) >= NUM_METODOS, "one style per method of the table");
 
@@ -87,8 +87,8 @@ std::vector<std::size_t> muestra(std::size_t n, std::size_t maximo) {
 
 void marca(std::size_t metodo, PLFLT x, PLFLT y, const char *glifo) {
   plcol0(color(metodo));
-  const bool especial = glifo == CERO || glifo == ARRIBA || glifo == ABAJO ||
-                        glifo == IZQUIERDA || glifo == DERECHA;
+  const bool especial =
+      glifo == CERO || glifo == ARRIBA || glifo == ABAJO || glifo == IZQUIERDA || glifo == DERECHA;
   plschr(0, especial ? LETRA : LETRA_MARCA);
   plstring(1, &x, &y, glifo);
   plschr(0, LETRA);
@@ -142,9 +142,9 @@ void rango_x(const Problema &p, const std::vector<Resultado> &resultados, PLFLT 
 // The y range: the curve's finite values between the PERCENTIL quantiles,
 // and 0. Iterates beyond it are drawn on its edge.
 void rango_y(std::vector<PLFLT> valores, PLFLT &y0, PLFLT &y1) {
-  valores.erase(std::remove_if(valores.begin(), valores.end(),
-                               [](PLFLT y) { return !std::isfinite(y); }),
-                valores.end());
+  valores.erase(
+      std::remove_if(valores.begin(), valores.end(), [](PLFLT y) { return !std::isfinite(y); }),
+      valores.end());
   y0 = y1 = 0;
   if (!valores.empty()) {
     std::sort(valores.begin(), valores.end());
@@ -303,8 +303,8 @@ void panel_errores(const std::vector<Resultado> &resultados, const Problema &p) 
       }
     }
   }
-  const bool sin_series = std::all_of(series.begin(), series.end(),
-                                      [](const Serie &s) { return s.k.empty(); });
+  const bool sin_series =
+      std::all_of(series.begin(), series.end(), [](const Serie &s) { return s.k.empty(); });
   if (sin_series) vacio(v, "ning\xFAn m\xE9todo converge: no hay x*");
   plcol0(COLOR_EJES);
   pllab(utf8("paso k").c_str(), "log#d10#u |x#dk#u - x*|", "");
@@ -392,11 +392,10 @@ void leyenda(const std::vector<Resultado> &resultados) {
   plwind(0, 1, 0, 1);
   PLFLT ancho = 0, alto = 0;
   pllegend(&ancho, &alto, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX,
-           PL_POSITION_TOP | PL_POSITION_LEFT | PL_POSITION_INSIDE, 0.0, 0.0, 0.06, 0,
-           COLOR_EJES, 1, filas, columnas, n, opciones.data(), 1.0, 0.75, 2.0, 0.0,
-           colores.data(), textos.data(), nullptr, nullptr, nullptr, nullptr, colores.data(),
-           estilos.data(), anchos.data(), colores.data(), escalas.data(), numeros.data(),
-           marcas.data());
+           PL_POSITION_TOP | PL_POSITION_LEFT | PL_POSITION_INSIDE, 0.0, 0.0, 0.06, 0, COLOR_EJES,
+           1, filas, columnas, n, opciones.data(), 1.0, 0.75, 2.0, 0.0, colores.data(),
+           textos.data(), nullptr, nullptr, nullptr, nullptr, colores.data(), estilos.data(),
+           anchos.data(), colores.data(), escalas.data(), numeros.data(), marcas.data());
   plcol0(COLOR_EJES);
   const std::string nota = std::string(CERO) + " error exactamente 0, en el borde inferior;  " +
                            ARRIBA + " " + ABAJO + " " + IZQUIERDA + " " + DERECHA +

@@ -98,23 +98,38 @@ std::vector<Caso> casos() {
        {{"steffensen", E}, {"newton", D, 1, true}}},
       {"root at A",
        problema(seno, coseno, 0, 3),
-       {{"biseccion", D, 0}, {"regula_falsi", D, 0}, {"illinois", D, 0}, {"brent", D, 0},
-        {"secante", D, 0}, {"newton", D, 0}, {"steffensen", D, 0}}},
+       {{"biseccion", D, 0},
+        {"regula_falsi", D, 0},
+        {"illinois", D, 0},
+        {"brent", D, 0},
+        {"secante", D, 0},
+        {"newton", D, 0},
+        {"steffensen", D, 0}}},
       {"root at 0, relative test",
        problema(impar, dimpar, -1, 2),
-       {{"biseccion", D, 0}, {"illinois", D, 0}, {"brent", D, 0}, {"secante", D, 0},
-        {"newton", D, 0}, {"regula_falsi", N}}},
+       {{"biseccion", D, 0},
+        {"illinois", D, 0},
+        {"brent", D, 0},
+        {"secante", D, 0},
+        {"newton", D, 0},
+        {"regula_falsi", N}}},
       {"cos(x) - x",
        problema(cx, dcx, 0, 1),
-       {{"biseccion", D, 0.73908513321516067}, {"regula_falsi", D, 0.73908513321516067},
-        {"illinois", D, 0.73908513321516067}, {"brent", D, 0.73908513321516067},
-        {"secante", D, 0.73908513321516067}, {"newton", D, 0.73908513321516067},
+       {{"biseccion", D, 0.73908513321516067},
+        {"regula_falsi", D, 0.73908513321516067},
+        {"illinois", D, 0.73908513321516067},
+        {"brent", D, 0.73908513321516067},
+        {"secante", D, 0.73908513321516067},
+        {"newton", D, 0.73908513321516067},
         {"steffensen", D, 0.73908513321516067}}},
       {"x^3 - 2x - 5",
        problema(cubica, dcubica, 2, 3),
-       {{"biseccion", D, 2.0945514815423265}, {"illinois", D, 2.0945514815423265},
-        {"brent", D, 2.0945514815423265}, {"secante", D, 2.0945514815423265},
-        {"newton", D, 2.0945514815423265}, {"steffensen", D, 2.0945514815423265}}},
+       {{"biseccion", D, 2.0945514815423265},
+        {"illinois", D, 2.0945514815423265},
+        {"brent", D, 2.0945514815423265},
+        {"secante", D, 2.0945514815423265},
+        {"newton", D, 2.0945514815423265},
+        {"steffensen", D, 2.0945514815423265}}},
   };
 }
 
@@ -167,8 +182,8 @@ TEST(RootcompareOrden, ObservedOrdersNearTheirTheoreticalValues) {
                3),
       problema([](double x) { return std::exp(-x) - 2 * x * x; },
                [](double x) { return -std::exp(-x) - 4 * x; }, 0, 1),
-      problema([](double x) { return x * x * x + x - 3; },
-               [](double x) { return 3 * x * x + 1; }, 1, 2),
+      problema([](double x) { return x * x * x + x - 3; }, [](double x) { return 3 * x * x + 1; },
+               1, 2),
       problema([](double x) { return std::log(x) - 1; }, [](double x) { return 1 / x; }, 2, 3),
   };
   const Esperado esperados[] = {{"biseccion", 1.0, 0.05},
@@ -180,15 +195,15 @@ TEST(RootcompareOrden, ObservedOrdersNearTheirTheoreticalValues) {
     const std::vector<Resultado> rs = raices::compara(p);
     for (const Esperado &e : esperados) {
       const Resultado &r = metodo(rs, e.clave);
-      ASSERT_EQ(r.desenlace, Desenlace::converge) << e.clave << " on [" << p.a << ", " << p.b << "]";
+      ASSERT_EQ(r.desenlace, Desenlace::converge)
+          << e.clave << " on [" << p.a << ", " << p.b << "]";
       const raices::Orden o = raices::orden_observado(r, raices::raiz_referencia(rs, r));
       EXPECT_NEAR(o.p, e.orden, e.margen) << e.clave << " on [" << p.a << ", " << p.b << "]";
       EXPECT_GE(o.usados, 3U);
     }
   }
-  const Problema triple =
-      problema([](double x) { return (x - 1) * (x - 1) * (x - 1); },
-               [](double x) { return 3 * (x - 1) * (x - 1); }, 0.2, 1.5);
+  const Problema triple = problema([](double x) { return (x - 1) * (x - 1) * (x - 1); },
+                                   [](double x) { return 3 * (x - 1) * (x - 1); }, 0.2, 1.5);
   const std::vector<Resultado> rs = raices::compara(triple);
   const Resultado &newton = metodo(rs, "newton");
   EXPECT_NEAR(raices::orden_observado(newton, 1.0).p, 1.0, 0.05);
@@ -240,8 +255,9 @@ TEST(RootcompareTabla, EightyColumnsAndDashesWithoutConvergence) {
                               [](double x) { return -1 / ((x - 1.1) * (x - 1.1)); }, 0, 2);
   const std::vector<Resultado> rs = raices::compara(p);
   std::stringstream tabla;
-  raices::escribe_tabla(tabla, "1/(x-1.1) + " + std::string(300, 'x') + std::string(20, ' ') +
-                                   "+ 0*x " + std::string(40, '1'),
+  raices::escribe_tabla(tabla,
+                        "1/(x-1.1) + " + std::string(300, 'x') + std::string(20, ' ') + "+ 0*x " +
+                            std::string(40, '1'),
                         p, rs);
   std::string linea;
   std::size_t filas = 0;
