@@ -85,8 +85,9 @@ void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Pr
   acotados[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(acotados[0])));
   const std::string residuo = numero(fraccion_residuo(p.tol));
   os << envuelve("f(x) = " + descripcion, COLUMNAS, 4) << "\n"
-     << "A = " << numero(p.a) << ", B = " << numero(p.b) << ", TOL = " << numero(p.tol)
-     << ", MAXITER = " << p.maxiter << "\n"
+     << envuelve("A = " + numero(p.a) + ", B = " + numero(p.b) + ", TOL = " + numero(p.tol) +
+                 ", MAXITER = " + std::to_string(p.maxiter))
+     << "\n"
      << envuelve(acotados +
                  " trabajan en [A, B] y paran cuando su intervalo mide menos "
                  "de TOL*max(1, |x|); " +
