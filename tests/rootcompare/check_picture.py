@@ -30,10 +30,15 @@ def fail(message):
     ERRORS.append(message)
 
 
+# Under LeakSanitizer: what the cairo driver's libraries keep is theirs.
+SUPPRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan_cairo.supp")
+ENV = dict(os.environ, LSAN_OPTIONS=f"suppressions={SUPPRESSIONS}:print_suppressions=0")
+
+
 def run(args, umask=None):
     before = os.umask(umask) if umask is not None else None
     try:
-        return subprocess.run([PROG] + args, cwd=WORK, capture_output=True, timeout=120)
+        return subprocess.run([PROG] + args, cwd=WORK, capture_output=True, timeout=120, env=ENV)
     finally:
         if before is not None:
             os.umask(before)
