@@ -232,9 +232,10 @@ TEST(RootcompareOrden, NoOrderFromTooFewOrImplausibleErrors) {
   EXPECT_TRUE(std::isnan(raices::raiz_referencia({r, lejos}, lejos)));
 }
 
-// Evaluations per step as the table's descriptors promise; a step that
-// failed or could not move adds no iterate but may have called f.
-TEST(RootcompareCuentas, EvaluationsFollowTheDescriptors) {
+// Evaluations per step as the table's descriptors promise (a step that
+// failed or could not move adds no iterate but may have called f), and the
+// change column.
+TEST(RootcompareCuentas, EvaluationsAndChangesFollowTheSteps) {
   const Problema p = problema([](double x) { return x * x * x - 2 * x - 5; },
                               [](double x) { return 3 * x * x - 2; }, 2, 3);
   for (const Resultado &r : raices::compara(p)) {
@@ -245,6 +246,11 @@ TEST(RootcompareCuentas, EvaluationsFollowTheDescriptors) {
     EXPECT_GE(r.evals_f, inicio_f + d.evals_f * pasos) << d.clave;
     EXPECT_LT(r.evals_f, inicio_f + d.evals_f * (pasos + 1)) << d.clave;
     EXPECT_EQ(r.evals_df, inicio_df + d.evals_df * pasos) << d.clave;
+    double previo = r.inicio.x;
+    for (const raices::Iterado &it : r.iterados) {
+      EXPECT_EQ(it.cambio, std::fabs(it.x - previo)) << d.clave;
+      previo = it.x;
+    }
   }
 }
 
