@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "P3/consola/rechazo.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
@@ -25,7 +26,11 @@ static std::string en_una_linea(std::string nombre) {
 int main(int argc, char *argv[]) {
   adapta_salida_local();
   const OpcionesCompara o = lee_opciones_compara(argc, argv);
-  Problema p{fun, Dfun, o.a, o.b, o.tol, o.maxiter};
+  // The picture's format, from its extension, before any work.
+  if (o.grafica != nullptr && raices::formato_dibujo(o.grafica) == nullptr)
+    rechaza_argumento("rootcompare", "formato de dibujo no v\xE1lido (.svg, .png o .pdf)",
+                      o.grafica);
+  raices::Problema p{fun, Dfun, o.a, o.b, o.tol, o.maxiter};
   std::string descripcion = "exp(-x) - 2*x^2";
   std::optional<Funciones> fs;
   if (o.funcion != nullptr) {
@@ -42,10 +47,10 @@ int main(int argc, char *argv[]) {
     p.df = [&tecleadas](double x) { return tecleadas.df(x); };
     descripcion = tecleadas.f.texto();
   }
-  const std::vector<Resultado> resultados = compara(p);
+  const std::vector<raices::Resultado> resultados = raices::compara(p);
   // The picture first: when it cannot be written, nothing goes to standard output.
   if (o.grafica != nullptr) {
-    const std::string fallo = dibuja(o.grafica, descripcion, p, resultados);
+    const std::string fallo = raices::dibuja(o.grafica, descripcion, p, resultados);
     if (!fallo.empty()) {
       std::cerr << "rootcompare: no se pudo escribir " << en_una_linea(o.grafica) << ": " << fallo
                 << std::endl;
@@ -53,9 +58,9 @@ int main(int argc, char *argv[]) {
     }
   }
   if (o.csv) {
-    escribe_csv(std::cout, resultados);
+    raices::escribe_csv(std::cout, resultados);
   } else {
-    escribe_tabla(std::cout, descripcion, p, resultados);
+    raices::escribe_tabla(std::cout, descripcion, p, resultados);
   }
   return 0;
 }
