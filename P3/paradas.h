@@ -34,6 +34,29 @@ inline bool residuo_no_crece(double fx, double f_a, double f_b) {
   return std::fabs(fx) <= std::fmax(std::fabs(f_a), std::fabs(f_b));
 }
 
+// Residual test free of F's units: |F(x)| is at most `fraccion` of the
+// scale of F on the problem, the larger finite |F| at the two starting ends
+// (with fraccion = 1 it is the floor above). A jump across 0, even one closed
+// to neighbouring doubles, keeps |F| near its height and fails any fraction
+// below the jump's share of that scale. False on NaN.
+inline bool residuo_relativo(double fx, double f_a, double f_b, double fraccion) {
+  double escala = 0;
+  if (std::isfinite(f_a)) escala = std::fabs(f_a);
+  if (std::isfinite(f_b)) escala = std::fmax(escala, std::fabs(f_b));
+  if (!std::isfinite(f_a) && !std::isfinite(f_b)) escala = HUGE_VAL;
+  return std::fabs(fx) <= fraccion * escala;
+}
+
+// Zero test of an open method's answer x, which has no bracket: F changes
+// sign across [x - delta, x + delta], or |F| there is no smaller than |F(x)|
+// (a root of even multiplicity). An estimate that crept along a tail where F
+// only tends to 0 fails it: |F| keeps falling on one side. Calls F twice.
+template <typename Fn> bool cero_local(Fn &&F, double x, double delta) {
+  const double fx = F(x), izquierda = F(x - delta), derecha = F(x + delta);
+  if ((izquierda < 0 && derecha > 0) || (izquierda > 0 && derecha < 0)) return true;
+  return std::fabs(fx) <= std::fabs(izquierda) && std::fabs(fx) <= std::fabs(derecha);
+}
+
 } // namespace raices
 
 #endif

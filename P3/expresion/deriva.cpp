@@ -62,16 +62,34 @@ ex funcion(Funcion f, const ex &a) {
 bool cero(const ex &a) { return is_a<numeric>(a) && ex_to<numeric>(a).is_zero(); }
 
 // Powers of numbers are exact, and exact powers grow without bound
-// (3^3333333 has 1.6 million digits): refused beyond this many bits.
+// (3^3333333 has 1.6 million digits): refused beyond this many bits. Not only
+// a number raised to a number: GiNaC distributes an integer power over a
+// product, so (3/e)^(5e299) computes 3^(5e299), and (2*x)^n computes 2^n.
 constexpr double bits_maximos = 65536;
 
+// Bits of the larger of numerator and denominator; 0 for 0, 1 and -1, whose
+// powers are free.
 double bits(const numeric &n) {
-  return std::log2(std::fmax(GiNaC::abs(n.numer()).to_double(), n.denom().to_double()));
+  if (!n.is_real()) return std::fmax(bits(n.real()), bits(n.imag()));
+  if (n.is_zero() || GiNaC::abs(n).is_equal(numeric(1))) return 0;
+  return std::fmax(n.numer().int_length(), n.denom().int_length());
 }
 
+// The largest number anywhere in e, in bits.
+double bits_mayores(const ex &e) {
+  if (is_a<numeric>(e)) return bits(ex_to<numeric>(e));
+  double mayor = 0;
+  for (std::size_t i = 0; i < e.nops(); ++i) mayor = std::fmax(mayor, bits_mayores(e.op(i)));
+  return mayor;
+}
+
+// A number as exponent: exactly bounded in size first, as to_double of a
+// huge rational could overflow.
 bool enorme(const ex &a, const ex &b) {
-  if (!is_a<numeric>(a) || !is_a<numeric>(b) || !ex_to<numeric>(b).is_real()) return false;
-  return std::fabs(ex_to<numeric>(b).to_double()) * bits(ex_to<numeric>(a)) > bits_maximos;
+  if (!is_a<numeric>(b)) return false;
+  const numeric n = ex_to<numeric>(b);
+  if (!n.is_real() || bits(n) > 1000) return bits_mayores(a) > 0;
+  return std::fabs(n.to_double()) * bits_mayores(a) > bits_maximos;
 }
 
 ex potencia(const ex &a, const ex &b) {

@@ -51,11 +51,20 @@ std::string decimal(const numeric &n) {
 // The shortest decimal text that reads back as the same double.
 std::string mas_corto(double v) {
   char texto[32];
-  for (int cifras = 15; cifras <= 17; ++cifras) {
+  for (int cifras = 1; cifras <= 17; ++cifras) {
     (void)std::snprintf(texto, sizeof texto, "%.*g", cifras, v);
     if (std::strtod(texto, nullptr) == v) break;
   }
   return texto;
+}
+
+// The double nearest a positive rational, subnormal ones included: scaled
+// into [1/2, 2) first, as converting a ratio of huge integers directly gives 0
+// or overflows.
+double a_double(const numeric &a) {
+  const long e = a.numer().int_length() - a.denom().int_length();
+  const numeric escalado = a * GiNaC::pow(numeric(2), numeric(-e));
+  return std::ldexp(escalado.to_double(), static_cast<int>(e));
 }
 
 // n written as p or p/q when exact, otherwise as its double.
@@ -69,7 +78,7 @@ Texto numero(const numeric &n) {
     t.cuerpo = decimal(a.numer()) + "/" + decimal(a.denom());
     t.nivel = Nivel::producto;
   } else {
-    const double v = a.to_double();
+    const double v = a_double(a);
     if (!std::isfinite(v)) falla("un coeficiente excede el rango de double");
     t.cuerpo = mas_corto(v);
   }

@@ -1,6 +1,7 @@
 // Expressions in x read by muParser and evaluated in IEEE double. The parser
 // is reduced to the grammar: no predefined functions, constants or
-// operators beyond + - * / ^, and unary minus as the only prefix operator.
+// operators beyond + - * / ^, and unary minus and plus as the only prefix
+// operators.
 // Its optimiser is off, so every operation written is performed as written,
 // in the written order (x*2 is not turned into x*2+0, which would lose the
 // sign of -0), and its compiled form is the program the derivation reads.
@@ -20,6 +21,7 @@
 namespace {
 
 double opuesto(double v) { return -v; }
+double identidad(double v) { return v; }
 double seno(double v) { return std::sin(v); }
 double coseno(double v) { return std::cos(v); }
 double tangente(double v) { return std::tan(v); }
@@ -78,6 +80,17 @@ std::string problema(const mu::ParserError &error, std::size_t largo) {
   }
 }
 
+// The parser's complaint in the terms of the grammar, with its place: the
+// end of the text is the place after its last character.
+ErrorTexto queja(const mu::ParserError &error, std::size_t largo) {
+  const int p = error.GetPos();
+  const bool dentro = p >= 0 && static_cast<std::size_t>(p) < largo;
+  const bool sin_lugar = error.GetCode() == mu::ecMISSING_PARENS;
+  return {problema(error, largo), sin_lugar ? 0
+                                  : dentro  ? static_cast<std::size_t>(p) + 1
+                                            : largo + 1};
+}
+
 } // namespace
 
 struct Expresion::Datos {
@@ -101,6 +114,7 @@ void Expresion::Datos::define_gramatica() {
   parser.ClearInfixOprt();
   parser.ClearPostfixOprt();
   parser.DefineInfixOprt("-", opuesto);
+  parser.DefineInfixOprt("+", identidad);
   // Constants are variables to the parser, so that the derivation can tell
   // pi and e from the numbers they are.
   parser.DefineVar("x", &x);
@@ -108,6 +122,8 @@ void Expresion::Datos::define_gramatica() {
   parser.DefineVar("e", &e);
   for (std::size_t i = 0; i < numero_funciones; ++i)
     parser.DefineFun(nombres_funciones[i], funciones[i], false);
+  for (const Alias &a : alias_funciones)
+    parser.DefineFun(a.nombre, funciones[static_cast<std::size_t>(a.funcion)], false);
 }
 
 Paso Expresion::Datos::paso(const mu::SToken &t) const {
@@ -140,12 +156,14 @@ void Expresion::Datos::compila() {
     parser.SetExpr(texto);
     parser.Eval();
   } catch (const mu::ParserError &error) {
-    throw ErrorTexto{problema(error, texto.size())};
+    throw queja(error, texto.size());
   }
   const mu::ParserByteCode &codigo = parser.GetByteCode();
   const mu::SToken *t = codigo.GetBase();
-  for (std::size_t i = 0; i < codigo.GetSize() && t[i].Cmd != mu::cmEND; ++i)
-    programa.push_back(paso(t[i]));
+  for (std::size_t i = 0; i < codigo.GetSize() && t[i].Cmd != mu::cmEND; ++i) {
+    const bool mas_unario = t[i].Cmd == mu::cmFUNC && t[i].Fun.cb._pRawFun == borrado(identidad);
+    if (!mas_unario) programa.push_back(paso(t[i]));
+  }
 }
 
 namespace {
@@ -167,7 +185,8 @@ Expresion::Expresion(const std::string &texto, const char *sujeto, Limites limit
     datos->texto = texto;
     datos->compila();
   } catch (const ErrorTexto &error) {
-    throw ErrorExpresion{contexto(sujeto) + error.problema};
+    const std::string nombre = sujeto != nullptr ? std::string(sujeto) + "(x) = " : "";
+    throw ErrorExpresion{contexto(sujeto) + error.problema, texto, nombre, error.posicion};
   } catch (const std::bad_alloc &) {
     throw ErrorExpresion{contexto(sujeto) + "no hay memoria para leerla"};
   } catch (const std::exception &) {
@@ -230,11 +249,18 @@ Derivacion derivacion(const Programa &f) {
 }
 
 // f with the derivative written by the derivation, once its reading of f is
-// checked.
+// checked, and the derivative as written is checked against differences of f:
+// a fault in the writing (a coefficient 3/2 written as 1/2) is refused rather
+// than handed to Newton.
 Funciones con_derivada(Expresion f, const Derivacion &d) {
   const Expresion vista(d.funcion, "f tal como se deriva", calculada);
   comprueba_lectura(f, vista);
   Expresion df(d.derivada, "f' calculada", calculada);
+  const std::vector<double> puntos(std::begin(puntos_prueba), std::end(puntos_prueba));
+  if (const std::optional<Discrepancia> mal = discrepancia(f, df, puntos))
+    throw ErrorExpresion{"no se puede derivar f: la derivada calculada no concuerda con las "
+                         "diferencias de f (" +
+                         describe(*mal) + "); escriba f' con -d"};
   return {std::move(f), std::move(df), true};
 }
 

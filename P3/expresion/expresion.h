@@ -10,11 +10,22 @@
 #include <string>
 
 // A text that is not an acceptable expression in x. mensaje is the context
-// line for error(): Spanish, names the problem and, where known, the position
-// (1-based character) in the text.
+// line for error(), one line: Spanish, names the problem and, where known,
+// the position (1-based character) in the text and how to write it instead.
+// When the fault is at one place of a typed text, texto is that text, nombre
+// what it defines ("f(x) = ") and posicion the place; otherwise posicion is 0.
 struct ErrorExpresion {
   std::string mensaje;
+  std::string texto{};
+  std::string nombre{};
+  std::size_t posicion = 0;
 };
+
+// Two lines that show where the fault is: nombre and the text, then a caret
+// under the place. Characters that Latin-1 cannot show, and control
+// characters, are shown as '?'. Empty when the fault is not at one place or
+// the first line would be wider than ancho columns.
+std::string senala(const ErrorExpresion &e, std::size_t ancho);
 
 struct Funciones;
 
@@ -49,6 +60,14 @@ private:
   std::unique_ptr<Datos> datos;
   // Derives from the compiled form of f, never from its text a second time.
   friend Funciones prepara_funciones(const std::string &texto_f, const char *texto_df);
+
+  // When f' was typed and clearly disagrees with central differences of f at
+  // one of five points spread over [a, b], the ends included: one warning line,
+  // without its newline, "Aviso: f'(x) no parece la derivada de f: en x = X,
+  // f' = V, diferencias: D". Empty when f' was derived or agrees, and where
+  // f is not smooth enough at the points to judge (a kink, a pole, a value
+  // that is not finite).
+  std::string aviso_derivada(const Funciones &fs, double a, double b);
 };
 
 // f and f' for a search: f as typed; f' as typed (-d) or derived from f.
@@ -61,5 +80,13 @@ struct Funciones {
 // texto_df == nullptr: derive f' from texto_f; df.texto() is then the derived
 // text, in the same grammar. Throws ErrorExpresion, and nothing else.
 Funciones prepara_funciones(const std::string &texto_f, const char *texto_df);
+
+// When f' was typed and clearly disagrees with central differences of f at
+// one of five points spread over [a, b], the ends included: one warning line,
+// without its newline, "Aviso: f'(x) no parece la derivada de f: en x = X,
+// f' = V, diferencias: D". Empty when f' was derived or agrees, and where
+// f is not smooth enough at the points to judge (a kink, a pole, a value
+// that is not finite).
+std::string aviso_derivada(const Funciones &fs, double a, double b);
 
 #endif

@@ -5,8 +5,11 @@
 #define P3_EXPRESION_INTERNA_H
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "P3/expresion/expresion.h"
 
 // The elementary functions of the grammar, in the order of their names.
 enum class Funcion {
@@ -29,6 +32,22 @@ enum class Funcion {
 inline constexpr const char *nombres_funciones[] = {"sin",  "cos",   "tan",  "asin", "acos",
                                                     "atan", "sinh",  "cosh", "tanh", "exp",
                                                     "log",  "log10", "sqrt", "abs"};
+
+// The same functions in the notation of Spanish textbooks.
+struct Alias {
+  const char *nombre;
+  Funcion funcion;
+};
+inline constexpr Alias alias_funciones[] = {{"sen", Funcion::sin},     {"tg", Funcion::tan},
+                                            {"ln", Funcion::log},      {"arcsen", Funcion::asin},
+                                            {"arccos", Funcion::acos}, {"arctg", Funcion::atan},
+                                            {"senh", Funcion::sinh},   {"tgh", Funcion::tanh}};
+
+// A function of the grammar, in either notation.
+bool es_funcion(const std::string &nombre);
+// The name of the grammar that a name it lacks most likely meant (a letter
+// in the wrong case, one or two slips of the keyboard), or an empty text.
+std::string sugerencia(const std::string &nombre);
 
 // One step of the postfix program: push a value or apply an operation to the
 // values on top of the stack.
@@ -57,9 +76,11 @@ using Programa = std::vector<Paso>;
 // characters, names and numbers. Throws ErrorTexto.
 void revisa_texto(const std::string &texto, std::size_t longitud_maxima, int anidamiento_maximo);
 
-// A fault found in a text: what is wrong, without saying which expression.
+// A fault found in a text: what is wrong, without saying which expression,
+// and where (1-based character; 0 when it is not at one place).
 struct ErrorTexto {
   std::string problema;
+  std::size_t posicion = 0;
 };
 
 // Longest text the derivation writes: within what the parser reads (it
@@ -77,5 +98,21 @@ struct Derivacion {
   std::string funcion;
 };
 Derivacion deriva(const Programa &f);
+
+// A point where a derivative clearly disagrees with central differences of
+// the function, and both values there.
+struct Discrepancia {
+  double x;
+  double derivada;
+  double diferencias;
+};
+// The first of the points where df is clearly not the derivative of f.
+// Points where f is not smooth enough at the scale of the differences to
+// judge (a kink, a jump, a pole, rounding noise above the slope, a value that
+// is not finite) are passed over.
+std::optional<Discrepancia> discrepancia(const Expresion &f, const Expresion &df,
+                                         const std::vector<double> &puntos);
+// "en x = X, f' = V, diferencias: D".
+std::string describe(const Discrepancia &d);
 
 #endif

@@ -1,55 +1,73 @@
 // Checks on a text before the parser sees it. They bound what the parser and
 // the derivation are given (length, nesting), keep out everything the parser
 // would accept beyond the grammar (assignments, comparisons, commas, its own
-// names), and name the fault with its position.
-#include "P3/expresion/expresion_interna.h"
-
-#include <algorithm>
+// names), and name the first fault from the left with its position and, for
+// the slips students make most (x**2, 0,5, 2(x+1), sin x, x², sinn), how to
+// write it instead.
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
+#include <vector>
+
+#include "P3/expresion/caracteres.h"
+#include "P3/expresion/expresion_interna.h"
 
 namespace {
 
 // ASCII only, whatever the locale.
 bool digito(char c) { return c >= '0' && c <= '9'; }
 bool letra(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
-// Letters, digits, the punctuation of the grammar and blanks (space, tab).
-bool admitido(char c) { return digito(c) || letra(c) || (c != 0 && std::strchr("+-*/^(). \t", c)); }
+bool blanco(char c) { return c == ' ' || c == '\t'; }
 
 std::string posicion(std::size_t i) { return " en la posici\xF3n " + std::to_string(i + 1); }
 
-bool es_funcion(const std::string &nombre) {
-  return std::any_of(std::begin(nombres_funciones), std::end(nombres_funciones),
-                     [&nombre](const char *f) { return nombre == f; });
+// Everything before a fault is ASCII (the first other byte is itself a
+// fault), so the byte index i is also the character's place.
+[[noreturn]] void falla(const std::string &problema, std::size_t i) {
+  throw ErrorTexto{problema, i + 1};
 }
 
-[[noreturn]] void falla(const std::string &problema) { throw ErrorTexto{problema}; }
+// A token quoted in a message: a long number is cut.
+std::string cita(const std::string &token) {
+  return "'" + (token.size() > 20 ? token.substr(0, 17) + "..." : token) + "'";
+}
 
-void revisa_caracteres(const std::string &texto, int anidamiento_maximo) {
-  int nivel = 0;
-  for (std::size_t i = 0; i < texto.size(); ++i) {
-    const char c = texto[i];
-    if (!admitido(c)) {
-      char escrito[16];
-      if (c > ' ' && c < 127)
-        (void)std::snprintf(escrito, sizeof escrito, "'%c'", c);
-      else
-        (void)std::snprintf(escrito, sizeof escrito, "(byte 0x%02X)",
-                            static_cast<unsigned char>(c));
-      falla(std::string("car\xE1"
-                        "cter no admitido ") +
-            escrito + posicion(i));
-    }
-    if (c == '(' && ++nivel > anidamiento_maximo)
-      falla("demasiados par\xE9ntesis anidados" + posicion(i) + " (el m\xE1ximo es " +
-            std::to_string(anidamiento_maximo) + ")");
-    if (c == ')') --nivel;
-  }
+// Characters that look like an operator of the grammar, and what to type.
+struct Sustituto {
+  char32_t codigo;
+  const char *ascii;
+};
+constexpr Sustituto sustitutos[] = {{0xB2, "^2"},  {0xB3, "^3"}, {0x2212, "-"},
+                                    {0x2013, "-"}, {0xD7, "*"},  {0xB7, "*"},
+                                    {0x22C5, "*"}, {0xF7, "/"},  {0x3C0, "pi"}};
+
+// The character in a message: itself when Latin-1 can show it, its code
+// point beyond Latin-1, its byte when it is a control character.
+std::string nombra(const Caracter &c) {
+  char escrito[24];
+  if (c.codigo <= 0xFF && !de_control(c.codigo))
+    (void)std::snprintf(escrito, sizeof escrito, "'%c'", static_cast<char>(c.codigo));
+  else if (c.largo == 1)
+    (void)std::snprintf(escrito, sizeof escrito, "(byte 0x%02X)", static_cast<unsigned>(c.codigo));
+  else
+    (void)std::snprintf(escrito, sizeof escrito, "U+%04X", static_cast<unsigned>(c.codigo));
+  return escrito;
+}
+
+[[noreturn]] void caracter_ajeno(const std::string &t, std::size_t i) {
+  const Caracter c = lee_caracter(t, i);
+  for (const Sustituto &s : sustitutos)
+    if (c.codigo == s.codigo)
+      falla("car\xE1"
+            "cter " +
+                nombra(c) + posicion(i) + ": escriba " + s.ascii,
+            i);
+  falla("car\xE1"
+        "cter no admitido " +
+            nombra(c) + posicion(i),
+        i);
 }
 
 // Length of the number that starts at i: digits and a decimal point, then an
@@ -72,39 +90,127 @@ void revisa_numero(const std::string &numero, std::size_t i) {
   errno = 0;
   const double valor = std::strtod(numero.c_str(), nullptr);
   if (errno == ERANGE && std::abs(valor) > 1)
-    falla("n\xFAmero fuera del rango de double '" + numero + "'" + posicion(i));
+    falla("n\xFAmero fuera del rango de double " + cita(numero) + posicion(i), i);
 }
 
-void revisa_nombre(const std::string &texto, const std::string &nombre, std::size_t i) {
-  if (nombre == "x" || nombre == "pi" || nombre == "e" || es_funcion(nombre)) return;
-  std::size_t j = i + nombre.size();
-  while (j < texto.size() && (texto[j] == ' ' || texto[j] == '\t')) ++j;
-  if (j < texto.size() && texto[j] == '(')
-    falla("funci\xF3n desconocida '" + nombre + "'" + posicion(i));
-  falla("nombre desconocido '" + nombre + "'" + posicion(i) + " (la \xFAnica variable es x)");
+// Digits, a comma, digits: a decimal written with a comma.
+void revisa_coma(const std::string &t, std::size_t i, const std::string &numero) {
+  const std::size_t coma = i + numero.size();
+  if (numero.find_first_not_of("0123456789") != std::string::npos || coma + 1 >= t.size() ||
+      t[coma] != ',' || !digito(t[coma + 1]))
+    return;
+  std::size_t fin = coma + 1;
+  while (fin < t.size() && digito(t[fin])) ++fin;
+  falla("coma" + posicion(coma) + ": los decimales se escriben con punto, como en " + numero + "." +
+            t.substr(coma + 1, fin - coma - 1),
+        coma);
 }
+
+void revisa_nombre(const std::string &t, const std::string &nombre, std::size_t i) {
+  std::size_t j = i + nombre.size();
+  while (j < t.size() && blanco(t[j])) ++j;
+  const bool con_parentesis = j < t.size() && t[j] == '(';
+  if (es_funcion(nombre)) {
+    if (!con_parentesis)
+      falla("a la funci\xF3n '" + nombre + "'" + posicion(i) +
+                " le faltan los par\xE9ntesis: escriba " + nombre + "(x)",
+            i);
+    return;
+  }
+  if (nombre == "x" || nombre == "pi" || nombre == "e") return;
+  const std::string quiso = sugerencia(nombre);
+  const std::string problema =
+      (con_parentesis ? "funci\xF3n desconocida " : "nombre desconocido ") + cita(nombre) +
+      posicion(i);
+  if (!quiso.empty())
+    falla(problema +
+              "; \xBF"
+              "quiso decir " +
+              quiso + "?",
+          i);
+  falla(problema + (con_parentesis ? "" : " (la \xFAnica variable es x)"), i);
+}
+
+// Left to right over the text's tokens: after an operand (a number, x, pi,
+// e or a closing parenthesis) another operand needs an operator between.
+class Revision {
+public:
+  Revision(const std::string &texto, int anidamiento_maximo)
+      : t(texto), maximo(anidamiento_maximo) {}
+
+  void recorre() {
+    for (std::size_t i = 0; i < t.size();) i = token(i);
+    if (!abiertos.empty())
+      falla("falta cerrar el par\xE9ntesis abierto" + posicion(abiertos.back()), abiertos.back());
+  }
+
+private:
+  const std::string &t;
+  int maximo;
+  std::vector<std::size_t> abiertos; // where each open parenthesis opens
+  bool tras_operando = false;
+  std::string anterior; // the last token, when it ends an operand
+
+  void operando(const std::string &token, std::size_t i) {
+    if (tras_operando)
+      falla("falta el operador * entre " + cita(anterior) + " y " + cita(token) + posicion(i), i);
+  }
+
+  // The end of the token that starts at i.
+  std::size_t token(std::size_t i) {
+    const char c = t[i];
+    if (blanco(c)) return i + 1;
+    if (digito(c) || c == '.') {
+      const std::string numero = t.substr(i, largo_numero(t, i));
+      operando(numero, i);
+      revisa_coma(t, i, numero);
+      revisa_numero(numero, i);
+      tras_operando = true, anterior = numero;
+      return i + numero.size();
+    }
+    if (letra(c)) {
+      std::size_t j = i + 1;
+      while (j < t.size() && (letra(t[j]) || digito(t[j]))) ++j;
+      const std::string nombre = t.substr(i, j - i);
+      operando(nombre, i);
+      revisa_nombre(t, nombre, i);
+      tras_operando = !es_funcion(nombre), anterior = nombre;
+      return j;
+    }
+    if (c == '(') {
+      operando("(", i);
+      abiertos.push_back(i);
+      if (abiertos.size() > static_cast<std::size_t>(maximo))
+        falla("demasiados par\xE9ntesis anidados" + posicion(i) + " (el m\xE1ximo es " +
+                  std::to_string(maximo) + ")",
+              i);
+      tras_operando = false;
+      return i + 1;
+    }
+    if (c == ')') {
+      if (abiertos.empty()) falla("par\xE9ntesis ')' sin abrir" + posicion(i), i);
+      abiertos.pop_back();
+      tras_operando = true, anterior = ")";
+      return i + 1;
+    }
+    if (c == '*' && i + 1 < t.size() && t[i + 1] == '*')
+      falla("operador '**'" + posicion(i) + ": la potencia se escribe con ^, como en x^2", i);
+    if (c != '\0' && std::strchr("+-*/^", c) != nullptr) {
+      tras_operando = false;
+      return i + 1;
+    }
+    caracter_ajeno(t, i);
+  }
+};
 
 } // namespace
 
 void revisa_texto(const std::string &texto, std::size_t longitud_maxima, int anidamiento_maximo) {
   if (texto.size() > longitud_maxima)
-    falla("demasiado larga (" + std::to_string(texto.size()) + " caracteres; el m\xE1ximo es " +
-          std::to_string(longitud_maxima) + ")");
+    throw ErrorTexto{"demasiado larga (" + std::to_string(texto.size()) +
+                     " caracteres; el m\xE1ximo es " + std::to_string(longitud_maxima) + ")"};
   if (texto.find_first_not_of(" \t") == std::string::npos)
-    falla("est\xE1 vac\xED"
-          "a");
-  revisa_caracteres(texto, anidamiento_maximo);
-  for (std::size_t i = 0; i < texto.size();) {
-    const char c = texto[i];
-    std::size_t largo = 1;
-    if (digito(c) || c == '.') {
-      largo = largo_numero(texto, i);
-      revisa_numero(texto.substr(i, largo), i);
-    } else if (letra(c)) {
-      while (i + largo < texto.size() && (letra(texto[i + largo]) || digito(texto[i + largo])))
-        ++largo;
-      revisa_nombre(texto, texto.substr(i, largo), i);
-    }
-    i += largo;
-  }
+    throw ErrorTexto{"est\xE1 vac\xED"
+                     "a"};
+  Revision(texto, anidamiento_maximo).recorre();
 }

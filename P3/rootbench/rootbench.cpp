@@ -11,6 +11,7 @@
 #include "P3/cierre.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
+#include "P3/expresion/rechaza_expresion.h"
 #include "P3/paradas.h"
 #include "P3/raices.h"
 #include "P3/rootbench/rootbench_lectura.h"
@@ -98,8 +99,17 @@ static void busca(const OpcionBench &m, const Objetivo &o, double a, double b, d
   if (acotado && por_tolerancia) comprueba_cero(o, a, b, e);
 }
 
-// The dialogue, the report and the search on o.
-static int dialogo(const Objetivo &o) {
+// A typed f' that is clearly not the derivative of f on [a, b]: one line on
+// standard error, and the search goes on.
+static void avisa_derivada(const Funciones *tecleadas, double a, double b) {
+  if (tecleadas == nullptr) return;
+  const std::string aviso = aviso_derivada(*tecleadas, a, b);
+  if (!aviso.empty()) std::cerr << aviso << endl;
+}
+
+// The dialogue, the report and the search on o (typed by the user when
+// tecleadas is not null).
+static int dialogo(const Objetivo &o, const Funciones *tecleadas = nullptr) {
   double a = 0, b = 3, epsrel = 0.01;
   int maxiter = 100, metodo = 1;
 
@@ -117,6 +127,7 @@ static int dialogo(const Objetivo &o) {
   cout << "Metodo? ";
   lee(metodo);
   if (epsrel < 0) error("La precisi\xF3n relativa requerida es negativa", TOLERANCIA_INVALIDA);
+  avisa_derivada(tecleadas, a, b);
 
   // Scale: the interval's width or its midpoint's magnitude, the larger.
   double tol = maximo(std::fabs(b - a), std::fabs(a + b) / 2) * epsrel;
@@ -141,12 +152,13 @@ int main(int argc, char *argv[]) {
   try {
     fs.emplace(prepara_funciones(opciones.funcion, opciones.derivada));
   } catch (const ErrorExpresion &e) {
-    error(e.mensaje, ARGUMENTO_INVALIDO);
+    rechaza_expresion(e);
   }
   cout << "f(x) = " << fs->f.texto() << endl;
   cout << "f'(x) = " << fs->df.texto()
        << (fs->derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
   const Funciones &tecleadas = *fs;
   return dialogo(Objetivo{nullptr, nullptr, [&tecleadas](double x) { return tecleadas.f(x); },
-                          [&tecleadas](double x) { return tecleadas.df(x); }});
+                          [&tecleadas](double x) { return tecleadas.df(x); }},
+                 &tecleadas);
 }

@@ -1,50 +1,69 @@
-// Every method of the step library on one problem, under one stopping rule,
-// with the iterates and the evaluation counts of each: the data behind
-// rootcompare's table, CSV and picture.
+// Every method of the step library's table on one problem, each stopped by
+// the test that fits its family and judged by one residual test, with the
+// iterates and the evaluation counts of each: the data behind rootcompare's
+// table, CSV and picture.
 #ifndef P3_COMPARA_METODOS_H
 #define P3_COMPARA_METODOS_H
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
 #include "P3/estados.h"
 
-using Funcion = std::function<double(double)>;
+namespace raices {
+
+using FuncionReal = std::function<double(double)>;
 
 struct Problema {
-  Funcion f, df;
-  double a, b; // bracketing methods on [a, b]; Newton and Steffensen from a;
-               // secant from a and b
-  double tol;  // the change test: |x_k - x_(k-1)| < tol * max(1, |x_k|)
+  FuncionReal f, df;
+  double a, b; // bracketing methods on [a, b]; the others start as the table says
+  double tol;  // both stopping tests are tol * max(1, |x|)
   int maxiter; // steps allowed to each method
 };
 
 // One step's estimate. fx is evaluated for the report, outside the counts.
 struct Iterado {
-  int paso;      // 1, 2, ...
+  int paso;      // 0 for the starting estimate, then 1, 2, ...
   double x;      // the method's estimate after the step
   double fx;     // f(x)
-  double cambio; // |x - previous estimate|; the first step's previous
-                 // estimate is a (secant: b)
+  double cambio; // |x - previous estimate|; 0 at step 0
 };
 
 enum class Desenlace {
-  CONVERGE,    // change below tolerance, or f exactly 0 at the estimate
-  NO_ARRANCA,  // the start function failed (estado says why)
-  FALLA,       // a step failed (estado says why)
-  NO_CONVERGE, // maxiter steps without meeting the stopping rule
+  converge,     // stopping test and residual test both hold
+  singularidad, // a sign change closed on a point that is no zero (21)
+  estancado,    // the estimate stopped moving where f is no zero (23)
+  no_converge,  // maxiter steps without meeting the stopping test (11)
+  falla,        // a step failed (the library's status: 9, 12)
+  no_arranca,   // the start failed (the library's status: 9, 12, 27)
 };
 
 struct Resultado {
-  const char *nombre = ""; // Latin-1
-  Desenlace desenlace = Desenlace::NO_ARRANCA;
-  int estado = 0; // library status of the failure; 11 when out of steps
+  std::size_t metodo = 0; // row of the method table
+  Desenlace desenlace = Desenlace::no_arranca;
+  int estado = 0;      // outcome code: 0 when it converges, else the code above
+  bool fuera = false;  // converged outside [a, b]
+  double raiz = 0;     // the answer: a bracketing method's final end with the
+  double f_raiz = 0;   // smaller |f|, an open method's last estimate; f there
+  double x_cierre = 0; // where the residual test looked: the final bracket
+  double f_cierre = 0; // closed to neighbouring doubles, else raiz
   long evals_f = 0, evals_df = 0;
-  std::vector<Iterado> iterados;
+  Iterado inicio{};              // the starting estimate, step 0
+  std::vector<Iterado> iterados; // one per step taken
 };
 
-// Bisection, regula falsi, Illinois, Brent, secant, Newton and Steffensen,
-// in that order.
+// The residual test's share of the scale of f, max(|f(a)|, |f(b)|), for a
+// tolerance tol: 1e-4, or tol when larger, never above 1.
+double fraccion_residuo(double tol);
+
+// The methods of the table, in its order.
 std::vector<Resultado> compara(const Problema &p);
+
+// Name (Latin-1) and ASCII key of the method of r.
+const char *nombre(const Resultado &r);
+const char *clave(const Resultado &r);
+
+} // namespace raices
 
 #endif

@@ -1,19 +1,42 @@
 #include "P3/rootcompare/informe.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <iomanip>
 
+#include "P3/metodos.h"
+#include "P3/rootcompare/desenlace.h"
 #include "P3/rootcompare/orden.h"
-#include "Util/error.h"
 
+namespace raices {
 namespace {
 
-const int CIFRAS_RAIZ = 17;
+const int CIFRAS_CSV = 17;
+const std::size_t ANCHO_RAIZ = 20; // longer roots are written with CIFRAS_CORTAS
+const int CIFRAS_CORTAS = 12;      // at most 19 characters, sign and exponent included
 
-// Column widths of the table; the outcome runs free at the end.
-const int ANCHO_METODO = 13, ANCHO_PASOS = 6, ANCHO_EVALS = 9, ANCHO_RAIZ = 25, ANCHO_F = 11,
-          ANCHO_ORDEN = 7;
+constexpr std::size_t longitud(const char *texto) {
+  std::size_t n = 0;
+  while (texto[n] != '\0') ++n;
+  return n;
+}
+
+constexpr std::size_t nombre_mas_largo() {
+  std::size_t n = 0;
+  for (const Descriptor &d : DESCRIPTORES) n = std::max(n, longitud(d.nombre));
+  return n;
+}
+
+// Column widths of the table, so that a row is at most 80 columns whatever
+// the method's outcome: the longest cell of each column and one blank.
+constexpr int ANCHO_METODO = 13, ANCHO_PASOS = 6, ANCHO_EVALS = 7, ANCHO_CELDA_RAIZ = 21,
+              ANCHO_F = 9, ANCHO_ORDEN = 6, ANCHO_USADOS = 3, ANCHO_DESENLACE = 12;
+static_assert(nombre_mas_largo() < ANCHO_METODO, "a method's name does not fit its column");
+static_assert(ANCHO_METODO + ANCHO_PASOS + ANCHO_EVALS + 2 + ANCHO_CELDA_RAIZ + ANCHO_F +
+                      ANCHO_ORDEN + ANCHO_USADOS + 1 + ANCHO_DESENLACE <=
+                  static_cast<int>(COLUMNAS),
+              "a row of the table is wider than 80 columns");
 
 std::string formatea(double x, std::chars_format formato, int precision) {
   char texto[64];
@@ -21,45 +44,103 @@ std::string formatea(double x, std::chars_format formato, int precision) {
   return {texto, fin};
 }
 
-std::string desenlace(const Resultado &r) {
-  const std::string causa = std::to_string(r.estado) + ": " + texto_error(r.estado) + ")";
-  switch (r.desenlace) {
-  case Desenlace::CONVERGE: return "converge";
-  case Desenlace::NO_ARRANCA: return "no arranca (" + causa;
-  case Desenlace::FALLA: return "falla (" + causa;
-  case Desenlace::NO_CONVERGE: return "no converge (" + causa;
+std::string raiz_corta(double x) {
+  std::string texto = numero(x);
+  return texto.size() <= ANCHO_RAIZ ? texto : numero(x, CIFRAS_CORTAS);
+}
+
+// The names of the methods whose descriptor passes `elige`, in the table's
+// order: "a", "a y b", "a, b y c".
+template <typename Elige> std::string nombres(Elige elige) {
+  std::vector<const char *> elegidos;
+  for (const Descriptor &d : DESCRIPTORES) {
+    if (elige(d)) elegidos.push_back(d.nombre);
   }
-  return "";
+  std::string texto;
+  for (std::size_t i = 0; i < elegidos.size(); ++i) {
+    if (i > 0) texto += i + 1 == elegidos.size() ? " y " : ", ";
+    texto += elegidos[i];
+  }
+  return texto;
+}
+
+// The open methods grouped by where they start: "Newton y Steffensen (desde
+// A) y secante (desde A y B)".
+std::string abiertos() {
+  const std::pair<Arranque, const char *> arranques[] = {{Arranque::desde_a, " (desde A)"},
+                                                         {Arranque::desde_a_y_b, " (desde A y B)"}};
+  std::string texto;
+  for (const auto &[arranque, desde] : arranques) {
+    const std::string grupo = nombres([arranque = arranque](const Descriptor &d) {
+      return d.familia == Familia::abierto && d.arranque == arranque;
+    });
+    if (grupo.empty()) continue;
+    texto += (texto.empty() ? "" : " y ") + grupo + desde;
+  }
+  return texto;
 }
 
 void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Problema &p) {
-  os << "f(x) = " << descripcion << ", A = " << numero(p.a) << ", B = " << numero(p.b)
-     << ", TOL = " << numero(p.tol) << ", MAXITER = " << p.maxiter << "\n"
-     << "Bisecci\xF3n, regula falsi, Illinois y Brent en [A, B]; Newton y Steffensen desde A;\n"
-     << "secante desde A y B. Cada m\xE9todo para cuando |x_k - x_(k-1)| < TOL*max(1, |x_k|),\n"
-     << "cuando f(x_k) = 0 exactamente o tras MAXITER pasos.\n"
-     << "Orden observado: frente a la mejor ra\xEDz hallada; - si hay menos de tres errores\n"
-     << "por encima del redondeo.\n\n";
+  std::string acotados = nombres([](const Descriptor &d) { return d.familia == Familia::acotado; });
+  acotados[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(acotados[0])));
+  const std::string residuo = numero(fraccion_residuo(p.tol));
+  os << envuelve("f(x) = " + descripcion, COLUMNAS, 4) << "\n"
+     << envuelve("A = " + numero(p.a) + ", B = " + numero(p.b) + ", TOL = " + numero(p.tol) +
+                 ", MAXITER = " + std::to_string(p.maxiter))
+     << "\n"
+     << envuelve(acotados +
+                 " trabajan en [A, B] y paran cuando su intervalo mide menos "
+                 "de TOL*max(1, |x|); " +
+                 abiertos() +
+                 " paran cuando x cambia menos de TOL*max(1, |x|) o ya no puede cambiar; "
+                 "todos paran si f(x) = 0 exactamente.")
+     << "\n"
+     << envuelve("Converge si al parar |f(ra\xEDz)| <= max(|f(A)|, |f(B)|) y |f| <= " + residuo +
+                 "*max(|f(A)|, |f(B)|) en el intervalo final cerrado hasta dos doubles "
+                 "vecinos o, en los abiertos, en x, con un cambio de signo o un m\xEDnimo de "
+                 "|f| junto a x. Ra\xEDz: en [A, B], el extremo final de menor |f|. Orden: "
+                 "pendiente de log e_(k+j) frente a log e_k, a la 1/j, con los n errores bajo "
+                 "0.1 y sobre el redondeo; - si son pocos o dispersos.")
+     << "\n\n";
   os << std::left << std::setw(ANCHO_METODO) << "m\xE9todo" << std::right << std::setw(ANCHO_PASOS)
-     << "pasos" << std::setw(ANCHO_EVALS) << "eval f" << std::setw(ANCHO_EVALS) << "eval f'"
-     << "  " << std::left << std::setw(ANCHO_RAIZ) << "ra\xEDz" << std::setw(ANCHO_F)
-     << "|f(ra\xEDz)|" << std::setw(ANCHO_ORDEN) << "orden"
-     << "resultado\n";
+     << "pasos" << std::setw(ANCHO_EVALS) << "evals"
+     << "  " << std::left << std::setw(ANCHO_CELDA_RAIZ) << "ra\xEDz" << std::setw(ANCHO_F) << "|f|"
+     << std::setw(ANCHO_ORDEN) << "orden" << std::right << std::setw(ANCHO_USADOS) << "n"
+     << " resultado\n";
+}
+
+std::string celda_desenlace(const Resultado &r) {
+  return texto_desenlace(r, Detalle::palabra) + (r.fuera ? "*" : "");
 }
 
 void escribe_fila(std::ostream &os, const std::vector<Resultado> &todos, const Resultado &r) {
-  std::string raiz = "-", f_raiz = "-", orden = "-";
+  std::string raiz = "-", f_raiz = "-", orden = "-", usados = "-";
   if (!r.iterados.empty()) {
-    raiz = numero(r.iterados.back().x, CIFRAS_RAIZ);
-    f_raiz = formatea(std::fabs(r.iterados.back().fx), std::chars_format::scientific, 1);
-    const double p = orden_observado(r, raiz_referencia(todos, r));
-    if (std::isfinite(p)) orden = formatea(p, std::chars_format::fixed, 2);
+    raiz = raiz_corta(r.raiz);
+    f_raiz = formatea(std::fabs(r.f_raiz), std::chars_format::scientific, 1);
+    const Orden o = orden_observado(r, raiz_referencia(todos, r));
+    if (std::isfinite(o.p)) orden = formatea(o.p, std::chars_format::fixed, 2);
+    if (o.usados > 0) usados = std::to_string(o.usados);
   }
-  os << std::left << std::setw(ANCHO_METODO) << r.nombre << std::right << std::setw(ANCHO_PASOS)
-     << r.iterados.size() << std::setw(ANCHO_EVALS) << r.evals_f << std::setw(ANCHO_EVALS)
-     << r.evals_df << "  " << std::left << std::setw(ANCHO_RAIZ) << raiz << std::setw(ANCHO_F)
-     << f_raiz << std::setw(ANCHO_ORDEN) << orden << desenlace(r) << "\n"
-     << std::right;
+  os << std::left << std::setw(ANCHO_METODO) << nombre(r) << std::right << std::setw(ANCHO_PASOS)
+     << r.iterados.size() << std::setw(ANCHO_EVALS) << r.evals_f + r.evals_df << "  " << std::left
+     << std::setw(ANCHO_CELDA_RAIZ) << raiz << std::setw(ANCHO_F) << f_raiz
+     << std::setw(ANCHO_ORDEN) << orden << std::right << std::setw(ANCHO_USADOS) << usados << ' '
+     << celda_desenlace(r) << "\n";
+}
+
+// The note of a method whose outcome is more than "converge", or "".
+std::string nota(const Resultado &r) {
+  if (r.desenlace == Desenlace::converge && !r.fuera) return "";
+  std::string texto = std::string(nombre(r)) + ": " + texto_desenlace(r, Detalle::catalogo);
+  const auto en = [](double x, double fx) {
+    return "x = " + numero(x) +
+           ", |f| = " + formatea(std::fabs(fx), std::chars_format::scientific, 1);
+  };
+  if (r.desenlace == Desenlace::singularidad)
+    texto += ": f cambia de signo sin anularse, " + en(r.x_cierre, r.f_cierre);
+  if (r.desenlace == Desenlace::estancado) texto += ": x deja de moverse, " + en(r.raiz, r.f_raiz);
+  return texto + ".";
 }
 
 } // namespace
@@ -71,18 +152,47 @@ std::string numero(double x, int cifras) {
   return {texto, fin};
 }
 
+std::string envuelve(const std::string &texto, std::size_t ancho, std::size_t sangria) {
+  std::string resultado;
+  std::size_t i = 0;
+  for (bool primera = true;; primera = false) {
+    const std::string margen(primera ? 0 : sangria, ' ');
+    const std::size_t cabe = ancho - margen.size();
+    if (texto.size() - i <= cabe) return resultado + margen + texto.substr(i);
+    // The last blank that leaves the line within `cabe`; else the word is cut.
+    std::size_t corte = texto.rfind(' ', i + cabe);
+    const bool en_blanco = corte != std::string::npos && corte > i;
+    if (!en_blanco) corte = i + cabe;
+    resultado += margen + texto.substr(i, corte - i) + "\n";
+    i = en_blanco ? corte + 1 : corte;
+  }
+}
+
 void escribe_tabla(std::ostream &os, const std::string &descripcion, const Problema &p,
                    const std::vector<Resultado> &resultados) {
   escribe_cabecera(os, descripcion, p);
   for (const Resultado &r : resultados) escribe_fila(os, resultados, r);
+  std::string notas;
+  bool fuera = false;
+  for (const Resultado &r : resultados) {
+    const std::string texto = nota(r);
+    if (!texto.empty()) notas += envuelve("  " + texto, COLUMNAS, 4) + "\n";
+    fuera = fuera || r.fuera;
+  }
+  if (!notas.empty()) os << (fuera ? "\nNotas (*: fuera de [A, B]):\n" : "\nNotas:\n") << notas;
 }
 
 void escribe_csv(std::ostream &os, const std::vector<Resultado> &resultados) {
-  os << "m\xE9todo,paso,x,f(x),cambio\n";
+  os << "metodo,paso,x,fx,cambio,estado\n";
   for (const Resultado &r : resultados) {
-    for (const Iterado &it : r.iterados) {
-      os << r.nombre << ',' << it.paso << ',' << numero(it.x, CIFRAS_RAIZ) << ','
-         << numero(it.fx, CIFRAS_RAIZ) << ',' << numero(it.cambio, CIFRAS_RAIZ) << "\n";
+    std::vector<Iterado> filas{r.inicio};
+    filas.insert(filas.end(), r.iterados.begin(), r.iterados.end());
+    for (const Iterado &it : filas) {
+      os << clave(r) << ',' << it.paso << ',' << numero(it.x, CIFRAS_CSV) << ','
+         << numero(it.fx, CIFRAS_CSV) << ',' << numero(it.cambio, CIFRAS_CSV) << ',' << r.estado
+         << "\n";
     }
   }
 }
+
+} // namespace raices

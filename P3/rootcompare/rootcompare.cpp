@@ -1,49 +1,66 @@
 // rootcompare: every method of the step library on one problem, side by
 // side. Writes the comparison table (or every iterate as CSV) on standard
 // output and, with -g, a picture of the iterates and of the errors.
+#include <cctype>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "P3/consola/rechazo.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
+#include "P3/expresion/rechaza_expresion.h"
 #include "P3/rootcompare/compara_metodos.h"
 #include "P3/rootcompare/grafica.h"
 #include "P3/rootcompare/informe.h"
 #include "P3/rootcompare/rootcompare_opciones.h"
-#include "Util/error.h"
 #include "e_p3/func.h"
+
+// A file name as it can stand in a one-line message: control characters as '?'.
+static std::string en_una_linea(std::string nombre) {
+  for (char &c : nombre)
+    if (std::iscntrl(static_cast<unsigned char>(c)) != 0) c = '?';
+  return nombre;
+}
 
 int main(int argc, char *argv[]) {
   adapta_salida_local();
   const OpcionesCompara o = lee_opciones_compara(argc, argv);
-  Problema p{fun, Dfun, o.a, o.b, o.tol, o.maxiter};
+  // The picture's format, from its extension, before any work.
+  if (o.grafica != nullptr && raices::formato_dibujo(o.grafica) == nullptr)
+    rechaza_argumento("rootcompare", "formato de dibujo no v\xE1lido (.svg, .png o .pdf)",
+                      o.grafica);
+  raices::Problema p{fun, Dfun, o.a, o.b, o.tol, o.maxiter};
   std::string descripcion = "exp(-x) - 2*x^2";
   std::optional<Funciones> fs;
   if (o.funcion != nullptr) {
     try {
       fs.emplace(prepara_funciones(o.funcion, o.derivada));
     } catch (const ErrorExpresion &e) {
-      error(e.mensaje, raices::ARGUMENTO_INVALIDO);
+      rechaza_expresion(e);
     }
     const Funciones &tecleadas = *fs;
+    // A typed f' that is clearly wrong on [A, B]: a warning, and the comparison goes on.
+    const std::string aviso = aviso_derivada(tecleadas, o.a, o.b);
+    if (!aviso.empty()) std::cerr << aviso << std::endl;
     p.f = [&tecleadas](double x) { return tecleadas.f(x); };
     p.df = [&tecleadas](double x) { return tecleadas.df(x); };
     descripcion = tecleadas.f.texto();
   }
-  const std::vector<Resultado> resultados = compara(p);
+  const std::vector<raices::Resultado> resultados = raices::compara(p);
   // The picture first: when it cannot be written, nothing goes to standard output.
   if (o.grafica != nullptr) {
-    const std::string fallo = dibuja(o.grafica, descripcion, p, resultados);
+    const std::string fallo = raices::dibuja(o.grafica, descripcion, p, resultados);
     if (!fallo.empty()) {
-      std::cerr << "rootcompare: no se pudo escribir " << o.grafica << ": " << fallo << std::endl;
+      std::cerr << "rootcompare: no se pudo escribir " << en_una_linea(o.grafica) << ": " << fallo
+                << std::endl;
       return raices::DIBUJO_FALLIDO;
     }
   }
   if (o.csv) {
-    escribe_csv(std::cout, resultados);
+    raices::escribe_csv(std::cout, resultados);
   } else {
-    escribe_tabla(std::cout, descripcion, p, resultados);
+    raices::escribe_tabla(std::cout, descripcion, p, resultados);
   }
   return 0;
 }

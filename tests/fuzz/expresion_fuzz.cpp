@@ -2,6 +2,7 @@
 // front end either refuses with ErrorExpresion or gives expressions that
 // evaluate (never throwing) at a few points. Any other exception, crash,
 // leak or undefined behaviour is a finding.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -22,10 +23,15 @@ void prueba(const std::string &f, const char *df) {
       (void)fs.f(x);
       (void)fs.df(x);
     }
-    // A derived f' is itself a text of the grammar.
+    // A derived f' is itself a text of the grammar; a typed one is compared with f.
     if (fs.derivada_calculada && fs.df.texto().empty()) std::abort();
+    const std::string aviso = aviso_derivada(fs, -1.5, 2.5);
+    if (aviso.find('\n') != std::string::npos) std::abort();
   } catch (const ErrorExpresion &e) {
-    if (e.mensaje.empty()) std::abort();
+    // One line, and the caret display, when there is one, two.
+    if (e.mensaje.empty() || e.mensaje.find('\n') != std::string::npos) std::abort();
+    const std::string senal = senala(e, 80);
+    if (!senal.empty() && std::count(senal.begin(), senal.end(), '\n') != 2) std::abort();
   }
 }
 

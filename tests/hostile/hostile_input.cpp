@@ -1,6 +1,7 @@
 // hostile_input PROGRAM PATH: runs PATH, one of the suite's programs, on several hundred cases
-// generated from a fixed seed: hostile standard input, hostile arguments and, for rootbench,
-// hostile expressions after -f and -d. Every run must end within 5 s, by exit and not by a
+// generated from a fixed seed: hostile standard input, hostile arguments and, for rootbench and
+// rootcompare, hostile expressions after -f and -d; for rootcompare, hostile numbers after
+// -a, -b, -t, -n and hostile paths after -g. Every run must end within 5 s, by exit and not by a
 // signal, with a documented status and standard error (a sanitizer report is neither) and the
 // standard output its kind of run allows. A failing case's input is written to
 // hostile-PROGRAM-K.in in the working directory, to feed it to the program by hand.
@@ -164,6 +165,7 @@ enum class Kind {
   Expression,    // a dialogue on the typed function, or the clear expression error
   BadExpression, // the clear expression error: a context line, then ARGUMENTO, status 4
   NotFinite,     // a dialogue on the typed function that ends in status 9
+  Compare,       // rootcompare: its output and status 0, a refusal (4) or a picture not written (5)
 };
 struct Case {
   Kind kind;
@@ -299,7 +301,8 @@ std::vector<Strings> hostile_options() {
 // A random expression of the grammar rootbench reads, nested depth levels at
 // most: f(e), -e or (e op e). Built step by step: the operands of + are
 // unsequenced.
-const Strings ATOMS = split("x x x pi e 2 0.5 1e3 3.25 0"), OPS = split(" + | - |*|/|^", '|'),
+const Strings ATOMS = split("x x x pi e 2 0.5 1e3 3.25 0 1e300 1e-320 5e299 4.9e-324"),
+              OPS = split(" + | - |*|/|^", '|'),
               FUNCTIONS = split("sin cos tan asin acos atan sinh cosh tanh exp log log10 sqrt abs");
 std::string expression(int depth) {
   if (depth == 0 || below(4) == 0) return pick(ATOMS);
@@ -315,7 +318,8 @@ std::string expression(int depth) {
 // variable, empty text, syntax errors, random bytes, the longest argument
 // Linux takes, 60,000 nested parentheses.
 Strings bad_expressions() {
-  Strings bad = split("sen(x)|foo(x)|y|x+y|x*t|X|xx|ln2(x)|x(|(x|x)|2..3|x+|*x|sin()|sin(x,x)|x^|"
+  Strings bad = split("seno(x)|x**2|0,5*x|2(x+1)|x\xC2\xB2|foo(x)|y|x+y|x*t|X|xx|ln2(x)|x(|(x|x)|2."
+                      ".3|x+|*x|sin()|sin(x,x)|x^|"
                       "1,5|x=1|x$|pi(x)|e(x)|x+-*2|3x4|)(|| |\t|sin x|x\n+1|x\xE9",
                       '|');
   for (int k = 0; k < 12; ++k) bad.push_back(junk(below(30), 50, true));
@@ -374,6 +378,48 @@ std::vector<Case> rootbench_cases(const Program &p) {
   return c;
 }
 
+// rootcompare reads no standard input: every case is its arguments. Hostile
+// numbers after -a, -b, -t and -n, intervals between delicate values, hostile
+// paths after -g, and typed functions generated, refused and deep. The
+// iteration limit stays at 1000 at most, the picture's iterates with it.
+Strings limited(Strings args) {
+  if (std::find(args.begin(), args.end(), "-n") == args.end()) args.push_back("-n50");
+  return args;
+}
+std::vector<Case> rootcompare_cases(const Program &p) {
+  std::vector<Case> c;
+  const auto add = [&c](Strings args) {
+    c.push_back({Kind::Compare, limited(std::move(args)), ""});
+  };
+  for (const std::string &edge : EDGES)
+    for (const std::string &option : split("-a -b -t"))
+      add({option, edge, below(2) == 0 ? "--csv" : "-f", "x - 0.25"});
+  for (const std::string &n : ODD_INTS) add({"-n", n, "-t", pick(EDGES)});
+  for (int k = 0; k < 20; ++k) add({"-a", junk(below(12) + 1, 80, true), "-t", pick(JUNK) + "1"});
+  const Strings delicate = split(p.delicate);
+  for (std::size_t i = 0; i < delicate.size(); i += 2)
+    for (std::size_t j = i; j < delicate.size(); j += 3)
+      add({"-a", delicate[i], "-b", delicate[j], "-t", pick(split("0 1e-300 1 1e300"))});
+  // Paths stay in the working directory or below directories that do not
+  // exist: the picture replaces its file by a rename, and a run as root
+  // must not replace a device or write at the top of the file system.
+  for (const std::string &path :
+       {std::string("hostile-rootcompare.svg"), std::string("/nonexistent/dir/x.svg"),
+        std::string(""), std::string("."), std::string("hostile-rootcompare"),
+        std::string("hostile-rootcompare.txt"), std::string(".svg"),
+        std::string("/nonexistent/\n\x1b[2J.svg"), std::string("hostile-\n\x1b[2J/x.svg"),
+        "/nonexistent/" + std::string(5000, 'a') + ".svg", std::string(300, 'b') + ".svg",
+        "hostile-rootcompare-" + junk(below(30) + 1, 20, true)})
+    add({"-g", path, "-f", pick(split("x - 0.25|cos(x) - x|1/(x - 0.5)", '|'))});
+  for (int k = 0; k < 30; ++k)
+    add({"-f", expression(4), "-a", realistic('l'), "-b", realistic('r')});
+  for (int k = 0; k < 10; ++k) add({"-f", expression(3), "-d", expression(3), "--csv"});
+  const Strings bad = bad_expressions();
+  for (const std::string &b : bad) add({"-f", b});
+  for (std::size_t i = 0; i < 8; ++i) add({"-f", "x - 0.25", "-d", bad[i]});
+  return c;
+}
+
 // Delicate values: where fun or Dfun is exactly 0 and exp(-x) overflows, in
 // ascending order; Newton's two-cycle of the arctangent (it sends
 // 1.3917452002707349 to its opposite exactly) with lower limits on and next to
@@ -399,13 +445,15 @@ const Program PROGRAMS[] = {
     {"arcprobe", "lr", ARC_FIRST, ARC_DELICATE, exercise_model, nullptr},
     {"steffexp", "s", STEFF_FIRST, STEFF_DELICATE, exercise_model, nullptr},
     {"steffcubic", "s", STEFF_FIRST, STEFF_DELICATE, exercise_model, nullptr},
+    {"rootcompare", "", "", ROOTBENCH_DELICATE, nullptr, rootcompare_cases},
 };
 
 // --help and --version first, then every other case once. A typed iteration
 // limit above 1000 could make long runs (a row per iteration), and is dropped.
 std::vector<Case> make_cases(const Program &p) {
   std::vector<Case> cases{{Kind::Help, {"--help"}, ""}, {Kind::Help, {"--version"}, ""}};
-  for (std::string &s : hostile_inputs(p)) cases.push_back({Kind::Input, {}, std::move(s)});
+  if (*p.fields != '\0')
+    for (std::string &s : hostile_inputs(p)) cases.push_back({Kind::Input, {}, std::move(s)});
   for (Strings &args : hostile_options()) cases.push_back({Kind::Usage, std::move(args), ""});
   if (p.special != nullptr)
     for (Case &c : p.special(p)) cases.push_back(std::move(c));
@@ -472,6 +520,38 @@ Outcome run(const char *path, const Strings &args, const std::string &input) {
   return r;
 }
 
+// Standard error without the warning about a typed f', a line of its own
+// that a run on a typed function may write before it goes on.
+std::string without_warning(const std::string &err) {
+  const std::string warning = "Aviso: f'(x) no parece la derivada de f: ";
+  std::string kept;
+  for (const std::string &line : split(err, '\n'))
+    if (line.rfind(warning, 0) != 0) kept += line + "\n";
+  return !err.empty() && err.back() != '\n' ? kept.substr(0, kept.size() - 1) : kept;
+}
+
+// rootcompare: its output and nothing on standard error (status 0), a
+// refusal of one line naming --help or the clear expression error (4), one
+// line on a picture not written (5); every message free of control
+// characters. The table's content is not judged here.
+std::string compare_problem(int status, const std::string &out, const std::string &err,
+                            bool clear_error) {
+  const auto lines = std::count(err.begin(), err.end(), '\n');
+  const bool clean = std::none_of(err.begin(), err.end(), [](char ch) {
+    return (ch >= 0 && ch < 0x20 && ch != '\n') || ch == 0x7F;
+  });
+  if (!clean) return "a control character in a message";
+  if (status == 0)
+    return !out.empty() && err.empty() ? "" : "status 0 without output or with messages";
+  if (status == 4)
+    return out.empty() && ((lines == 1 && err.find("--help") != std::string::npos) || clear_error)
+               ? ""
+               : "status 4 without one line naming --help or the clear expression error";
+  if (status == 5)
+    return out.empty() && lines == 1 && err.back() == '\n' ? "" : "status 5 without one line";
+  return "an undocumented status";
+}
+
 // What is wrong with the run, or an empty string. texts holds the outputs of
 // --help and --version.
 std::string problem(const Program &p, const std::set<std::string> &texts, const Case &c,
@@ -481,19 +561,30 @@ std::string problem(const Program &p, const std::set<std::string> &texts, const 
     return std::string("killed by signal: ") + strsignal(WTERMSIG(r.wait_status));
   const int status = WEXITSTATUS(r.wait_status);
   if (status == SANITIZER_STATUS) return "a sanitizer report";
-  const auto lines = std::count(r.err.begin(), r.err.end(), '\n');
-  const bool text = status == 0 && r.err.empty() && !r.out.empty();
-  const bool refusal = status == 4 && r.out.empty() && !r.err.empty() && r.err.back() == '\n';
-  const bool clear_error =
-      refusal && lines == 2 && r.err.size() > ARGUMENTO.size() + 1 &&
-      r.err.compare(r.err.size() - ARGUMENTO.size(), ARGUMENTO.size(), ARGUMENTO) == 0;
+  // The warnings a run may add: the word it could not read, a typed f' that is not f's.
+  const std::string err = without_detail(without_warning(r.err));
+  const auto lines = std::count(err.begin(), err.end(), '\n');
+  const bool text = status == 0 && err.empty() && !r.out.empty();
+  const bool refusal = status == 4 && r.out.empty() && !err.empty() && err.back() == '\n';
+  // rootcompare writes in the locale's character set: the catalogue line in
+  // Latin-1, UTF-8 or ASCII.
+  const auto ends_with = [&err](const std::string &tail) {
+    return err.size() > tail.size() + 1 &&
+           err.compare(err.size() - tail.size(), tail.size(), tail) == 0;
+  };
+  const bool clear_error = refusal && lines == 2 &&
+                           (ends_with(ARGUMENTO) || ends_with("Argumento no v\xC3\xA1lido\n") ||
+                            ends_with("Argumento no valido\n"));
   if (c.kind == Kind::Help)
-    return text && r.out.rfind(p.first_line, 0) != 0 ? "" : "not a text of its own and status 0";
+    return text && (*p.first_line == '\0' || r.out.rfind(p.first_line, 0) != 0)
+               ? ""
+               : "not a text of its own and status 0";
   if (c.kind == Kind::Usage)
     return (text && texts.count(r.out) != 0) ||
                    (refusal && lines == 1 && r.err.find("--help") != std::string::npos)
                ? ""
                : "not --help, --version or one line naming --help with status 4";
+  if (c.kind == Kind::Compare) return compare_problem(status, r.out, err, clear_error);
   if (c.kind == Kind::BadExpression || (c.kind == Kind::Expression && clear_error))
     return clear_error ? "" : "not a context line and \"Argumento no v\xE1lido\" with status 4";
   if (c.kind == Kind::NotFinite && status != 9) return "a status other than 9";
@@ -505,7 +596,6 @@ std::string problem(const Program &p, const std::set<std::string> &texts, const 
   if (r.out.compare(start, std::strlen(p.first_line), p.first_line) != 0)
     return "standard output does not start with the first prompt";
   const Expected e = p.model(read_fields(c.input, p.fields));
-  const std::string err = without_detail(r.err);
   const bool fits = (status == e.status && err == e.err) ||
                     std::any_of(SEARCH_ENDINGS.begin(), SEARCH_ENDINGS.end(), [&](auto &end) {
                       return e.status < 0 && status == end.status && err == e.err + end.err;

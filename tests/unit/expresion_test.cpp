@@ -98,6 +98,8 @@ TEST(Expresion, DerivadasComoLasCerradas) {
       {"x^(1/3) + 1", // pow: no real value at x < 0
        [](double x) { return x < 0 ? std::nan("") : 1 / (3 * std::cbrt(x * x)); }},
       {"0.1*x^3", [](double x) { return 0.3 * x * x; }},
+      {"x^3/2 - 4", [](double x) { return 1.5 * x * x; }},
+      {"0/(x^2 + 1) + x - 0.5", [](double) { return 1.0; }},
       {"7", [](double) { return 0.0; }},
   };
   const double donde[] = {-2.75, -0.3, 0.25, 0.5, 1.7, 3.0};
@@ -157,11 +159,21 @@ TEST(Expresion, DerivadaTecleada) {
   EXPECT_EQ(fs.df(1.5), 3.0);
 }
 
-struct Malo {
-  std::string f;
-  const char *df;
-  std::string mensaje;
+// What the programs show for a typed f (and f'): the opening lines when it
+// is accepted, the context line when it is refused; and the place that the
+// caret display points at (0: none).
+struct Mostrado {
+  std::string texto;
+  std::size_t posicion;
 };
+Mostrado muestra(const std::string &f, const char *df) {
+  try {
+    const Funciones fs = prepara_funciones(f, df);
+    return {"f(x) = " + fs.f.texto() + "; f'(x) = " + fs.df.texto(), 0};
+  } catch (const ErrorExpresion &e) {
+    return {e.mensaje, e.posicion};
+  }
+}
 
 std::string mensaje(const std::string &f, const char *df) {
   try {
@@ -172,83 +184,204 @@ std::string mensaje(const std::string &f, const char *df) {
   return "(aceptada)";
 }
 
+struct Fila {
+  std::string f;
+  const char *df;
+  std::string mostrado;
+  std::size_t posicion;
+};
+
 const std::string en_f = "error en la expresi\xF3n de f: ";
 const std::string en_df = "error en la expresi\xF3n de f': ";
 const std::string sin_derivada = "no se puede derivar f: ";
+const std::string no_admitido = "car\xE1"
+                                "cter no admitido ";
+const std::string falta_por = "falta el operador * entre ";
+const std::string quiso = "; \xBF"
+                          "quiso decir ";
 
-TEST(Expresion, TextosMalos) {
-  const std::vector<Malo> casos = {
+// A text of exactly the longest length accepted: 499 terms x, then 10.
+std::string mas_larga() {
+  std::string t;
+  for (int i = 0; i < 499; ++i) t += "x+";
+  return t + "10";
+}
+
+// Every kind of typed text, accepted or refused, with the hint for each of
+// the slips students make most.
+TEST(Expresion, TextosTecleados) {
+  const std::vector<Fila> casos = {
+      // The Spanish names, unary plus, a long text and derivatives that once went wrong.
+      {"sen(x) + tg(x) - ln(x)", nullptr,
+       "f(x) = sen(x) + tg(x) - ln(x); f'(x) = -1/x + cos(x) + tan(x)^2 + 1", 0},
+      {"arcsen(x) - arccos(x) + arctg(x) + senh(x) + tgh(x)", nullptr,
+       "f(x) = arcsen(x) - arccos(x) + arctg(x) + senh(x) + tgh(x); f'(x) = 1/(x^2 + 1) + "
+       "2/sqrt(-x^2 + 1) + cosh(x) - tanh(x)^2 + 1",
+       0},
+      {"+x - 1", nullptr, "f(x) = +x - 1; f'(x) = 1", 0},
+      {"2*+x^+2", "+4*x", "f(x) = 2*+x^+2; f'(x) = +4*x", 0},
+      {"0/(x^2 + 1) + x - 0.5", nullptr, "f(x) = 0/(x^2 + 1) + x - 0.5; f'(x) = 1", 0},
+      {"x^3/2 - 4", nullptr, "f(x) = x^3/2 - 4; f'(x) = 3*x^2/2", 0},
+      {"x*1e-320", nullptr, "f(x) = x*1e-320; f'(x) = 1e-320", 0},
+      {mas_larga(), nullptr, "f(x) = " + mas_larga() + "; f'(x) = 499", 0},
+      {mas_larga() + " ", nullptr, en_f + "demasiado larga (1001 caracteres; el m\xE1ximo es 1000)",
+       0},
+      // The hints.
+      {"x**2", nullptr,
+       en_f + "operador '**' en la posici\xF3n 2: la potencia se escribe con ^, como en x^2", 2},
+      {"0,5*x - 1", nullptr,
+       en_f + "coma en la posici\xF3n 2: los decimales se escriben con punto, como en 0.5", 2},
+      {"x - 12,75", nullptr,
+       en_f + "coma en la posici\xF3n 7: los decimales se escriben con punto, como en 12.75", 7},
+      {"2(x+1)", nullptr, en_f + falta_por + "'2' y '(' en la posici\xF3n 2", 2},
+      {"(x+1)(x-1)", nullptr, en_f + falta_por + "')' y '(' en la posici\xF3n 6", 6},
+      {"2x", nullptr, en_f + falta_por + "'2' y 'x' en la posici\xF3n 2", 2},
+      {"3 sin(x)", nullptr, en_f + falta_por + "'3' y 'sin' en la posici\xF3n 3", 3},
+      {"x(x - 1)", nullptr, en_f + falta_por + "'x' y '(' en la posici\xF3n 2", 2},
+      {"x 2", nullptr, en_f + falta_por + "'x' y '2' en la posici\xF3n 3", 3},
+      {"2e", nullptr, en_f + falta_por + "'2' y 'e' en la posici\xF3n 2", 2},
+      {"sin x", nullptr,
+       en_f +
+           "a la funci\xF3n 'sin' en la posici\xF3n 1 le faltan los par\xE9ntesis: escriba sin(x)",
+       1},
+      {"x", "2*sen",
+       en_df +
+           "a la funci\xF3n 'sen' en la posici\xF3n 3 le faltan los par\xE9ntesis: escriba sen(x)",
+       3},
+      {"(x-1", nullptr, en_f + "falta cerrar el par\xE9ntesis abierto en la posici\xF3n 1", 1},
+      {"((x - 1)*(x", nullptr, en_f + "falta cerrar el par\xE9ntesis abierto en la posici\xF3n 10",
+       10},
+      {"x)", nullptr, en_f + "par\xE9ntesis ')' sin abrir en la posici\xF3n 2", 2},
+      {"x\xC2\xB2 - 2", nullptr,
+       en_f + "car\xE1"
+              "cter '\xB2' en la posici\xF3n 2: escriba ^2",
+       2},
+      {"x\xB2 - 2", nullptr,
+       en_f + "car\xE1"
+              "cter '\xB2' en la posici\xF3n 2: escriba ^2",
+       2},
+      {"x\xC2\xB3", nullptr,
+       en_f + "car\xE1"
+              "cter '\xB3' en la posici\xF3n 2: escriba ^3",
+       2},
+      {"x \xE2\x88\x92 1", nullptr,
+       en_f + "car\xE1"
+              "cter U+2212 en la posici\xF3n 3: escriba -",
+       3},
+      {"2\xC3\x97x", nullptr,
+       en_f + "car\xE1"
+              "cter '\xD7' en la posici\xF3n 2: escriba *",
+       2},
+      {"2\xD7x", nullptr,
+       en_f + "car\xE1"
+              "cter '\xD7' en la posici\xF3n 2: escriba *",
+       2},
+      {"2\xC2\xB7x", nullptr,
+       en_f + "car\xE1"
+              "cter '\xB7' en la posici\xF3n 2: escriba *",
+       2},
+      {"2\xB7x", nullptr,
+       en_f + "car\xE1"
+              "cter '\xB7' en la posici\xF3n 2: escriba *",
+       2},
+      {"2\xCF\x80x", nullptr,
+       en_f + "car\xE1"
+              "cter U+03C0 en la posici\xF3n 2: escriba pi",
+       2},
+      {"sinn(x)", nullptr,
+       en_f + "funci\xF3n desconocida 'sinn' en la posici\xF3n 1" + quiso + "sin?", 1},
+      {"seno(x)", nullptr,
+       en_f + "funci\xF3n desconocida 'seno' en la posici\xF3n 1" + quiso + "sen?", 1},
+      {"Cos(x)", nullptr,
+       en_f + "funci\xF3n desconocida 'Cos' en la posici\xF3n 1" + quiso + "cos?", 1},
+      {"x - PI", nullptr, en_f + "nombre desconocido 'PI' en la posici\xF3n 5" + quiso + "pi?", 5},
+      {"X", nullptr, en_f + "nombre desconocido 'X' en la posici\xF3n 1" + quiso + "x?", 1},
+      // Refusals without a hint.
       {"", nullptr,
        en_f + "est\xE1 vac\xED"
-              "a"},
+              "a",
+       0},
       {" \t ", nullptr,
        en_f + "est\xE1 vac\xED"
-              "a"},
+              "a",
+       0},
       {"x^2", "",
        en_df + "est\xE1 vac\xED"
-               "a"},
+               "a",
+       0},
       {"x + y", nullptr,
-       en_f + "nombre desconocido 'y' en la posici\xF3n 5 (la \xFAnica variable es x)"},
-      {"X", nullptr,
-       en_f + "nombre desconocido 'X' en la posici\xF3n 1 (la \xFAnica variable es x)"},
-      {"ln(x)", nullptr, en_f + "funci\xF3n desconocida 'ln' en la posici\xF3n 1"},
-      {"x", "log2 (x)", en_df + "funci\xF3n desconocida 'log2' en la posici\xF3n 1"},
-      {"_pi*x", nullptr,
-       en_f + "car\xE1"
-              "cter no admitido '_' en la posici\xF3n 1"},
-      {"x = 3", nullptr,
-       en_f + "car\xE1"
-              "cter no admitido '=' en la posici\xF3n 3"},
-      {"x<1", nullptr,
-       en_f + "car\xE1"
-              "cter no admitido '<' en la posici\xF3n 2"},
-      {"1,x", nullptr,
-       en_f + "car\xE1"
-              "cter no admitido ',' en la posici\xF3n 2"},
-      {"x\xF1", nullptr,
-       en_f + "car\xE1"
-              "cter no admitido (byte 0xF1) en la posici\xF3n 2"},
-      {std::string("x+\0", 3), nullptr,
-       en_f + "car\xE1"
-              "cter no admitido (byte 0x00) en la posici\xF3n 3"},
-      {"x +", nullptr, en_f + "falta un operando al final"},
-      {"+x", nullptr, en_f + "operador inesperado '+' en la posici\xF3n 1"},
-      {"2x", nullptr,
-       en_f + "variable o constante inesperada 'x' en la posici\xF3n 2 (\xBF"
-              "falta un operador?)"},
-      {"x 2", nullptr,
-       en_f + "n\xFAmero inesperado '2' en la posici\xF3n 3 (\xBF"
-              "falta un operador?)"},
+       en_f + "nombre desconocido 'y' en la posici\xF3n 5 (la \xFAnica variable es x)", 5},
+      {"x", "log2 (x)", en_df + "funci\xF3n desconocida 'log2' en la posici\xF3n 1", 1},
+      {"_pi*x", nullptr, en_f + no_admitido + "'_' en la posici\xF3n 1", 1},
+      {"x = 3", nullptr, en_f + no_admitido + "'=' en la posici\xF3n 3", 3},
+      {"x<1", nullptr, en_f + no_admitido + "'<' en la posici\xF3n 2", 2},
+      {"1,x", nullptr, en_f + no_admitido + "',' en la posici\xF3n 2", 2},
+      {"x\xF1", nullptr, en_f + no_admitido + "'\xF1' en la posici\xF3n 2", 2},
+      {"x\xC3\xB1", nullptr, en_f + no_admitido + "'\xF1' en la posici\xF3n 2", 2},
+      {"x\x85", nullptr, en_f + no_admitido + "(byte 0x85) en la posici\xF3n 2", 2},
+      {"x\xE2\x82\xAC", nullptr, en_f + no_admitido + "U+20AC en la posici\xF3n 2", 2},
+      {std::string("x+\0", 3), nullptr, en_f + no_admitido + "(byte 0x00) en la posici\xF3n 3", 3},
+      {"x+\x1B[2J", nullptr, en_f + no_admitido + "(byte 0x1B) en la posici\xF3n 3", 3},
+      {"x +", nullptr, en_f + "falta un operando al final", 4},
+      {"x*/2", nullptr, en_f + "operador inesperado '/' en la posici\xF3n 3", 3},
       {"1.2.3", nullptr,
        en_f + "n\xFAmero inesperado '.3' en la posici\xF3n 4 (\xBF"
-              "falta un operador?)"},
-      {"2e", nullptr, en_f + "s\xEDmbolo no reconocido '2e' en la posici\xF3n 1"},
-      {"(x", nullptr, en_f + "falta cerrar un par\xE9ntesis"},
-      {"x)", nullptr, en_f + "par\xE9ntesis inesperado en la posici\xF3n 2"},
-      {"sin", nullptr, en_f + "s\xEDmbolo no reconocido 'sin' en la posici\xF3n 1"},
-      {"1e999*x", nullptr,
-       en_f + "n\xFAmero fuera del rango de double '1e999' en la posici\xF3n 1"},
-      {std::string(1001, 'x'), nullptr,
-       en_f + "demasiado larga (1001 caracteres; el m\xE1ximo es 1000)"},
+              "falta un operador?)",
+       4},
+      {"1e999*x", nullptr, en_f + "n\xFAmero fuera del rango de double '1e999' en la posici\xF3n 1",
+       1},
       {std::string(131072, '('), nullptr,
-       en_f + "demasiado larga (131072 caracteres; el m\xE1ximo es 1000)"},
+       en_f + "demasiado larga (131072 caracteres; el m\xE1ximo es 1000)", 0},
       {std::string(51, '(') + "x" + std::string(51, ')'), nullptr,
-       en_f + "demasiados par\xE9ntesis anidados en la posici\xF3n 51 (el m\xE1ximo es 50)"},
+       en_f + "demasiados par\xE9ntesis anidados en la posici\xF3n 51 (el m\xE1ximo es 50)", 51},
+      {"^", "x", en_f + "operador inesperado '^' en la posici\xF3n 1", 1},
+      // What the derivation refuses.
       {"1/(x - x)", nullptr,
-       sin_derivada + "tiene un polo (como 1/0, log(0) o tan(pi/2)); escriba f' con -d"},
+       sin_derivada + "tiene un polo (como 1/0, log(0) o tan(pi/2)); escriba f' con -d", 0},
       {"pi*e^tan(x)^-0^x - e", nullptr,
-       sin_derivada + "tiene un polo (como 1/0, log(0) o tan(pi/2)); escriba f' con -d"},
+       sin_derivada + "tiene un polo (como 1/0, log(0) o tan(pi/2)); escriba f' con -d", 0},
       {"0^0 + x", nullptr,
-       sin_derivada + "tiene una operaci\xF3n sin valor definido (como 0^0); escriba f' con -d"},
-      {"log(-1)*x", nullptr, sin_derivada + "el resultado no es real; escriba f' con -d"},
+       sin_derivada + "tiene una operaci\xF3n sin valor definido (como 0^0); escriba f' con -d", 0},
+      {"log(-1)*x", nullptr, sin_derivada + "el resultado no es real; escriba f' con -d", 0},
       {"1e300*x^2*1e300", nullptr,
-       sin_derivada + "un coeficiente excede el rango de double; escriba f' con -d"},
+       sin_derivada + "un coeficiente excede el rango de double; escriba f' con -d", 0},
       {"x^25^3^3333333 + 2^-x", nullptr,
        sin_derivada + "tiene una potencia de n\xFAmeros demasiado grande para calcularla exacta; "
-                      "escriba f' con -d"},
-      {"^", "x", en_f + "operador inesperado '^' en la posici\xF3n 1"},
+                      "escriba f' con -d",
+       0},
+      {"x + (3/e)^(5e299)", nullptr,
+       sin_derivada + "tiene una potencia de n\xFAmeros demasiado grande para calcularla exacta; "
+                      "escriba f' con -d",
+       0},
   };
-  for (const Malo &c : casos) EXPECT_EQ(mensaje(c.f, c.df), c.mensaje) << c.f;
+  for (const Fila &c : casos) {
+    const Mostrado m = muestra(c.f, c.df);
+    EXPECT_EQ(m.texto, c.mostrado) << c.f;
+    EXPECT_EQ(m.posicion, c.posicion) << c.f;
+  }
+}
+
+// The caret display: the text with the fault pointed at, control characters
+// and characters beyond Latin-1 as one '?' each; nothing when it is wider
+// than the terminal or the fault has no place.
+TEST(Expresion, SenalDelFallo) {
+  const auto senal = [](const std::string &f, const char *df, std::size_t ancho) {
+    try {
+      prepara_funciones(f, df);
+    } catch (const ErrorExpresion &e) {
+      return senala(e, ancho);
+    }
+    return std::string("(aceptada)");
+  };
+  EXPECT_EQ(senal("x**2", nullptr, 80), "f(x) = x**2\n        ^\n");
+  EXPECT_EQ(senal("x", "2(x", 80), "f'(x) = 2(x\n         ^\n");
+  EXPECT_EQ(senal("x +", nullptr, 80), "f(x) = x +\n          ^\n");
+  EXPECT_EQ(senal("\tx \xE2\x88\x92 1\xC2\xB2\x01", nullptr, 80),
+            "f(x) =  x ? 1\xB2?\n          ^\n");
+  EXPECT_EQ(senal("x**2", nullptr, 10), "");
+  EXPECT_EQ(senal("x**2", nullptr, 11), "f(x) = x**2\n        ^\n");
+  EXPECT_EQ(senal("", nullptr, 80), "");
+  EXPECT_EQ(senal("1/(x - x)", nullptr, 80), "");
 }
 
 // Where the derivation reads f otherwise than the evaluator computes it,

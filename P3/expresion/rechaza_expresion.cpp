@@ -1,0 +1,25 @@
+// The fatal refusal of a typed expression.
+#include "P3/expresion/rechaza_expresion.h"
+
+#include <iostream>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include "P3/estados.h"
+#include "Util/error.h"
+
+namespace {
+
+// Columns of the terminal on standard error; 80 when it does not say.
+std::size_t ancho_terminal() {
+  winsize w{};
+  if (ioctl(STDERR_FILENO, TIOCGWINSZ, &w) == 0 && w.ws_col > 0) return w.ws_col;
+  return 80;
+}
+
+} // namespace
+
+void rechaza_expresion(const ErrorExpresion &e) {
+  if (isatty(STDERR_FILENO) != 0) std::cerr << senala(e, ancho_terminal());
+  error(e.mensaje, raices::ARGUMENTO_INVALIDO);
+}

@@ -1,0 +1,32 @@
+#include "P3/rootcompare/desenlace.h"
+
+#include "Util/error.h"
+
+namespace raices {
+
+namespace {
+
+const char *palabra(Desenlace d) {
+  switch (d) {
+  case Desenlace::converge: return "converge";
+  case Desenlace::singularidad: return "singularidad";
+  case Desenlace::estancado: return "estancado";
+  case Desenlace::no_converge: return "no converge";
+  case Desenlace::falla: return "falla";
+  case Desenlace::no_arranca: return "no arranca";
+  }
+  return "";
+}
+
+} // namespace
+
+std::string texto_desenlace(const Resultado &r, Detalle detalle) {
+  std::string texto = palabra(r.desenlace);
+  if (detalle == Detalle::palabra) return texto;
+  if (r.desenlace == Desenlace::converge) return r.fuera ? texto + " fuera de [A, B]" : texto;
+  texto += " (" + std::to_string(r.estado);
+  if (detalle == Detalle::catalogo) texto += std::string(": ") + texto_error(r.estado);
+  return texto + ")";
+}
+
+} // namespace raices
