@@ -143,8 +143,9 @@ def check_formats():
     # A folder, or a link to a device, is never renamed over.
     os.makedirs(os.path.join(WORK, "carpeta.svg"), exist_ok=True)
     enlace = os.path.join(WORK, "nulo.svg")
-    if not os.path.islink(enlace):
-        os.symlink("/dev/null", enlace)
+    if os.path.lexists(enlace):
+        os.remove(enlace)
+    os.symlink("/dev/null", enlace)
     for target in ("carpeta.svg", "nulo.svg"):
         done = run(["-g", target])
         if done.returncode != 5 or done.stdout or not os.path.exists("/dev/null"):
