@@ -108,6 +108,11 @@ std::string dibuja(const std::string &ruta, const std::string &descripcion, cons
                    const std::vector<Resultado> &resultados) {
   const char *formato = formato_dibujo(ruta);
   if (formato == nullptr) return "formato desconocido";
+  // Renaming over a device or a folder would replace it (as root, even
+  // /dev/null): only a new file or a regular one is written.
+  struct stat destino {};
+  if (stat(ruta.c_str(), &destino) == 0 && !S_ISREG(destino.st_mode))
+    return "no es un fichero corriente";
   std::string plantilla = carpeta(ruta) + "/.rootcompare-XXXXXX";
   const int fd = mkstemp(plantilla.data());
   if (fd < 0) return causa(errno);

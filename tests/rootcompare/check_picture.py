@@ -140,6 +140,18 @@ def check_formats():
     done = run(["-f", "x", "-g", "formato.jpg"])
     if done.returncode != 4 or done.stdout or os.path.exists(os.path.join(WORK, "formato.jpg")):
         fail(f".jpg: status {done.returncode}, output {done.stdout!r}")
+    # A folder, or a link to a device, is never renamed over.
+    os.makedirs(os.path.join(WORK, "carpeta.svg"), exist_ok=True)
+    enlace = os.path.join(WORK, "nulo.svg")
+    if os.path.lexists(enlace):
+        os.remove(enlace)
+    os.symlink("/dev/null", enlace)
+    for target in ("carpeta.svg", "nulo.svg"):
+        done = run(["-g", target])
+        if done.returncode != 5 or done.stdout or not os.path.exists("/dev/null"):
+            fail(f"{target}: status {done.returncode}, output {done.stdout!r}")
+    if not os.path.isdir(os.path.join(WORK, "carpeta.svg")) or not os.path.islink(enlace):
+        fail("a folder or a link was replaced by the picture")
 
 
 def check_long_run():
