@@ -107,10 +107,12 @@ int brentIni(func F, double a, double b, EstadoBrent &s);
 
 // Inverse quadratic interpolation, secant or bisection, never a step shorter
 // than two ulps of b, then F at the new point: one call. Returns 0 (F(b) ==
-// 0), -2, or 9 (the new point and its value are in b / fb, its predecessor in
-// a / fa, c / fc unchanged).
+// 0), -2, 9 (the new point and its value are in b / fb, its predecessor in
+// a / fa, c / fc unchanged), or 23 when b and c are neighbouring doubles, so
+// that no new point lies between them (nothing written, F not called).
 template <typename Fn> int brentIter(Fn &&F, EstadoBrent &s) {
-  if (s.fb == 0) return RAICES_EXITO; // b is already an exact root
+  if (s.fb == 0) return RAICES_EXITO;                           // b is already an exact root
+  if (std::nextafter(s.b, s.c) == s.c) return RAICES_ESTANCADA; // no double between b and c
   double tol = raices::detalle::tolerancia_brent(s.b);
   double m = (s.c - s.b) / 2;
   if (!std::isfinite(m)) m = s.c / 2 - s.b / 2; // c - b overflowed

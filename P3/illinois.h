@@ -70,7 +70,9 @@ int illinoisIni(func F, double a, double b, double &fa, double &fb, int &lado);
 // running, the step takes the midpoint instead. lado counts the steps the
 // same end has been kept (-k: a, +k: b, up to 3). Returns 0 (an end or the
 // new point is an exact root, raiz holds it, ends unchanged), -2, 9 (ends
-// unchanged), 12 when fa == fb (nothing written).
+// unchanged), 12 when fa == fb (nothing written), 23 when a and b are
+// neighbouring doubles, so that no new point lies between them (nothing
+// written, F not called).
 
 // The point is written as a + t (b - a) with t = fa / (fa - fb): with
 // opposite signs |fa| <= |fa - fb|, so t lies in [0, 1] and the point in the
@@ -85,8 +87,10 @@ int illinoisIter(Fn &&F, double &a, double &b, double &fa, double &fb, int &lado
   if (fa == fb) return RAICES_DIVISION_CERO; // exact: only then is the divisor zero
   using raices::detalle::RETENCIONES_ILLINOIS;
   const bool atascado = lado <= -RETENCIONES_ILLINOIS || lado >= RETENCIONES_ILLINOIS;
-  raiz = raices::detalle::entre(a, b, atascado ? 0.5 : fa / (fa - fb));
-  if (raiz == a || raiz == b) raiz = raices::detalle::entre(a, b, 0.5); // see above
+  double nuevo = raices::detalle::entre(a, b, atascado ? 0.5 : fa / (fa - fb));
+  if (nuevo == a || nuevo == b) nuevo = raices::detalle::entre(a, b, 0.5); // see above
+  if (nuevo == a || nuevo == b) return RAICES_ESTANCADA; // neighbours: no point between
+  raiz = nuevo;
   double f_raiz = F(raiz);
   if (!std::isfinite(f_raiz)) return RAICES_NO_FINITO;
   if (f_raiz == 0) return RAICES_EXITO;             // exact root; -0 counts too

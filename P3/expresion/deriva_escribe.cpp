@@ -2,8 +2,12 @@
 // not a name, a number or a function call is put in parentheses, so the text
 // does not rely on the evaluator's precedences; products gather the factors
 // with negative exponents below one bar (x*abs(x)^(-1) is x/abs(x)).
+// GiNaC orders the operands of sums and products by hashes that change from
+// run to run, so terms and factors are written in the order of their own
+// texts: the same f always gives the same f', and the same rounding.
 #include "P3/expresion/deriva_escribe.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -92,11 +96,32 @@ Texto mide(Texto t) {
 
 Texto escribe_texto(const ex &e);
 
+// A written denominator that is a plain number, which goes first below the bar.
+bool es_numero(const std::string &s) { return !s.empty() && s.front() >= '0' && s.front() <= '9'; }
+
+// The order of the terms of a sum: by their texts, constants last (x - 1).
+bool antes(const Texto &x, const Texto &y) {
+  const bool nx = x.cuerpo.find('x') == std::string::npos;
+  const bool ny = y.cuerpo.find('x') == std::string::npos;
+  if (nx != ny) return ny;
+  if (x.cuerpo != y.cuerpo) return x.cuerpo < y.cuerpo;
+  return x.negativo < y.negativo;
+}
+
+// A sum written with its first term negative: GiNaC keeps -(u - v) or
+// (v - u) in a product as its hashes fall, and the product takes the sign
+// instead, so that both give one text.
+bool empieza_negativa(const ex &f, const Texto &t) {
+  return is_a<GiNaC::add>(f) && !t.cuerpo.empty() && t.cuerpo.front() == '-';
+}
+
 Texto suma(const ex &e) {
+  std::vector<Texto> terminos;
+  for (std::size_t i = 0; i < e.nops(); ++i) terminos.push_back(mide(escribe_texto(e.op(i))));
+  std::sort(terminos.begin(), terminos.end(), antes);
   Texto t{"", false, Nivel::suma};
-  for (std::size_t i = 0; i < e.nops(); ++i) {
-    const Texto termino = escribe_texto(e.op(i));
-    if (i == 0)
+  for (const Texto &termino : terminos) {
+    if (t.cuerpo.empty())
       t.cuerpo = con_signo(termino);
     else
       t.cuerpo += (termino.negativo ? " - " : " + ") + termino.cuerpo;
@@ -121,7 +146,7 @@ bool exponente_negativo(const ex &f) {
 
 Texto producto(const ex &e) {
   std::vector<std::string> coeficiente, arriba, abajo;
-  bool negativo = false;
+  bool negativo = false, cambia_signo = false;
   Nivel solo = Nivel::atomo;
   for (std::size_t i = 0; i < e.nops(); ++i) {
     const ex f = e.op(i);
@@ -139,11 +164,18 @@ Texto producto(const ex &e) {
       abajo.push_back(
           entre_parentesis(escribe_texto(GiNaC::pow(f.op(0), -f.op(1))), Nivel::potencia));
     } else {
-      const Texto t = escribe_texto(f);
+      Texto t = escribe_texto(f);
+      if (empieza_negativa(f, t)) {
+        t = escribe_texto(-f);
+        cambia_signo = !cambia_signo;
+      }
       solo = t.nivel;
       arriba.push_back(entre_parentesis(t, Nivel::potencia));
     }
   }
+  negativo = negativo != cambia_signo;
+  std::sort(arriba.begin(), arriba.end());
+  std::sort(abajo.begin() + (abajo.empty() || !es_numero(abajo.front()) ? 0 : 1), abajo.end());
   coeficiente.insert(coeficiente.end(), arriba.begin(), arriba.end());
   Texto t = cociente(coeficiente, abajo, solo);
   t.negativo = negativo;

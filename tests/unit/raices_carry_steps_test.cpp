@@ -142,6 +142,9 @@ TEST(Illinois, StartsAndSteps) {
   comprueba_todos(iter, {
       // t = -1 / (-1 - 3) = 1/4: the point 1.
       {"mueve_a", vale(1, -2, 0), {0, 4, -1, 3, 0, I}, -2, {1, 4, -2, 3, 1, 1}, {{'F', 1}}},
+      // Neighbouring ends: no point between them, so the step cannot move.
+      {"extremos_contiguos", vale(1, -2, 0), {1, std::nextafter(1.0, 2.0), -1, 3, 0, I}, 23,
+       {1, std::nextafter(1.0, 2.0), -1, 3, 0, I}, {}},
       {"b_retenido_dos_veces", vale(1, -0.5, 0), {0, 4, -1, 3, 1, I}, -2,
        {1, 4, -0.5, 1.5, 2, 1}, {{'F', 1}}},
       // t = -3 / (-3 - 1) = 3/4: the point 3.
@@ -195,7 +198,7 @@ TEST(Brent, StartsAndSteps) {
     return status;
   };
   auto vale = [](double x0, double f0) { return [=](double x) { return x == x0 ? f0 : NaN; }; };
-  const double d51 = std::ldexp(1.0, -51), d52 = std::ldexp(1.0, -52), d53 = std::ldexp(1.0, -53);
+  const double d51 = std::ldexp(1.0, -51), d52 = std::ldexp(1.0, -52);
   // clang-format off
   comprueba_todos(ini, {
       // F(4) = 3, F(0) = -1: b and c swap so that b is the better end.
@@ -221,12 +224,17 @@ TEST(Brent, StartsAndSteps) {
       // The secant step 1e-30 is under 2 ulps of b = 1: b moves 2 ulps.
       {"paso_minimo", vale(1 + d51, 1e-30), {1, -1e-30, 2, 1, 2, 1, 1, 1}, -2,
        {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51}, {{'F', 1 + d51}}},
+      // The step before last exactly at the shortest step: still long
+      // enough to interpolate (bisection would evaluate at 1.5).
+      {"paso_previo_en_el_limite", vale(1 + d51, 1e-30),
+       {1, -1e-30, 2, 1, 2, 1, 1, 2 * DBL_EPSILON + DBL_MIN}, -2,
+       {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51}, {{'F', 1 + d51}}},
       // At b = 0 the step is the least double, not zero.
       {"paso_minimo_en_cero", vale(DBL_MIN, 2), {0, -MIN, 1, 4, 1, 4, 1, 1}, -2,
        {0, -MIN, DBL_MIN, 2, DBL_MIN, 2, DBL_MIN, DBL_MIN}, {{'F', DBL_MIN}}},
-      // Adjacent ends: the midpoint rounds to b, never outside the bracket.
-      {"extremos_contiguos", vale(1, -1), {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, -2,
-       {1, -1, 1 + d52, 1, 1, -1, d53, d53}, {{'F', 1}}},
+      // Adjacent ends: no point between them, so the step cannot move.
+      {"extremos_contiguos", vale(1, -1), {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, 23,
+       {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, {}},
       {"ya_en_la_raiz", lineal, {1, 0, 4, 3, 4, 3, 4, 4}, 0, {1, 0, 4, 3, 4, 3, 4, 4}, {}},
       {"no_finito", vale(2, NaN), {0, -1, 4, 3, 8, 1, 4, 4}, 9, {2, NaN, 4, 3, 0, -1, 2, 2},
        {{'F', 2}}},
