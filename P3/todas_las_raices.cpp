@@ -14,7 +14,9 @@ const char *nombre_clase(Clase c) {
   case Clase::polo: return "polo";
   case Clase::salto: return "salto";
   case Clase::indefinida: return "f no definida";
-  case Clase::casi: return "casi ra\xEDz o par de ra\xED" "ces pr\xF3ximas";
+  case Clase::casi:
+    return "casi ra\xEDz o par de ra\xED"
+           "ces pr\xF3ximas";
   }
   return "";
 }

@@ -36,8 +36,8 @@
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
 #include <initializer_list>
+#include <iterator>
 #include <type_traits>
 #include <vector>
 
@@ -56,15 +56,15 @@ constexpr std::size_t METODO_REFINO = indice<MetodoRefino>;
 
 constexpr long PRESUPUESTO = 1000000; // calls of F in one search, by default
 constexpr int CELDAS_INICIALES = 64;
-constexpr int NIVELES = 24;         // halvings of an initial cell, at most
-constexpr double MODELO = 0.02;     // error of the parabola, relative to |F|
-constexpr int PASOS_REFINO = 200;   // steps of the refining method, at most
-constexpr double RESIDUO_CERO = 1e-6; // |F| at a zero, relative to its cell's ends
+constexpr int NIVELES = 24;            // halvings of an initial cell, at most
+constexpr double MODELO = 0.02;        // error of the parabola, relative to |F|
+constexpr int PASOS_REFINO = 200;      // steps of the refining method, at most
+constexpr double RESIDUO_CERO = 1e-6;  // |F| at a zero, relative to its cell's ends
 constexpr double DERIVADA_NULA = 1e-3; // |F'| h at a multiple root, relative to the ends
-constexpr double SONDEO = 0.1;   // minima of |F| below this fraction of the scale are probed
-constexpr double CERO = 1e-12;   // a minimum of |F| below this fraction of the scale is a root
-constexpr double CASI = 1e-3;    // below this fraction, a near miss
-constexpr double POLO = 1e6;     // a maximum of |F| above this many times the scale is a pole
+constexpr double SONDEO = 0.1;         // minima of |F| below this fraction of the scale are probed
+constexpr double CERO = 1e-12; // a minimum of |F| below this fraction of the scale is a root
+constexpr double CASI = 1e-3;  // below this fraction of F's median size, a near miss
+constexpr double POLO = 1e6;   // a maximum of |F| above this many times the scale is a pole
 
 // What a point found is: a root (simple, odd multiple: a sign change where
 // F' vanishes too, even multiple or tangent: F touches 0 without a sign
@@ -146,6 +146,7 @@ private:
   unsigned long cortes_ = 0;
   std::vector<Muestra> m_;
   std::vector<double> escala_; // largest finite |F| at an initial cell's first three points
+  double mediana_ = 0;         // median |F| of those points over [a, b]
   Exploracion r_;
   int celda_ = 0;
   std::size_t hecho_ = 0; // samples analysed
@@ -181,6 +182,7 @@ private:
       fx[k] = f(x[k]);
       escala_.push_back(mayor_finito({fx[k - 1], fx[k], fx[k + 1]}));
     }
+    mediana_ = mediana(fx);
     m_.push_back({a, fx[0], 0, false});
     for (celda_ = 0; celda_ < CELDAS_INICIALES; ++celda_) {
       const auto k = static_cast<std::size_t>(2 * celda_ + 1);
@@ -192,6 +194,18 @@ private:
   }
 
   double corte(double l, double r) { return l + (r - l) * fraccion_corte(cortes_++); }
+
+  // The median of the finite |F| in v: F's typical size, which a pole does
+  // not change.
+  static double mediana(const std::vector<double> &v) {
+    std::vector<double> m;
+    for (const double y : v)
+      if (std::isfinite(y)) m.push_back(std::fabs(y));
+    if (m.empty()) return 0;
+    const auto k = static_cast<std::ptrdiff_t>(m.size() / 2);
+    std::nth_element(m.begin(), m.begin() + k, m.end());
+    return m[static_cast<std::size_t>(k)];
+  }
 
   static double mayor_finito(std::initializer_list<double> v) {
     double s = 0;
@@ -238,7 +252,8 @@ private:
   double escala_en(double x) const {
     const auto j = std::lower_bound(m_.begin(), m_.end(), x,
                                     [](const Muestra &p, double t) { return p.x < t; });
-    return escala(static_cast<std::size_t>(std::min(j - m_.begin(), std::ptrdiff_t(m_.size()) - 1)));
+    return escala(
+        static_cast<std::size_t>(std::min(j - m_.begin(), std::ptrdiff_t(m_.size()) - 1)));
   }
 
   // Roots next to each other that are one: both even or tangent, with |F|
@@ -261,7 +276,8 @@ private:
     auto menor = [](const Muestra &m, double t) { return m.x < t; };
     auto i = std::lower_bound(m_.begin(), m_.end(), p.x, menor);
     for (; i != m_.end() && i->x < q.x; ++i) {
-      if (i->x > p.x && !(std::fabs(i->f) <= CERO * escala(static_cast<std::size_t>(i - m_.begin()))))
+      if (i->x > p.x &&
+          !(std::fabs(i->f) <= CERO * escala(static_cast<std::size_t>(i - m_.begin()))))
         return false;
     }
     return true;
@@ -313,7 +329,7 @@ private:
   Clase clase_impar(double x, double l, double fl, double r, double fr) {
     const double h = std::fabs(derivada(x, l, r)) * (r - l);
     return h <= DERIVADA_NULA * std::fmax(std::fabs(fl), std::fabs(fr)) ? Clase::impar
-                                                                         : Clase::simple;
+                                                                        : Clase::simple;
   }
 
   // A run of samples where F == 0 exactly (most often one sample), seen at
@@ -352,7 +368,8 @@ private:
       for (int paso = 0; sigue && paso < PASOS_REFINO && !estrecho(s); ++paso)
         sigue = avanza(METODO_REFINO, dg, s) == RAICES_CONTINUA;
       const double xd = estimacion(METODO_REFINO, s), fd = std::fabs(f(xd));
-      if (xd >= l.x && xd <= r.x && fd <= std::fmax(h.fx, CERO * escala_en(xd))) h = {xd, fd, Clase::par};
+      if (xd >= l.x && xd <= r.x && fd <= std::fmax(h.fx, CERO * escala_en(xd)))
+        h = {xd, fd, Clase::par};
     }
     r_.raices.push_back(h);
   }
@@ -492,9 +509,9 @@ template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_
   const std::size_t n = m_.size();
   const Muestra &p = m_[i];
   const Muestra &l = m_[i > 0 ? i - 1 : i], &r = m_[i + 1 < n ? i + 1 : i];
-  const double s = escala(i);
-  if (std::fmin(std::fabs(p.f), minimo_parabola(l.x, l.f, p.x, p.f, r.x, r.f)) > SONDEO * s)
-    return;
+  const double s = escala(i), casi = CASI * mediana_;
+  const double estimado = std::fmin(std::fabs(p.f), minimo_parabola(l.x, l.f, p.x, p.f, r.x, r.f));
+  if (estimado > std::fmax(SONDEO * s, 10 * casi)) return;
   const double signo = p.f > 0 ? 1 : -1;
   auto gs = [this, signo](double x) { return signo * f(x); };
   Minimo q = minimiza(gs, l.x, r.x, p.x, signo * p.f);
@@ -510,7 +527,7 @@ template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_
     } else {
       raiz_par(q.x, q.gx, l, r);
     }
-  } else if (q.gx <= CASI * s) {
+  } else if (q.gx <= casi) {
     r_.casi.push_back({q.x, q.gx, Clase::casi});
   }
 }
@@ -524,7 +541,7 @@ template <typename Fn, typename DFn>
 Exploracion todas_las_raices(Fn &&F, DFn &&dF, double a, double b, double tol,
                              long presupuesto = PRESUPUESTO) {
   detalle::Explorador<std::remove_reference_t<Fn>, std::remove_reference_t<DFn>> e(F, &dF, tol,
-                                                                                  presupuesto);
+                                                                                   presupuesto);
   return e.explora(a, b);
 }
 

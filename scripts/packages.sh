@@ -4,8 +4,9 @@
 
 # Build and run the programs: compiler and build tools, muParser and GiNaC
 # for typed functions, PLplot for plots (its svg device is in libplplot17,
-# which libplplot-dev pulls in).
-PROGRAM_PACKAGES=(g++ cmake make pkg-config libmuparser-dev libginac-dev libplplot-dev)
+# which libplplot-dev pulls in; pngcairo and pdfcairo in plplot-driver-cairo).
+PROGRAM_PACKAGES=(g++ cmake make pkg-config libmuparser-dev libginac-dev libplplot-dev
+  plplot-driver-cairo)
 
 # Tests and checks: Clang with its sanitizer runtime, clang-tidy and
 # clang-format; GoogleTest and Google Benchmark; GSL and Boost to compare
