@@ -1,6 +1,7 @@
 // rootscan: every root of f in [A, B], its kind, the singular points and
 // the near misses, found by raices::todas_las_raices. Writes the table (or
 // one CSV row per point) on standard output and, with -g, a picture.
+#include <cstdio>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -46,9 +47,12 @@ int main(int argc, char *argv[]) {
   } else {
     escribe_informe(std::cout, descripcion, o.a, o.b, o.tol, e);
   }
-  if (e.estado == raices::MAX_ITERACIONES)
-    error("rootscan: agotadas las " + std::to_string(raices::PRESUPUESTO) +
-              " evaluaciones de f; explorado [" + numero(o.a) + ", " + numero(e.explorado) + "]",
+  if (e.estado == raices::MAX_ITERACIONES) {
+    char hasta[32];
+    std::snprintf(hasta, sizeof hasta, "%.6g", e.explorado);
+    error("rootscan: presupuesto de evaluaciones agotado; explorado [" + numero(o.a) + ", " +
+              hasta + "]",
           raices::MAX_ITERACIONES);
+  }
   return raices::SALIDA_BIEN;
 }

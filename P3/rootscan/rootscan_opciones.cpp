@@ -81,7 +81,7 @@ void comprueba(const OpcionesBarrido &o) {
   if (o.a > o.b) rechaza("intervalo no v\xE1lido", "A > B");
   if (o.tol < 0) rechaza("tolerancia no v\xE1lida", "TOL < 0");
   if (o.grafica != nullptr && dispositivo(o.grafica) == nullptr)
-    rechaza("formato de dibujo no admitido (.svg, .png o .pdf)", o.grafica);
+    rechaza("formato de dibujo no v\xE1lido", o.grafica);
 }
 
 } // namespace
