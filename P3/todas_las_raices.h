@@ -293,7 +293,8 @@ private:
         no_finita(i);
       } else if (p.f == 0) { // exactly: a root of the computed F
         if (i + 1 == m_.size() || m_[i + 1].f != 0) raiz_en_muestra(i);
-      } else if (i + 1 < m_.size() && signo_opuesto(p.f, m_[i + 1].f)) {
+      } else if (i + 1 < m_.size() && std::isfinite(m_[i + 1].f) &&
+                 signo_opuesto(p.f, m_[i + 1].f)) {
         refina(p.x, p.f, m_[i + 1].x, m_[i + 1].f);
       } else {
         extremo(i);
@@ -397,7 +398,8 @@ private:
     Busqueda s;
     // The start's 0 lets the search go on; a step's 0 is an exact zero.
     int estado = inicia(METODO_REFINO, g, l, r, s);
-    bool sigue = estado == RAICES_EXITO;
+    if (estado != RAICES_EXITO) return; // only if F gave other values at l and r
+    bool sigue = true;
     for (int paso = 0; sigue && paso < PASOS_REFINO && !estrecho(s); ++paso) {
       estado = avanza(METODO_REFINO, g, s);
       sigue = estado == RAICES_CONTINUA;
