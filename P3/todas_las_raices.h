@@ -174,7 +174,7 @@ private:
     const double ancho = (b - a) / CELDAS_INICIALES;
     std::vector<double> x(2 * CELDAS_INICIALES + 1), fx(x.size());
     for (std::size_t k = 0; k < x.size(); k += 2) {
-      x[k] = k + 1 == x.size() ? b : a + ancho * static_cast<double>(k / 2);
+      x[k] = k + 1 == x.size() ? b : a + ancho * (static_cast<double>(k) / 2);
       fx[k] = f(x[k]);
     }
     for (std::size_t k = 1; k < x.size(); k += 2) {
@@ -185,7 +185,7 @@ private:
     mediana_ = mediana(fx);
     m_.push_back({a, fx[0], 0, false});
     for (celda_ = 0; celda_ < CELDAS_INICIALES; ++celda_) {
-      const auto k = static_cast<std::size_t>(2 * celda_ + 1);
+      const std::size_t k = 2 * static_cast<std::size_t>(celda_) + 1;
       muestrea(x[k - 1], fx[k - 1], x[k], fx[k], x[k + 1], fx[k + 1], 0);
       m_.push_back({x[k + 1], fx[k + 1], celda_, false});
     }

@@ -16,7 +16,7 @@ const std::size_t MAS_LARGO = 3; // "..." after a shortened expression
 
 std::string con_formato(const char *formato, double x) {
   char texto[64];
-  std::snprintf(texto, sizeof texto, formato, x);
+  (void)std::snprintf(texto, sizeof texto, formato, x);
   return texto;
 }
 
@@ -25,7 +25,7 @@ std::string residuo(double fx) { return con_formato("%.2g", std::fabs(fx)); }
 
 std::string columnas(const std::string &x, const std::string &fx, const std::string &tipo) {
   char linea[128];
-  std::snprintf(linea, sizeof linea, "%-26s%-10s%s", x.c_str(), fx.c_str(), tipo.c_str());
+  (void)std::snprintf(linea, sizeof linea, "%-26s%-10s%s", x.c_str(), fx.c_str(), tipo.c_str());
   return linea;
 }
 
@@ -50,7 +50,7 @@ std::string numero(double x) {
   const double enteras = x != 0 && std::isfinite(x) ? std::floor(std::log10(std::fabs(x))) + 1 : 1;
   for (int digitos = static_cast<int>(std::clamp(enteras, 1.0, 17.0)); digitos < 17; ++digitos) {
     char texto[64];
-    std::snprintf(texto, sizeof texto, "%.*g", digitos, x);
+    (void)std::snprintf(texto, sizeof texto, "%.*g", digitos, x);
     if (std::strtod(texto, nullptr) == x) return texto;
   }
   return con_formato("%.17g", x);

@@ -49,7 +49,7 @@ int main(int argc, char *argv[]) {
   }
   if (e.estado == raices::MAX_ITERACIONES) {
     char hasta[32];
-    std::snprintf(hasta, sizeof hasta, "%.6g", e.explorado);
+    (void)std::snprintf(hasta, sizeof hasta, "%.6g", e.explorado);
     error("rootscan: presupuesto de evaluaciones agotado; explorado [" + numero(o.a) + ", " +
               hasta + "]",
           raices::MAX_ITERACIONES);

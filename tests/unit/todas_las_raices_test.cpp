@@ -34,6 +34,7 @@ struct Caso {
 
 std::vector<Esperado> serie(int n, const std::function<double(int)> &x, Clase c = Clase::simple) {
   std::vector<Esperado> v;
+  v.reserve(static_cast<std::size_t>(n));
   for (int k = 0; k < n; ++k) v.push_back({x(k), c});
   return v;
 }
