@@ -47,13 +47,16 @@ double minimo_parabola(double x0, double f0, double x1, double f1, double x2, do
   const double extremos = std::fmin(std::fabs(f0), std::fabs(f2));
   if (!(x0 < x1 && x1 < x2)) return extremos;
   if (signo_opuesto(f0, f2) || f0 == 0 || f2 == 0) return 0;
-  // Newton's form: q(t) = f0 + d1 (t - x0) + c (t - x0)(t - x1).
-  const double d1 = (f1 - f0) / (x1 - x0), c = ((f2 - f1) / (x2 - x1) - d1) / (x2 - x0);
+  // On [0, 1] with values at most 1, so that nothing overflows: Newton's
+  // form q(t) = g0 + d1 t + c t (t - t1).
+  const double s = std::fmax(std::fmax(std::fabs(f0), std::fabs(f1)), std::fabs(f2));
+  const double t1 = (x1 - x0) / (x2 - x0), g0 = f0 / s, g1 = f1 / s, g2 = f2 / s;
+  const double d1 = (g1 - g0) / t1, c = ((g2 - g1) / (1 - t1) - d1);
   if (c == 0) return extremos;
-  const double xv = (x0 + x1) / 2 - d1 / (2 * c); // where q' = 0
-  if (!(xv > x0 && xv < x2)) return extremos;
-  const double qv = f0 + d1 * (xv - x0) + c * (xv - x0) * (xv - x1);
-  return mismo_signo(qv, f0) ? std::fmin(extremos, std::fabs(qv)) : 0;
+  const double tv = t1 / 2 - d1 / (2 * c); // where q' = 0
+  if (!(tv > 0 && tv < 1)) return extremos;
+  const double qv = g0 + d1 * tv + c * tv * (tv - t1);
+  return mismo_signo(qv, g0) ? std::fmin(extremos, s * std::fabs(qv)) : 0;
 }
 
 namespace {
@@ -73,20 +76,27 @@ bool celda_resuelta(const double (&x)[5], const double (&f)[5]) {
     if (!std::isfinite(y)) return false;
     escala = std::fmax(escala, std::fabs(y));
   }
+  if (escala == 0) return false;
+  // On [0, 1] with values at most 1, so that nothing overflows.
+  double t[5], g[5];
+  for (int i = 0; i < 5; ++i) {
+    t[i] = (x[i] - x[0]) / (x[4] - x[0]);
+    g[i] = f[i] / escala;
+  }
   // The parabola through the ends and the middle point, and its error at
   // the two other points.
-  const double d1 = (f[2] - f[0]) / (x[2] - x[0]);
-  const double c = ((f[4] - f[2]) / (x[4] - x[2]) - d1) / (x[4] - x[0]);
-  auto q = [&](double t) { return f[0] + d1 * (t - x[0]) + c * (t - x[0]) * (t - x[2]); };
-  const double error = std::fmax(std::fabs(f[1] - q(x[1])), std::fabs(f[3] - q(x[3])));
-  if (!(error <= MODELO * escala)) return false;
+  const double d1 = (g[2] - g[0]) / t[2];
+  const double c = (g[4] - g[2]) / (1 - t[2]) - d1;
+  auto q = [&](double u) { return g[0] + d1 * u + c * u * (u - t[2]); };
+  const double error = std::fmax(std::fabs(g[1] - q(t[1])), std::fabs(g[3] - q(t[3])));
+  if (!(error <= MODELO)) return false;
   // Monotone: at most one root, where the samples change sign.
-  const double p0 = d1 + c * (x[0] - x[2]), p4 = d1 + c * (2 * x[4] - x[0] - x[2]);
+  const double p0 = d1 - c * t[2], p4 = d1 + c * (2 - t[2]);
   if ((p0 > 0 && p4 > 0 && creciente(f)) || (p0 < 0 && p4 < 0 && decreciente(f))) return true;
   // Away from zero by more than the parabola's error: no root.
   for (int i = 1; i < 5; ++i)
     if (!mismo_signo(f[0], f[i])) return false;
-  return minimo_parabola(x[0], f[0], x[2], f[2], x[4], f[4]) > 2 * error;
+  return minimo_parabola(t[0], g[0], t[2], g[2], t[4], g[4]) > 2 * error;
 }
 
 bool multiplicidad_par(double f1, double f2) {

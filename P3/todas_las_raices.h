@@ -171,10 +171,12 @@ private:
       tramo_final();
       return;
     }
-    const double ancho = (b - a) / CELDAS_INICIALES;
+    // The nodes a (n - j)/n + b j/n, which never overflow where b - a would.
+    const double n = CELDAS_INICIALES, an = a / n, bn = b / n;
     std::vector<double> x(2 * CELDAS_INICIALES + 1), fx(x.size());
     for (std::size_t k = 0; k < x.size(); k += 2) {
-      x[k] = k + 1 == x.size() ? b : a + ancho * (static_cast<double>(k) / 2);
+      const double j = static_cast<double>(k) / 2;
+      x[k] = k + 1 == x.size() ? b : an * (n - j) + bn * j;
       fx[k] = f(x[k]);
     }
     for (std::size_t k = 1; k < x.size(); k += 2) {
@@ -256,9 +258,8 @@ private:
         static_cast<std::size_t>(std::min(j - m_.begin(), std::ptrdiff_t(m_.size()) - 1)));
   }
 
-  // Roots next to each other that are one: both even or tangent, with |F|
-  // at every sample between them at the level of a zero, or closer than
-  // the tolerance.
+  // Roots next to each other that are one: at the same x, or both even or
+  // tangent with |F| at every sample between them at the level of a zero.
   void funde() {
     std::vector<Hallazgo> unidas;
     for (const Hallazgo &h : r_.raices) {
@@ -271,7 +272,7 @@ private:
     r_.raices.swap(unidas);
   }
   bool una_sola(const Hallazgo &p, const Hallazgo &q) const {
-    if (ancho_menor(p.x, q.x, tolerancia_relativa(tol_, q.x))) return true;
+    if (p.x == q.x) return true;
     if (p.clase != Clase::par || q.clase != Clase::par) return false;
     auto menor = [](const Muestra &m, double t) { return m.x < t; };
     auto i = std::lower_bound(m_.begin(), m_.end(), p.x, menor);

@@ -3,7 +3,6 @@
 // 9 and a kind's name at most 34, so every row fits 80 columns.
 #include "P3/rootscan/informe_raices.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -48,7 +47,8 @@ void filas_csv(std::ostream &out, const char *punto, const std::vector<raices::H
 std::string numero(double x) {
   // From as many digits as the integer part has, so that 10 reads "10".
   const double enteras = x != 0 && std::isfinite(x) ? std::floor(std::log10(std::fabs(x))) + 1 : 1;
-  for (int digitos = static_cast<int>(std::clamp(enteras, 1.0, 17.0)); digitos < 17; ++digitos) {
+  for (int digitos = enteras > 17 ? 1 : static_cast<int>(std::fmax(enteras, 1.0)); digitos < 17;
+       ++digitos) {
     char texto[64];
     (void)std::snprintf(texto, sizeof texto, "%.*g", digitos, x);
     if (std::strtod(texto, nullptr) == x) return texto;
