@@ -183,16 +183,16 @@ void puntos(const Curva &c, const raices::Exploracion &e) {
 
 // One entry per kind of point the picture shows.
 void leyenda(const raices::Exploracion &e) {
-  const bool pares = std::any_of(e.raices.begin(), e.raices.end(), [](const raices::Hallazgo &h) {
-    return h.clase == raices::Clase::par;
-  });
+  auto par = [](const raices::Hallazgo &h) { return h.clase == raices::Clase::par; };
+  const bool pares = std::any_of(e.raices.begin(), e.raices.end(), par);
+  const bool otras = !std::all_of(e.raices.begin(), e.raices.end(), par);
   struct Entrada {
     std::string texto;
     PLINT opcion, color;
     const char *simbolo;
   };
   std::vector<Entrada> entradas;
-  if (!e.raices.empty()) entradas.push_back({"ra\xEDz", PL_LEGEND_SYMBOL, AZUL, MARCA_RAIZ});
+  if (otras) entradas.push_back({"ra\xEDz", PL_LEGEND_SYMBOL, AZUL, MARCA_RAIZ});
   if (pares) entradas.push_back({"ra\xEDz m\xFAltiple par", PL_LEGEND_SYMBOL, VERDE, MARCA_PAR});
   if (!e.casi.empty()) entradas.push_back({"casi ra\xEDz", PL_LEGEND_SYMBOL, NARANJA, MARCA_CASI});
   if (!e.singulares.empty()) entradas.push_back({"punto singular", PL_LEGEND_LINE, ROJO, ""});
