@@ -44,6 +44,7 @@
 #include "cierre.h"
 #include "estados.h"
 #include "metodos.h"
+#include "minimo.h"
 #include "paradas.h"
 #include "raices_pasos.h"
 
@@ -455,58 +456,6 @@ private:
 
   void sondea(std::size_t i);
 };
-
-// Golden section with parabolic steps (Brent's local minimiser) on g over
-// [u, v], from x with g(x) = gx; stops early where g <= 0, F having reached
-// or crossed 0. Calls g at most MAX_MINIMO times.
-constexpr int MAX_MINIMO = 100;
-struct Minimo {
-  double x, gx;
-};
-template <typename G> Minimo minimiza(G &&g, double u, double v, double x, double gx) {
-  const double oro = 0.3819660112501051; // (3 - sqrt(5)) / 2
-  const double absoluta = 1e-3 * (v - u);
-  double w = x, z = x, gw = gx, gz = gx, d = 0, e = 0;
-  for (int k = 0; k < MAX_MINIMO && gx > 0; ++k) {
-    const double m = (u + v) / 2;
-    // About the square root of the precision of g: no better can be told
-    // of a minimum from values of g.
-    const double t = std::sqrt(DBL_EPSILON) * (std::fabs(x) + absoluta) + DBL_MIN;
-    if (std::fabs(x - m) <= 2 * t - (v - u) / 2) break;
-    bool dorada = true;
-    if (std::fabs(e) > t) { // try the parabola through x, w, z
-      double r = (x - w) * (gx - gz), q = (x - z) * (gx - gw), p = (x - z) * q - (x - w) * r;
-      q = 2 * (q - r);
-      if (q > 0) p = -p;
-      q = std::fabs(q);
-      const double anterior = e;
-      e = d;
-      if (std::fabs(p) < std::fabs(q * anterior / 2) && p > q * (u - x) && p < q * (v - x)) {
-        d = p / q;
-        dorada = false;
-        if ((x + d) - u < 2 * t || v - (x + d) < 2 * t) d = x < m ? t : -t;
-      }
-    }
-    if (dorada) {
-      e = (x < m ? v : u) - x;
-      d = oro * e;
-    }
-    const double y = x + (std::fabs(d) >= t ? d : (d > 0 ? t : -t));
-    const double gy = g(y);
-    if (gy <= gx) {
-      (y < x ? v : u) = x;
-      z = w, gz = gw, w = x, gw = gx, x = y, gx = gy;
-    } else {
-      (y < x ? u : v) = y;
-      if (gy <= gw || w == x) {
-        z = w, gz = gw, w = y, gw = gy;
-      } else if (gy <= gz || z == x || z == w) {
-        z = y, gz = gy;
-      }
-    }
-  }
-  return {x, gx};
-}
 
 template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_t i) {
   const std::size_t n = m_.size();
