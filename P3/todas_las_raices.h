@@ -61,7 +61,7 @@ constexpr int NIVELES = 24;            // halvings of an initial cell, at most
 constexpr double MODELO = 0.02;        // error of the parabola, relative to |F|
 constexpr int PASOS_REFINO = 200;      // steps of the refining method, at most
 constexpr double RESIDUO_CERO = 1e-6;  // |F| at a zero, relative to its cell's ends
-constexpr double DERIVADA_NULA = 1e-3; // |F'| h at a multiple root, relative to the ends
+constexpr double DERIVADA_NULA = 1e-3; // |F'| at a multiple root, relative to the slopes
 constexpr double SONDEO = 0.1;         // minima of |F| below this fraction of the scale are probed
 constexpr double CERO = 1e-12; // a minimum of |F| below this fraction of the scale is a root
 constexpr double CASI = 1e-3;  // below this fraction of F's median size, a near miss
@@ -307,8 +307,14 @@ private:
 
   // A run of samples where F is not finite is reported once, at its end
   // beside a finite sample (its first sample when it reaches b).
+  // A lone NaN between samples of opposite signs is the 0/0 of a jump.
   void no_finita(std::size_t i) {
-    if (i + 1 < m_.size() && std::isfinite(m_[i + 1].f)) singular(m_[i].x, m_[i].f);
+    if (!(i + 1 < m_.size() && std::isfinite(m_[i + 1].f))) return;
+    if (std::isnan(m_[i].f) && i > 0 && signo_opuesto(m_[i - 1].f, m_[i + 1].f)) {
+      r_.singulares.push_back({m_[i].x, std::fabs(m_[i].f), Clase::salto});
+    } else {
+      singular(m_[i].x, m_[i].f);
+    }
   }
   // ... and a run that reaches b, at its first sample, once all is analysed.
   void tramo_final() {
@@ -329,10 +335,15 @@ private:
   }
 
   // Simple or odd multiple, for a zero in the sign change [l, r].
+  // F' vanishes when it is small beside the slopes from x to both ends: a
+  // simple root has F' near the slope to the nearer end, even when the two
+  // roots of a close pair make F' small beside the cell's |F|.
   Clase clase_impar(double x, double l, double fl, double r, double fr) {
-    const double h = std::fabs(derivada(x, l, r)) * (r - l);
-    return h <= DERIVADA_NULA * std::fmax(std::fabs(fl), std::fabs(fr)) ? Clase::impar
-                                                                        : Clase::simple;
+    double pendiente = HUGE_VAL;
+    if (x > l) pendiente = std::fabs(fl) / (x - l);
+    if (r > x) pendiente = std::fmin(pendiente, std::fabs(fr) / (r - x));
+    if (pendiente == HUGE_VAL) return Clase::simple;
+    return std::fabs(derivada(x, l, r)) <= DERIVADA_NULA * pendiente ? Clase::impar : Clase::simple;
   }
 
   // A run of samples where F == 0 exactly (most often one sample), seen at
