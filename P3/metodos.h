@@ -187,7 +187,7 @@ constexpr std::size_t NUM_METODOS = std::tuple_size_v<Metodos>;
 namespace detalle {
 
 template <std::size_t... I>
-constexpr std::array<Descriptor, sizeof...(I)> descriptores(std::index_sequence<I...>) {
+constexpr std::array<Descriptor, sizeof...(I)> descriptores(std::index_sequence<I...> /*filas*/) {
   return {std::tuple_element_t<I, Metodos>::descriptor...};
 }
 
@@ -206,21 +206,21 @@ template <typename Fn, typename DFn> struct Caras {
   using Inicia = int (*)(Fn &, DFn &, double, double, Busqueda &);
   using Avanza = int (*)(Fn &, DFn &, Busqueda &);
   using Lee = double (*)(const Busqueda &);
-  template <std::size_t... I> static constexpr auto inicios(std::index_sequence<I...>) {
+  template <std::size_t... I> static constexpr auto inicios(std::index_sequence<I...> /*filas*/) {
     return std::array<Inicia, sizeof...(I)>{
         &std::tuple_element_t<I, Metodos>::template inicia<Fn, DFn>...};
   }
-  template <std::size_t... I> static constexpr auto pasos(std::index_sequence<I...>) {
+  template <std::size_t... I> static constexpr auto pasos(std::index_sequence<I...> /*filas*/) {
     return std::array<Avanza, sizeof...(I)>{
         &std::tuple_element_t<I, Metodos>::template avanza<Fn, DFn>...};
   }
 };
 
-template <std::size_t... I> constexpr auto estimaciones(std::index_sequence<I...>) {
+template <std::size_t... I> constexpr auto estimaciones(std::index_sequence<I...> /*filas*/) {
   return std::array<double (*)(const Busqueda &), sizeof...(I)>{
       &std::tuple_element_t<I, Metodos>::estimacion...};
 }
-template <std::size_t... I> constexpr auto otros(std::index_sequence<I...>) {
+template <std::size_t... I> constexpr auto otros(std::index_sequence<I...> /*filas*/) {
   return std::array<double (*)(const Busqueda &), sizeof...(I)>{
       &std::tuple_element_t<I, Metodos>::otro...};
 }

@@ -67,6 +67,9 @@ if(IS_ABSOLUTE "${RAICES_INSTALL_INCLUDEDIR}")
 else()
   set(RAICES_PC_INCLUDEDIR "\${prefix}/${RAICES_INSTALL_INCLUDEDIR}")
 endif()
+# The methods named in the package's description, one list entry each.
+set(RAICES_PC_METODOS bisection "regula falsi" Newton-Raphson secant Illinois Brent Steffensen)
+list(JOIN RAICES_PC_METODOS ", " RAICES_PC_METODOS)
 configure_file(cmake/raices.pc.in ${PROJECT_BINARY_DIR}/raices.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/raices.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

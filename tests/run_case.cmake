@@ -6,6 +6,11 @@
 # Case files: CASE.in (input), CASE.out (standard output), CASE.err
 # (standard error; absent means empty), CASE.status (exit status; absent
 # means 0), CASE.args (command-line arguments, one per line; optional).
+# The case files hold Latin-1 bytes: the programs run with a Latin-1
+# character set, read from the locale's name when it is not generated.
+unset(ENV{LC_ALL})
+set(ENV{LC_CTYPE} es_ES.ISO-8859-1)
+
 set(args "")
 if(EXISTS "${CASE}.args")
   file(STRINGS "${CASE}.args" args)

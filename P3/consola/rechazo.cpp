@@ -14,7 +14,7 @@
 // An argument as it can be shown on one line: control characters as '?',
 // and no more than the first MAX_MOSTRADO bytes of a long one.
 static const std::size_t MAX_MOSTRADO = 40;
-static std::string mostrable(const std::string &texto) {
+std::string raices::mostrable(const std::string &texto) {
   std::string linea = texto.substr(0, MAX_MOSTRADO);
   for (char &c : linea)
     if (std::iscntrl(static_cast<unsigned char>(c)) != 0) c = '?';
@@ -22,7 +22,7 @@ static std::string mostrable(const std::string &texto) {
 }
 
 void rechaza_argumento(const char *programa, const char *que, const std::string &texto) {
-  std::cerr << programa << ": " << que << ": " << mostrable(texto) << " (v\xE9"
+  std::cerr << programa << ": " << que << ": " << raices::mostrable(texto) << " (v\xE9"
             << "ase " << programa << " --help)" << std::endl;
   std::exit(raices::ARGUMENTO_INVALIDO);
 }

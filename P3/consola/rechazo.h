@@ -15,4 +15,10 @@
 // optind before that call of getopt_long.
 std::string opcion_refusada(char *argv[], int indice_previo);
 
+namespace raices {
+// A text as it can stand on one line: control characters as '?', a long
+// one cut after its first 40 bytes and followed by "...".
+std::string mostrable(const std::string &texto);
+} // namespace raices
+
 #endif

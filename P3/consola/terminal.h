@@ -1,16 +1,39 @@
-// Latin-1 texts on UTF-8 terminals. The programs write their Spanish texts as
-// single Latin-1 bytes; on a terminal whose locale's character set is UTF-8
-// those bytes would show as broken characters.
+// Spanish texts in the character set of the reader. The programs write their
+// texts as single Latin-1 bytes ("\xF3" for the o with its accent) and call
+// one of the two functions below, which turn those bytes into what the
+// reader's terminal or file expects; a text already in UTF-8 would be
+// converted twice.
 #ifndef P3_TERMINAL_H
 #define P3_TERMINAL_H
 
-// Call once, first thing in main. For standard output and, separately,
-// standard error: when the stream is a terminal and the character set of the
-// environment's locale (setlocale(LC_CTYPE, "") and nl_langinfo(CODESET)) is
-// UTF-8, every byte written to std::cout / std::cerr from then on is
-// converted from Latin-1 to UTF-8. Pipes, files and other terminals keep
-// the Latin-1 bytes. Number formatting is not affected: the streams keep
-// the classic locale.
+// Character set of the environment's locale: the one LC_CTYPE gets from
+// setlocale(LC_CTYPE, "") and nl_langinfo(CODESET): UTF-8, ASCII (the C and
+// POSIX locales), any other Latin-1. When the C library cannot load that
+// locale (not generated), it is read from the name in LC_ALL, LC_CTYPE or
+// LANG, the first one set: ".UTF-8" or ".utf8" means UTF-8, any other name
+// Latin-1.
+namespace raices {
+enum class JuegoCaracteres { latin1, utf8, ascii };
+JuegoCaracteres juego_del_entorno();
+} // namespace raices
+
+// For the texts whose bytes are fixed (rootbench's dialogue and its lines on
+// standard error). Call once, first thing in main. For standard output and,
+// separately, standard error: when the stream is a terminal and the
+// environment's character set is UTF-8, every byte written to std::cout /
+// std::cerr from then on is converted from Latin-1 to UTF-8. Pipes, files
+// and other terminals keep the Latin-1 bytes. Number formatting is not
+// affected: the streams keep the classic locale.
 void adapta_terminal();
+
+// For every other text (--help, --version, rootcompare, rootscan). Call
+// once, first thing in main, or before the first byte of such a text when
+// adapta_terminal was called before. Standard output and standard error,
+// terminals, pipes and files alike, from then on follow the environment's
+// character set: UTF-8, each Latin-1 byte as its two UTF-8 bytes; ASCII,
+// each letter without its accent ('\xE1' as 'a', '\xF1' as 'n', '\xBF' as
+// '?'), one byte for one so that columns stay aligned; Latin-1, unchanged.
+// Bytes below 0x80 always pass unchanged.
+void adapta_salida_local();
 
 #endif

@@ -13,6 +13,7 @@
 #include "P3/expresion/expresion.h"
 #include "P3/paradas.h"
 #include "P3/raices.h"
+#include "P3/rootbench/rootbench_lectura.h"
 #include "P3/rootbench/rootbench_metodos.h"
 #include "P3/rootbench/rootbench_opciones.h"
 #include "Util/error.h"
@@ -25,21 +26,6 @@ using std::cout;
 using std::endl;
 
 using namespace raices;
-
-// Stores the next number of standard input in x only when it was read whole
-// and in range; otherwise x keeps its value, and once the stream has failed
-// every later read fails too. The first read that fails on text says so;
-// a read that finds only blanks and the end of input is silent, since the
-// defaults then are what the user asked for.
-template <typename T> static void lee(T &x) {
-  const bool hay_texto = (cin >> std::ws).good();
-  T valor{};
-  if (cin >> valor) {
-    x = valor;
-  } else if (hay_texto) {
-    std::cerr << "Valor no v\xE1lido: se conservan los valores iniciales" << endl;
-  }
-}
 
 void escribe_parametros(double a, double b, double tol, int maxiter, int metodo) {
   cout << "Intervalo = [" << a << "," << b << "]" << endl;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "P3/consola/rechazo.h"
+#include "P3/consola/terminal.h"
 
 // Long options without a short form get values beyond every character.
 static const int AYUDA = 256;
@@ -18,7 +19,8 @@ static const char *const TEXTO_AYUDA =
     "Busca una ra\xEDz de f(x) por bisecci\xF3n, regula falsi o Newton-Raphson. Pregunta\n"
     "en la entrada est\xE1ndar el intervalo [a,b], la precisi\xF3n relativa, el m\xE1ximo\n"
     "n\xFAmero de iteraciones y el m\xE9todo, y escribe en la salida est\xE1ndar los\n"
-    "par\xE1metros, una fila por iteraci\xF3n y la ra\xEDz.\n"
+    "par\xE1metros, una fila por iteraci\xF3n y la ra\xEDz. Los n\xFAmeros se escriben con\n"
+    "punto decimal: 0.5, no 0,5.\n"
     "Sin -f, f(x) = exp(-x) - 2x^2 y f'(x) = -exp(-x) - 4x.\n"
     "  -f, --funcion=EXPR   busca una ra\xEDz de f(x) = EXPR\n"
     "  -d, --derivada=EXPR  f'(x) = EXPR para Newton-Raphson; sin -d, f' se\n"
@@ -28,10 +30,12 @@ static const char *const TEXTO_AYUDA =
     "EXPR: n\xFAmeros (2, 0.5, 1e-3), la variable x, + - * / ^, par\xE9ntesis, las\n"
     "constantes pi y e, y las funciones sin cos tan asin acos atan sinh cosh tanh\n"
     "exp log (natural) log10 sqrt abs. Por ejemplo: rootbench -f 'cos(x) - x'\n"
-    "Estado de salida: 0 b\xFAsqueda completada; 4 argumento no v\xE1lido (opci\xF3n,\n"
-    "expresi\xF3n, a > b o m\xE9todo desconocido); 9 valor no finito de f o f';\n"
+    "Estado de salida: 0 b\xFAsqueda completada; 4 argumento no v\xE1lido (opci\xF3n\n"
+    "desconocida o sin su valor, argumento de m\xE1s, -d sin -f, expresi\xF3n que no se\n"
+    "puede leer, a > b, o m\xE9todo que no es 1, 2 ni 3); 9 valor no finito de f o f';\n"
     "11 l\xEDmite de iteraciones; 12 divisi\xF3n por cero; 13 precisi\xF3n relativa\n"
-    "negativa; 27 ra\xEDz no acotada en [a,b].\n";
+    "negativa; 21 el intervalo se cierra en un polo o un salto, no en una ra\xEDz;\n"
+    "27 ra\xEDz no acotada en [a,b].\n";
 
 [[noreturn]] static void rechaza(const char *que, const std::string &texto) {
   rechaza_argumento("rootbench", que, texto);
@@ -63,6 +67,7 @@ Opciones lee_opciones(int argc, char *argv[]) {
   if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);
   if (opciones.derivada != nullptr && opciones.funcion == nullptr)
     rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
+  if (pedida != 0) adapta_salida_local(); // these texts follow the locale, the dialogue does not
   if (pedida == AYUDA) std::cout << TEXTO_AYUDA << std::flush;
   if (pedida == VERSION) std::cout << "rootbench " RAICES_VERSION << std::endl;
   if (pedida != 0) std::exit(0);

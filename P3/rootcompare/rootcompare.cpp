@@ -15,7 +15,7 @@
 #include "e_p3/func.h"
 
 int main(int argc, char *argv[]) {
-  adapta_terminal();
+  adapta_salida_local();
   const OpcionesCompara o = lee_opciones_compara(argc, argv);
   Problema p{fun, Dfun, o.a, o.b, o.tol, o.maxiter};
   std::string descripcion = "exp(-x) - 2*x^2";

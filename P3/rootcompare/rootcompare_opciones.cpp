@@ -38,9 +38,11 @@ const char *const TEXTO_AYUDA =
     "  -f, --funcion=EXPR   resuelve f(x) = EXPR\n"
     "  -d, --derivada=EXPR  f'(x) = EXPR para Newton; sin -d, f' se obtiene\n"
     "                       derivando la expresi\xF3n de -f\n"
-    "  -a A, -b B           extremos del intervalo (por omisi\xF3n 0 y 1)\n"
-    "  -t TOL               tolerancia relativa del cambio (por omisi\xF3n 1e-12)\n"
-    "  -n MAXITER           pasos como m\xE1ximo por m\xE9todo, de 1 a 100000\n"
+    "  -a, --extremo-a=A    extremo izquierdo del intervalo (por omisi\xF3n 0)\n"
+    "  -b, --extremo-b=B    extremo derecho del intervalo (por omisi\xF3n 1)\n"
+    "  -t, --tolerancia=TOL tolerancia relativa del cambio, no negativa (por\n"
+    "                       omisi\xF3n 1e-12)\n"
+    "  -n, --pasos=MAXITER  pasos como m\xE1ximo por m\xE9todo, de 1 a 100000\n"
     "                       (por omisi\xF3n 100)\n"
     "  -g FICHERO.svg       dibuja f con los iterados y log10|x_k - x*| frente a k\n"
     "      --csv            escribe cada iterado (m\xE9todo, paso, x, f(x), cambio)\n"
@@ -49,8 +51,9 @@ const char *const TEXTO_AYUDA =
     "      --version        muestra la versi\xF3n y termina\n"
     "EXPR: como en rootbench, por ejemplo: rootcompare -f 'cos(x) - x' -g cos.svg\n"
     "Estado de salida: 0 comparaci\xF3n hecha, aunque alg\xFAn m\xE9todo falle;\n"
-    "4 argumento no v\xE1lido (opci\xF3n, n\xFAmero, expresi\xF3n, A > B);\n"
-    "5 no se pudo escribir el dibujo.\n";
+    "4 argumento no v\xE1lido: opci\xF3n desconocida o sin su valor, argumento de\n"
+    "m\xE1s, -d sin -f, valor no v\xE1lido de A, B, TOL o MAXITER, A > B, TOL < 0 o\n"
+    "expresi\xF3n que no se puede leer; 5 no se pudo escribir el dibujo.\n";
 
 [[noreturn]] void rechaza(const char *que, const std::string &texto) {
   rechaza_argumento("rootcompare", que, texto);
@@ -64,22 +67,22 @@ std::string rechazada(char *argv[], int indice_previo) {
 }
 
 // A finite number written whole (strtod: the decimal point is '.', as the
-// program never sets LC_NUMERIC).
-double lee_real(char opcion, const char *texto) {
+// program never sets LC_NUMERIC). opcion names the option as it was written.
+double lee_real(const std::string &opcion, const char *texto) {
   char *fin = nullptr;
   errno = 0;
   const double x = std::strtod(texto, &fin);
   if (fin == texto || *fin != '\0' || errno == ERANGE || !std::isfinite(x))
-    rechaza((std::string("valor no v\xE1lido de -") + opcion).c_str(), texto);
+    rechaza(("valor no v\xE1lido de " + opcion).c_str(), texto);
   return x;
 }
 
-int lee_entero(char opcion, const char *texto, long minimo, long maximo) {
+int lee_entero(const std::string &opcion, const char *texto, long minimo, long maximo) {
   char *fin = nullptr;
   errno = 0;
   const long n = std::strtol(texto, &fin, 10);
   if (fin == texto || *fin != '\0' || errno == ERANGE || n < minimo || n > maximo)
-    rechaza((std::string("valor no v\xE1lido de -") + opcion).c_str(), texto);
+    rechaza(("valor no v\xE1lido de " + opcion).c_str(), texto);
   return static_cast<int>(n);
 }
 
@@ -92,24 +95,35 @@ void comprueba(const OpcionesCompara &o) {
 } // namespace
 
 OpcionesCompara lee_opciones_compara(int argc, char *argv[]) {
-  const option largas[] = {
-      {"funcion", required_argument, nullptr, 'f'}, {"derivada", required_argument, nullptr, 'd'},
-      {"csv", no_argument, nullptr, CSV},           {"help", no_argument, nullptr, AYUDA},
-      {"version", no_argument, nullptr, VERSION},   {nullptr, 0, nullptr, 0}};
+  const option largas[] = {{"funcion", required_argument, nullptr, 'f'},
+                           {"derivada", required_argument, nullptr, 'd'},
+                           {"extremo-a", required_argument, nullptr, 'a'},
+                           {"extremo-b", required_argument, nullptr, 'b'},
+                           {"tolerancia", required_argument, nullptr, 't'},
+                           {"pasos", required_argument, nullptr, 'n'},
+                           {"csv", no_argument, nullptr, CSV},
+                           {"help", no_argument, nullptr, AYUDA},
+                           {"version", no_argument, nullptr, VERSION},
+                           {nullptr, 0, nullptr, 0}};
   OpcionesCompara o;
   int pedida = 0; // the first of --help and --version, once all is checked
   opterr = 0;
   // The leading ':' tells a missing value (':') from an unknown option ('?').
+  int larga = -1; // index in largas of a long option, else -1
   for (int previo = optind, c = 0;
-       (c = getopt_long(argc, argv, ":f:d:a:b:t:n:g:", largas, nullptr)) != -1; previo = optind) {
+       (c = getopt_long(argc, argv, ":f:d:a:b:t:n:g:", largas, &larga)) != -1;
+       previo = optind, larga = -1) {
+    // The option as written, for the refusal of its value.
+    const std::string nombre = larga >= 0 ? std::string("--") + largas[larga].name
+                                          : std::string("-") + static_cast<char>(c);
     switch (c) {
     case 'f': o.funcion = optarg; break;
     case 'd': o.derivada = optarg; break;
     case 'g': o.grafica = optarg; break;
-    case 'a': o.a = lee_real('a', optarg); break;
-    case 'b': o.b = lee_real('b', optarg); break;
-    case 't': o.tol = lee_real('t', optarg); break;
-    case 'n': o.maxiter = lee_entero('n', optarg, 1, MAXITER_TOPE); break;
+    case 'a': o.a = lee_real(nombre, optarg); break;
+    case 'b': o.b = lee_real(nombre, optarg); break;
+    case 't': o.tol = lee_real(nombre, optarg); break;
+    case 'n': o.maxiter = lee_entero(nombre, optarg, 1, MAXITER_TOPE); break;
     case CSV: o.csv = true; break;
     case AYUDA:
     case VERSION:

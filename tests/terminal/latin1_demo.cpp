@@ -1,14 +1,19 @@
 // latin1_demo: writes Latin-1 texts and numbers to standard output and
 // standard error the way the suite's programs do (endl, a plain "\n", single
 // characters), then ends through exit() with a line not yet flushed, as
-// error() does. Stand-in for rootbench in the terminal test.
+// error() does. Stand-in for rootbench in the terminal test; with --local,
+// for the texts that follow the locale.
 #include "P3/consola/terminal.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
-int main() {
-  adapta_terminal();
+int main(int argc, char *argv[]) {
+  if (argc > 1 && std::strcmp(argv[1], "--local") == 0)
+    adapta_salida_local();
+  else
+    adapta_terminal();
   double x = 0;
   std::cin >> x;
   std::cout << "Precisi\xF3n relativa? " << x << " " << 2.5 << std::endl;

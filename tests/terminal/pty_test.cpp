@@ -1,12 +1,17 @@
-// pty_test PROGRAM CASE: runs PROGRAM with standard input from CASE.in, once
+// pty_test [--local] PROGRAM CASE: runs PROGRAM with the arguments in
+// CASE.args (one a line, optional) and standard input from CASE.in, once
 // with standard output on a pseudo-terminal and standard error on a pipe,
-// once the other way round, once with both on pipes, under several locales.
-// CASE.out and CASE.err (absent: empty) hold the Latin-1 bytes the program
-// writes to pipes, CASE.status its exit status (absent: 0). The pipe must
-// get exactly those bytes; the terminal gets them converted to UTF-8 when
-// the locale's character set is UTF-8 and unchanged otherwise, with each
-// "\n" as "\r\n" (the terminal's output processing). Both expected streams
-// must hold a byte >= 0x80, or the case would prove nothing.
+// once the other way round, once with both on pipes, under several locales,
+// one of them named but not generated. CASE.out and CASE.err (absent:
+// empty) hold the texts as Latin-1 bytes, CASE.status the exit status
+// (absent: 0). Without --local, the pipes get exactly those bytes; the
+// terminal gets them as UTF-8 when the locale's character set is UTF-8 and
+// unchanged otherwise. With --local, pipes and terminal alike get them in the
+// locale's character set: UTF-8, Latin-1, or for C an ASCII letter for each
+// Latin-1 one (CASE.ascii.out and CASE.ascii.err when present, else any
+// printable ASCII byte in its place). The terminal shows each "\n" as
+// "\r\n" (its output processing). One expected stream at least must hold a
+// byte >= 0x80, or the case would prove nothing.
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -22,6 +27,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -35,20 +41,46 @@ std::string read_file(const std::string &path, bool required) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// What the terminal shows for bytes written to it.
-std::string on_terminal(const std::string &latin1, bool utf8) {
-  std::string shown;
+enum class Charset { latin1, utf8, ascii };
+
+// Latin-1 bytes in the given character set; for ASCII, from the case's own
+// file when there is one, else as Latin-1 for the check in fits().
+std::string encoded(const std::string &latin1, const std::string &ascii, Charset set) {
+  if (set == Charset::ascii && !ascii.empty()) return ascii;
+  if (set != Charset::utf8) return latin1;
+  std::string text;
   for (const char ch : latin1) {
     const auto c = static_cast<unsigned char>(ch);
-    if (c == '\n') shown += '\r';
-    if (utf8 && c >= 0x80) {
-      shown += static_cast<char>(0xC0U | (c >> 6U));
-      shown += static_cast<char>(0x80U | (c & 0x3FU));
+    if (c >= 0x80) {
+      text += static_cast<char>(0xC0U | (c >> 6U));
+      text += static_cast<char>(0x80U | (c & 0x3FU));
     } else {
-      shown += ch;
+      text += ch;
     }
   }
+  return text;
+}
+
+// What the terminal shows for bytes written to it.
+std::string on_terminal(const std::string &bytes) {
+  std::string shown;
+  for (const char ch : bytes) {
+    if (ch == '\n') shown += '\r';
+    shown += ch;
+  }
   return shown;
+}
+
+// got is want, or, for ASCII without a file of its own, want with each
+// byte >= 0x80 replaced by one printable ASCII byte.
+bool fits(const std::string &got, const std::string &want, bool any_ascii) {
+  if (got == want) return true;
+  if (!any_ascii || got.size() != want.size()) return false;
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    const auto g = static_cast<unsigned char>(got[i]), w = static_cast<unsigned char>(want[i]);
+    if (w < 0x80 ? g != w : g < 0x20 || g >= 0x7F) return false;
+  }
+  return true;
 }
 
 struct Run {
@@ -56,9 +88,16 @@ struct Run {
   int status = -1;
 };
 
-// Runs the program with LC_ALL=locale; tty_fd (1, 2, or 0 for none) stays on
+// A locale as the environment names it: variable=value, the other two of
+// LC_ALL, LC_CTYPE, LANG unset.
+struct Locale {
+  std::string variable, name;
+  Charset set;
+};
+
+// Runs the program under the locale; tty_fd (1, 2, or 0 for none) stays on
 // the pseudo-terminal, the other output streams go to pipes.
-bool run(const char *program, const std::string &input, const char *locale, int tty_fd,
+bool run(std::vector<char *> argv, const std::string &input, const Locale &locale, int tty_fd,
          Run &result) {
   int pipes[3][2] = {{-1, -1}, {-1, -1}, {-1, -1}};
   for (int fd = 1; fd <= 2; ++fd)
@@ -71,8 +110,10 @@ bool run(const char *program, const std::string &input, const char *locale, int 
     if (in < 0 || dup2(in, 0) < 0) _exit(126);
     for (int fd = 1; fd <= 2; ++fd)
       if (fd != tty_fd && dup2(pipes[fd][1], fd) < 0) _exit(126);
-    setenv("LC_ALL", locale, 1);
-    execl(program, program, static_cast<char *>(nullptr));
+    for (const char *variable : {"LC_ALL", "LC_CTYPE", "LANG"}) unsetenv(variable);
+    setenv(locale.variable.c_str(), locale.name.c_str(), 1);
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
     _exit(127);
   }
   std::vector<pollfd> open_fds{{master, POLLIN, 0}};
@@ -129,8 +170,9 @@ std::string shown(const std::string &bytes) {
 
 int failures = 0;
 
-void expect(const std::string &what, const std::string &got, const std::string &want) {
-  if (got == want) return;
+void expect(const std::string &what, const std::string &got, const std::string &want,
+            bool any_ascii = false) {
+  if (fits(got, want, any_ascii)) return;
   ++failures;
   std::cerr << what << "\n  got:  " << shown(got) << "\n  want: " << shown(want) << "\n";
 }
@@ -152,59 +194,90 @@ std::string find_locale(const std::vector<const char *> &candidates, const char 
 
 } // namespace
 
+// The case's arguments, one a line.
+std::vector<std::string> arguments(const std::string &base) {
+  std::istringstream lines(read_file(base + ".args", false));
+  std::vector<std::string> args;
+  for (std::string line; std::getline(lines, line);) args.push_back(line);
+  return args;
+}
+
 int main(int argc, char **argv) {
-  if (argc != 3) {
-    std::cerr << "usage: pty_test PROGRAM CASE\n";
+  const bool local = argc == 4 && std::string(argv[1]) == "--local";
+  if (argc != 3 && !local) {
+    std::cerr << "usage: pty_test [--local] PROGRAM CASE\n";
     return 2;
   }
-  const char *program = argv[1];
-  const std::string base = argv[2];
+  const std::string base = argv[argc - 1];
+  std::vector<std::string> args = arguments(base);
+  std::vector<char *> program_argv{argv[argc - 2]};
+  for (std::string &arg : args) program_argv.push_back(arg.data());
   const std::string input = base + ".in", out = read_file(base + ".out", true),
                     err = read_file(base + ".err", false);
+  const std::string ascii_out = read_file(base + ".ascii.out", false),
+                    ascii_err = read_file(base + ".ascii.err", false);
   const std::string status_text = read_file(base + ".status", false);
   const int status = status_text.empty() ? 0 : std::stoi(status_text);
   const auto latin1 = [](const std::string &s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return (c & 0x80) != 0; });
   };
-  if (!latin1(out) || !latin1(err)) {
-    std::cerr << base << ": both .out and .err must hold a Latin-1 letter\n";
+  if (!latin1(out) && !latin1(err)) {
+    std::cerr << base << ": .out or .err must hold a Latin-1 letter\n";
     return 1;
   }
   if (find_locale({"C.UTF-8", "C.utf8"}, "UTF-8", false).empty()) {
     std::cerr << "locale C.UTF-8 is not installed\n";
     return 1;
   }
-  std::vector<std::string> locales{"C.UTF-8", "C"};
+  const char *ungenerated = "xx_XX.UTF-8";
+  if (newlocale(LC_ALL_MASK, ungenerated, nullptr) != nullptr) {
+    std::cerr << "locale " << ungenerated << " should not exist\n";
+    return 1;
+  }
+  std::vector<Locale> locales{{"LC_ALL", "C.UTF-8", Charset::utf8},
+                              {"LC_ALL", "C", Charset::ascii},
+                              {"LC_ALL", ungenerated, Charset::utf8},
+                              {"LANG", "xx_XX.utf8", Charset::utf8},
+                              {"LANG", "", Charset::ascii}};
   const std::string comma =
       find_locale({"es_ES.UTF-8", "es_ES.utf8", "de_DE.UTF-8", "de_DE.utf8"}, "UTF-8", true);
   const std::string latin1_locale =
       find_locale({"es_ES.ISO-8859-1", "es_ES", "de_DE.ISO-8859-1", "de_DE"}, "ISO-8859-1", false);
-  for (const auto &[name, what] :
-       {std::pair{comma, "UTF-8 with decimal comma"}, std::pair{latin1_locale, "ISO-8859-1"}}) {
+  for (const auto &[name, set, what] :
+       {std::tuple{comma, Charset::utf8, "UTF-8 with decimal comma"},
+        std::tuple{latin1_locale, Charset::latin1, "ISO-8859-1"}}) {
     if (name.empty())
       std::cout << "no " << what << " locale installed: not tried\n";
     else
-      locales.push_back(name);
+      locales.push_back({"LC_ALL", name, set});
   }
 
   for (const auto &locale : locales) {
-    const locale_t l = newlocale(LC_ALL_MASK, locale.c_str(), nullptr);
-    const bool utf8 = std::string(nl_langinfo_l(CODESET, l)) == "UTF-8";
-    freelocale(l);
-    std::cout << "LC_ALL=" << locale << "\n";
+    const std::string named = locale.variable + "=" + locale.name;
+    std::cout << named << "\n";
+    // Today's rule: Latin-1 into pipes, UTF-8 on UTF-8 terminals only.
+    const Charset pipes = local ? locale.set : Charset::latin1;
+    const Charset terminal = local || locale.set == Charset::utf8 ? locale.set : Charset::latin1;
+    const bool any_ascii = local && locale.set == Charset::ascii;
     for (const int tty_fd : {0, 1, 2}) {
       Run r;
-      const std::string where =
-          "LC_ALL=" + locale + ", terminal on fd " + std::to_string(tty_fd) + ": ";
-      if (!run(program, input, locale.c_str(), tty_fd, r)) {
-        std::cerr << where << "cannot run " << program << "\n";
+      const std::string where = named + ", terminal on fd " + std::to_string(tty_fd) + ": ";
+      if (!run(program_argv, input, locale, tty_fd, r)) {
+        std::cerr << where << "cannot run " << program_argv[0] << "\n";
         return 1;
       }
       expect(where + "exit status", std::to_string(r.status), std::to_string(status));
+      const std::string on_tty = tty_fd == 1 ? out : err,
+                        ascii_tty = tty_fd == 1 ? ascii_out : ascii_err;
       expect(where + "terminal", r.terminal,
-             tty_fd == 0 ? "" : on_terminal(tty_fd == 1 ? out : err, utf8));
-      if (tty_fd != 1) expect(where + "standard output pipe", r.out, out);
-      if (tty_fd != 2) expect(where + "standard error pipe", r.err, err);
+             tty_fd == 0 ? "" : on_terminal(encoded(on_tty, ascii_tty, terminal)),
+             any_ascii && ascii_tty.empty());
+      if (tty_fd != 1)
+        expect(where + "standard output pipe", r.out, encoded(out, ascii_out, pipes),
+               any_ascii && ascii_out.empty());
+      if (tty_fd != 2)
+        expect(where + "standard error pipe", r.err, encoded(err, ascii_err, pipes),
+               any_ascii && ascii_err.empty());
     }
   }
   std::cout << (failures == 0 ? "all runs as expected\n" : "FAILED\n");
