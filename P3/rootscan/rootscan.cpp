@@ -17,7 +17,7 @@
 #include "e_p3/func.h"
 
 int main(int argc, char *argv[]) {
-  adapta_terminal();
+  adapta_salida_local();
   const OpcionesBarrido o = lee_opciones_barrido(argc, argv);
   std::function<double(double)> f = fun, df = Dfun;
   std::string descripcion = "exp(-x) - 2*x^2";

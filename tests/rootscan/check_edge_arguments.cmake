@@ -4,6 +4,9 @@
 # and every line of a table fits 80 columns.
 #   PROG  rootscan    WORK  scratch directory
 file(MAKE_DIRECTORY "${WORK}")
+# The texts in Latin-1, read from the locale's name when it is not generated.
+unset(ENV{LC_ALL})
+set(ENV{LC_CTYPE} es_ES.ISO-8859-1)
 set(casos
   "-a|-1e308|-b|1e308|-f|x-1e307~0~9.9999999999999999e+306 "
   "-a|-1e308|-b|1.7e308|-f|x/1e300~0~[-1e+308, 1.7e+308]"

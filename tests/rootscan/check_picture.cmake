@@ -5,6 +5,8 @@
 # behind, with nothing on standard output.
 #   PROG  rootscan    WORK  scratch directory
 file(REMOVE_RECURSE "${WORK}")
+unset(ENV{LC_ALL})
+set(ENV{LC_CTYPE} es_ES.ISO-8859-1)
 file(MAKE_DIRECTORY "${WORK}")
 
 function(corre salida estado)
