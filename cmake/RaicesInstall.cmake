@@ -19,6 +19,8 @@ set(RAICES_PUBLIC_HEADERS
   P3/metodos.h
   P3/paradas.h
   P3/cierre.h
+  P3/todas_las_raices.h
+  P3/minimo.h
   P3/biseccion.h
   P3/regula_falsi.h
   P3/newton.h
@@ -37,7 +39,7 @@ foreach(header IN LISTS RAICES_PUBLIC_HEADERS)
 endforeach()
 
 # Programs: one more name here installs one more program.
-install(TARGETS rootbench rootcompare ${RAICES_EXERCISES}
+install(TARGETS rootbench rootcompare rootscan ${RAICES_EXERCISES}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(RAICES_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/raices)

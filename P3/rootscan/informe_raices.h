@@ -1,0 +1,25 @@
+// rootscan's reports: the table of the points found, and the same as CSV.
+#ifndef P3_INFORME_RAICES_H
+#define P3_INFORME_RAICES_H
+
+#include <ostream>
+#include <string>
+
+#include "P3/todas_las_raices.h"
+
+// The shortest text that reads back as x (%.17g at most).
+std::string numero(double x);
+
+// The table, every line within 80 columns (Latin-1): f(x) (shortened when
+// long), [A, B] and TOL; a row per root (x to 17 significant digits, |f(x)|
+// and kind), then the singular points and the near misses under headings
+// of their own; "Ninguna raíz" when there is none; and one line with the
+// number of roots, the F calls and the resolution.
+void escribe_informe(std::ostream &out, const std::string &descripcion, double a, double b,
+                     double tol, const raices::Exploracion &e);
+
+// "punto,x,abs_f,tipo", then one row per point found, by x within roots,
+// singular points and near misses. ASCII only.
+void escribe_csv(std::ostream &out, const raices::Exploracion &e);
+
+#endif

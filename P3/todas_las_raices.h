@@ -1,0 +1,522 @@
+// Every root of F in [a, b], its kind, and the points where F changes sign
+// or grows without a zero, on any callable F (and dF).
+//
+// Sampling. [a, b] is cut into CELDAS_INICIALES equal cells; each cell is
+// sampled at five points (its ends and three inner points, each one cutting
+// its part at a fraction between 0.4 and 0.6 that varies from cut to cut, so
+// that a periodic F cannot hide behind a regular grid). The cell is resolved
+// when the parabola through its ends and middle point predicts the two other
+// points to within MODELO times the largest |F| there, and that parabola is
+// monotone or keeps away from zero by more than its own error, and its
+// parent cell was resolved too. Otherwise each half is sampled the same
+// way, down to NIVELES halvings. The samples then tell:
+//   - a strict sign change between neighbours: refined by the table's
+//     bracketing method METODO_REFINO to the tolerance, then closed to the
+//     last doubles (cierre.h) when |F| there is not small: a zero, or a pole
+//     or jump;
+//   - a sample where F is exactly 0: a root;
+//   - a local minimum of |F| among the samples with no sign change beside
+//     it: probed by a local minimisation of |F| (golden section with
+//     parabolic steps). It ends on a root where F touches 0 (even multiple
+//     or tangent), on two sign changes where F crosses 0 (two close roots),
+//     or on a near miss where |F| stays small but not 0.
+//   - a local maximum of |F| in a stretch sampled down to the floor, far
+//     above F's scale: a pole without a sign change.
+//
+// Resolution: two roots further apart than the widest gap between
+// consecutive samples always have a sample between them, so they are told
+// apart; the answer states that width.
+//
+// Budget: every run stops after at most `presupuesto` calls of F, having
+// searched [a, explorado] completely; what it found there is returned.
+#ifndef RAICES_TODAS_LAS_RAICES_H
+#define RAICES_TODAS_LAS_RAICES_H
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
+#include <type_traits>
+#include <vector>
+
+#include "cierre.h"
+#include "estados.h"
+#include "metodos.h"
+#include "minimo.h"
+#include "paradas.h"
+#include "raices_pasos.h"
+
+namespace raices {
+
+// The bracketing method that refines every sign change: the library's best
+// on evaluations.
+using MetodoRefino = Brent;
+constexpr std::size_t METODO_REFINO = indice<MetodoRefino>;
+
+constexpr long PRESUPUESTO = 1000000; // calls of F in one search, by default
+constexpr int CELDAS_INICIALES = 64;
+constexpr int NIVELES = 24;            // halvings of an initial cell, at most
+constexpr double MODELO = 0.02;        // error of the parabola, relative to |F|
+constexpr int PASOS_REFINO = 200;      // steps of the refining method, at most
+constexpr double RESIDUO_CERO = 1e-6;  // |F| at a zero, relative to its cell's ends
+constexpr double DERIVADA_NULA = 1e-3; // |F'| at a multiple root, relative to the slopes
+constexpr double SONDEO = 0.1;         // minima of |F| below this fraction of the scale are probed
+constexpr double CERO = 1e-12; // a minimum of |F| below this fraction of the scale is a root
+constexpr double CASI = 1e-3;  // below this fraction of F's median size, a near miss
+constexpr double POLO = 1e6;   // a maximum of |F| above this many times the scale is a pole
+
+// What a point found is: a root (simple, odd multiple: a sign change where
+// F' vanishes too, even multiple or tangent: F touches 0 without a sign
+// change), a singular point (pole: |F| grows without bound; jump: F changes
+// sign without a zero; F not defined: NaN), or a near miss: a local minimum
+// of |F| close to 0 that is not a root, or a pair of roots too close to
+// tell apart.
+enum class Clase { simple, impar, par, polo, salto, indefinida, casi };
+
+struct Hallazgo {
+  double x, fx;
+  Clase clase;
+};
+
+struct Exploracion {
+  std::vector<Hallazgo> raices;     // every root, by x
+  std::vector<Hallazgo> singulares; // poles, jumps, points where F is not finite
+  std::vector<Hallazgo> casi;       // near misses
+  long evaluaciones = 0;            // calls of F
+  double resolucion = 0;            // widest gap between consecutive samples
+  double explorado = 0;             // [a, explorado] searched: b unless the budget ran out
+  int estado = SALIDA_BIEN;         // MAX_ITERACIONES when the budget ran out
+};
+
+// The kind's name as the programs show it (Latin-1), and its ASCII key.
+const char *nombre_clase(Clase c);
+const char *clave_clase(Clase c);
+
+namespace detalle {
+
+struct Muestra {
+  double x, f;
+  int celda;  // the initial cell it belongs to
+  bool suelo; // sampled down to the floor without being resolved
+};
+
+// Where the k-th cut falls in its part, as a fraction between 0.4 and 0.6.
+double fraccion_corte(unsigned long k);
+
+// Whether the five samples (x ascending) of a cell resolve it: see above.
+bool celda_resuelta(const double (&x)[5], const double (&f)[5]);
+
+// The smallest |q| on [x0, x2] of the parabola q through (x0, f0), (x1, f1),
+// (x2, f2): 0 when q crosses zero there. x0 <= x1 <= x2; with two equal
+// abscissae, the smaller of |f0| and |f2|.
+double minimo_parabola(double x0, double f0, double x1, double f1, double x2, double f2);
+
+// The parity of a root at x from F one side of it: the multiplicity k
+// that |F(x + 2d)| / |F(x + d)| = 2^k gives; odd when it cannot be told.
+bool multiplicidad_par(double f1, double f2);
+
+struct Agotado {}; // thrown when the budget is spent
+
+template <typename Fn, typename DFn> class Explorador {
+public:
+  Explorador(Fn &F, DFn *dF, double tol, long presupuesto)
+      : F_(F), dF_(dF), tol_(tol), presupuesto_(presupuesto) {}
+
+  Exploracion explora(double a, double b) {
+    r_.explorado = a;
+    try {
+      recorre(a, b);
+    } catch (const Agotado &) {
+      r_.estado = MAX_ITERACIONES;
+    }
+    r_.evaluaciones = llamadas_;
+    ordena(r_.raices);
+    funde();
+    ordena(r_.singulares);
+    ordena(r_.casi);
+    return r_;
+  }
+
+private:
+  Fn &F_;
+  DFn *dF_; // null: F' from a difference quotient
+  double tol_;
+  long presupuesto_, llamadas_ = 0;
+  unsigned long cortes_ = 0;
+  std::vector<Muestra> m_;
+  std::vector<double> escala_; // largest finite |F| at an initial cell's first three points
+  double mediana_ = 0;         // median |F| of those points over [a, b]
+  Exploracion r_;
+  int celda_ = 0;
+  std::size_t hecho_ = 0; // samples analysed
+
+  double f(double x) {
+    if (llamadas_ >= presupuesto_) throw Agotado{};
+    ++llamadas_;
+    return F_(x);
+  }
+
+  static void ordena(std::vector<Hallazgo> &v) {
+    std::sort(v.begin(), v.end(), [](const Hallazgo &p, const Hallazgo &q) { return p.x < q.x; });
+  }
+
+  // The initial cells' ends and middle points first, which give F's scale
+  // cell by cell; then each cell sampled left to right, every sample
+  // analysed as soon as its right neighbour is known.
+  void recorre(double a, double b) {
+    if (!(b > a)) {
+      m_.push_back({a, f(a), 0, false});
+      analiza(1);
+      tramo_final();
+      return;
+    }
+    // The nodes a (n - j)/n + b j/n, which never overflow where b - a would.
+    const double n = CELDAS_INICIALES, an = a / n, bn = b / n;
+    std::vector<double> x(2 * CELDAS_INICIALES + 1), fx(x.size());
+    for (std::size_t k = 0; k < x.size(); k += 2) {
+      const double j = static_cast<double>(k) / 2;
+      x[k] = k + 1 == x.size() ? b : an * (n - j) + bn * j;
+      fx[k] = f(x[k]);
+    }
+    for (std::size_t k = 1; k < x.size(); k += 2) {
+      x[k] = corte(x[k - 1], x[k + 1]);
+      fx[k] = f(x[k]);
+      escala_.push_back(mayor_finito({fx[k - 1], fx[k], fx[k + 1]}));
+    }
+    mediana_ = mediana(fx);
+    m_.push_back({a, fx[0], 0, false});
+    for (celda_ = 0; celda_ < CELDAS_INICIALES; ++celda_) {
+      const std::size_t k = 2 * static_cast<std::size_t>(celda_) + 1;
+      muestrea(x[k - 1], fx[k - 1], x[k], fx[k], x[k + 1], fx[k + 1], 0);
+      m_.push_back({x[k + 1], fx[k + 1], celda_, false});
+    }
+    analiza(m_.size());
+    tramo_final();
+  }
+
+  double corte(double l, double r) { return l + (r - l) * fraccion_corte(cortes_++); }
+
+  // The median of the finite |F| in v: F's typical size, which a pole does
+  // not change.
+  static double mediana(const std::vector<double> &v) {
+    std::vector<double> m;
+    for (const double y : v)
+      if (std::isfinite(y)) m.push_back(std::fabs(y));
+    if (m.empty()) return 0;
+    const auto k = static_cast<std::ptrdiff_t>(m.size() / 2);
+    std::nth_element(m.begin(), m.begin() + k, m.end());
+    return m[static_cast<std::size_t>(k)];
+  }
+
+  static double mayor_finito(std::initializer_list<double> v) {
+    double s = 0;
+    for (const double y : v)
+      if (std::isfinite(y)) s = std::fmax(s, std::fabs(y));
+    return s;
+  }
+
+  // Cell [l, r] with F known at l, x and r: its samples from l on, r left
+  // out (it opens the next cell).
+  // A cell counts as resolved only when its parent was too: five values of
+  // a wave that spans the cell many times over fit a parabola now and then,
+  // two levels running almost never.
+  void muestrea(double l, double fl, double x, double fx, double r, double fr, int nivel,
+                bool padre_resuelto = false) {
+    const double x1 = corte(l, x), x3 = corte(x, r);
+    const double xs[5] = {l, x1, x, x3, r};
+    const double fs[5] = {fl, f(x1), fx, f(x3), fr};
+    // No finite value, or F == 0 throughout: nothing more to learn here.
+    const bool vacia = std::none_of(std::begin(fs), std::end(fs),
+                                    [](double y) { return std::isfinite(y) && y != 0; });
+    const bool resuelta = celda_resuelta(xs, fs);
+    if (vacia || (resuelta && padre_resuelto) || nivel == NIVELES ||
+        !(x1 > l && x3 > x && r > x3)) {
+      const bool suelo = !vacia && nivel == NIVELES;
+      m_.back().suelo = m_.back().suelo || suelo;
+      for (int i = 1; i < 4; ++i) m_.push_back({xs[i], fs[i], celda_, suelo});
+      analiza(m_.size() - 1);
+      return;
+    }
+    muestrea(l, fl, x1, fs[1], x, fx, nivel + 1, resuelta);
+    muestrea(x, fx, x3, fs[3], r, fr, nivel + 1, resuelta);
+  }
+
+  // The scale of F about sample i: its initial cell and both neighbours.
+  double escala(std::size_t i) const {
+    const auto c = static_cast<std::size_t>(m_[i].celda);
+    double s = escala_.empty() ? std::fabs(m_[i].f) : escala_[c];
+    if (c > 0) s = std::fmax(s, escala_[c - 1]);
+    if (c + 1 < escala_.size()) s = std::fmax(s, escala_[c + 1]);
+    return s;
+  }
+
+  double escala_en(double x) const {
+    const auto j = std::lower_bound(m_.begin(), m_.end(), x,
+                                    [](const Muestra &p, double t) { return p.x < t; });
+    return escala(
+        static_cast<std::size_t>(std::min(j - m_.begin(), std::ptrdiff_t(m_.size()) - 1)));
+  }
+
+  // Roots next to each other that are one: at the same x, or both even or
+  // tangent with |F| at every sample between them at the level of a zero.
+  void funde() {
+    std::vector<Hallazgo> unidas;
+    for (const Hallazgo &h : r_.raices) {
+      if (!unidas.empty() && una_sola(unidas.back(), h)) {
+        if (h.fx < unidas.back().fx) unidas.back() = h;
+      } else {
+        unidas.push_back(h);
+      }
+    }
+    r_.raices.swap(unidas);
+  }
+  bool una_sola(const Hallazgo &p, const Hallazgo &q) const {
+    if (p.x == q.x) return true;
+    if (p.clase != Clase::par || q.clase != Clase::par) return false;
+    auto menor = [](const Muestra &m, double t) { return m.x < t; };
+    auto i = std::lower_bound(m_.begin(), m_.end(), p.x, menor);
+    for (; i != m_.end() && i->x < q.x; ++i) {
+      if (i->x > p.x &&
+          !(std::fabs(i->f) <= CERO * escala(static_cast<std::size_t>(i - m_.begin()))))
+        return false;
+    }
+    return true;
+  }
+
+  // Samples up to hasta (excluded) not yet analysed: each one and the gap to
+  // its right neighbour.
+  void analiza(std::size_t hasta) {
+    for (std::size_t i = hecho_; i < hasta; hecho_ = ++i) {
+      const Muestra &p = m_[i];
+      if (i + 1 < m_.size()) r_.resolucion = std::fmax(r_.resolucion, m_[i + 1].x - p.x);
+      if (!std::isfinite(p.f)) {
+        no_finita(i);
+      } else if (p.f == 0) { // exactly: a root of the computed F
+        if (i + 1 == m_.size() || m_[i + 1].f != 0) raiz_en_muestra(i);
+      } else if (i + 1 < m_.size() && std::isfinite(m_[i + 1].f) &&
+                 signo_opuesto(p.f, m_[i + 1].f)) {
+        refina(p.x, p.f, m_[i + 1].x, m_[i + 1].f);
+      } else {
+        extremo(i);
+      }
+      r_.explorado = i + 1 < m_.size() ? m_[i + 1].x : p.x;
+    }
+  }
+
+  // A run of samples where F is not finite is reported once, at its end
+  // beside a finite sample (its first sample when it reaches b).
+  // A lone NaN between samples of opposite signs is the 0/0 of a jump.
+  void no_finita(std::size_t i) {
+    if (!(i + 1 < m_.size() && std::isfinite(m_[i + 1].f))) return;
+    if (std::isnan(m_[i].f) && i > 0 && signo_opuesto(m_[i - 1].f, m_[i + 1].f)) {
+      r_.singulares.push_back({m_[i].x, std::fabs(m_[i].f), Clase::salto});
+    } else {
+      singular(m_[i].x, m_[i].f);
+    }
+  }
+  // ... and a run that reaches b, at its first sample, once all is analysed.
+  void tramo_final() {
+    std::size_t i = m_.size();
+    while (i > 0 && !std::isfinite(m_[i - 1].f)) --i;
+    if (i < m_.size()) singular(m_[i].x, m_[i].f);
+  }
+  void singular(double x, double fx) {
+    r_.singulares.push_back({x, std::fabs(fx), std::isnan(fx) ? Clase::indefinida : Clase::polo});
+  }
+
+  // F'(x), typed or from a central difference of step d within [l, r].
+  double derivada(double x, double l, double r) {
+    if (dF_ != nullptr) return (*dF_)(x);
+    const double d = (r - l) * 1e-4;
+    const double u = std::fmax(l, x - d), v = std::fmin(r, x + d);
+    return v > u ? (f(v) - f(u)) / (v - u) : 0;
+  }
+
+  // Simple or odd multiple, for a zero in the sign change [l, r].
+  // F' vanishes when it is small beside the slopes from x to both ends: a
+  // simple root has F' near the slope to the nearer end, even when the two
+  // roots of a close pair make F' small beside the cell's |F|.
+  Clase clase_impar(double x, double l, double fl, double r, double fr) {
+    double pendiente = HUGE_VAL;
+    if (x > l) pendiente = std::fabs(fl) / (x - l);
+    if (r > x) pendiente = std::fmin(pendiente, std::fabs(fr) / (r - x));
+    if (pendiente == HUGE_VAL) return Clase::simple;
+    return std::fabs(derivada(x, l, r)) <= DERIVADA_NULA * pendiente ? Clase::impar : Clase::simple;
+  }
+
+  // A run of samples where F == 0 exactly (most often one sample), seen at
+  // its last sample i: one root, in the middle of the run; its kind from the
+  // nearest samples outside the run.
+  void raiz_en_muestra(std::size_t i) {
+    std::size_t k = i;
+    while (k > 0 && m_[k - 1].f == 0) --k;
+    const double x = m_[(k + i) / 2].x;
+    const bool izquierda = k > 0 && std::isfinite(m_[k - 1].f);
+    const bool derecha = i + 1 < m_.size() && std::isfinite(m_[i + 1].f);
+    if (izquierda && derecha) {
+      const Muestra &l = m_[k - 1], &r = m_[i + 1];
+      if (mismo_signo(l.f, r.f)) {
+        raiz_par(x, 0.0, l, r);
+      } else {
+        r_.raices.push_back({x, 0.0, clase_impar(x, l.x, l.f, r.x, r.f)});
+      }
+    } else if (izquierda || derecha) {
+      const Muestra &v = m_[izquierda ? k - 1 : i + 1];
+      r_.raices.push_back({x, 0.0, clase_en_extremo(x, v.x, v.f)});
+    } else {
+      r_.raices.push_back({x, 0.0, Clase::simple});
+    }
+  }
+
+  // An even root or tangency near x, between the samples l and r. F
+  // locates it only to about the square root of its precision; where F'
+  // is known and changes sign between l and r, its zero there does better.
+  void raiz_par(double x, double fx, const Muestra &l, const Muestra &r) {
+    Hallazgo h{x, std::fabs(fx), Clase::par};
+    if (dF_ != nullptr) {
+      auto dg = [this](double t) { return (*dF_)(t); };
+      Busqueda s;
+      bool sigue = inicia(METODO_REFINO, dg, l.x, r.x, s) == RAICES_EXITO;
+      for (int paso = 0; sigue && paso < PASOS_REFINO && !estrecho(s); ++paso)
+        sigue = avanza(METODO_REFINO, dg, s) == RAICES_CONTINUA;
+      const double xd = estimacion(METODO_REFINO, s), fd = std::fabs(f(xd));
+      if (xd >= l.x && xd <= r.x && fd <= std::fmax(h.fx, CERO * escala_en(xd)))
+        h = {xd, fd, Clase::par};
+    }
+    r_.raices.push_back(h);
+  }
+
+  // The refining method's bracket is narrower than the tolerance, or than
+  // a few ulps.
+  bool estrecho(const Busqueda &s) const {
+    const double x = estimacion(METODO_REFINO, s), o = otro(METODO_REFINO, s);
+    return ancho_menor(x, o, tolerancia_relativa(tol_, x)) ||
+           ancho_menor(x, o, 4 * DBL_EPSILON * std::fabs(x) + DBL_MIN);
+  }
+
+  // The kind of a root at an end of the samples, from its one neighbour v.
+  Clase clase_en_extremo(double x, double v, double fv) {
+    const double l = std::fmin(x, v), r = std::fmax(x, v);
+    if (clase_impar(x, l, fv, r, fv) == Clase::simple) return Clase::simple;
+    const double d = (v - x) / 100;
+    const double f1 = f(x + d), f2 = f(x + 2 * d);
+    return multiplicidad_par(f1, f2) ? Clase::par : Clase::impar;
+  }
+
+  // The sign change between l and r, refined; then a zero, or a pole or jump.
+  void refina(double l, double fl, double r, double fr) {
+    auto g = this->g();
+    Busqueda s;
+    // The start's 0 lets the search go on; a step's 0 is an exact zero.
+    int estado = inicia(METODO_REFINO, g, l, r, s);
+    if (estado != RAICES_EXITO) return; // only if F gave other values at l and r
+    bool sigue = true;
+    for (int paso = 0; sigue && paso < PASOS_REFINO && !estrecho(s); ++paso) {
+      estado = avanza(METODO_REFINO, g, s);
+      sigue = estado == RAICES_CONTINUA;
+    }
+    const double x = estimacion(METODO_REFINO, s);
+    if (estado == RAICES_NO_FINITO) { // stepped onto the point where F blows up
+      const double fx = f(x);
+      r_.singulares.push_back({x, std::fabs(fx), std::isnan(fx) ? Clase::salto : Clase::polo});
+      return;
+    }
+    clasifica(x, otro(METODO_REFINO, s), l, fl, r, fr);
+  }
+
+  // x refined in the sign change [l, r], o the other end of the last bracket.
+  void clasifica(double x, double o, double l, double fl, double r, double fr) {
+    const double ends = std::fmax(std::fabs(fl), std::fabs(fr));
+    Punto p{x, f(x)};
+    if (p.fx != 0 && !(std::fabs(p.fx) <= RESIDUO_CERO * ends)) p = cierra(g(), x, o);
+    if (p.fx == 0 || std::fabs(p.fx) <= RESIDUO_CERO * ends) {
+      r_.raices.push_back({p.x, std::fabs(p.fx), clase_impar(p.x, l, fl, r, fr)});
+    } else if (std::isnan(p.fx)) { // undefined where it changes sign: 0/0 at a jump
+      r_.singulares.push_back({p.x, std::fabs(p.fx), Clase::salto});
+    } else {
+      // fzero's rule: |F| above both ends of the cell has grown: a pole.
+      const Clase c = residuo_no_crece(p.fx, fl, fr) ? Clase::salto : Clase::polo;
+      r_.singulares.push_back({p.x, std::fabs(p.fx), c});
+    }
+  }
+
+  auto g() {
+    return [this](double x) { return f(x); };
+  }
+
+  // Sample i, not a zero, with no sign change on either side: a local
+  // minimum of |F| close to 0 is probed; a local maximum far above the
+  // scale in a stretch sampled to the floor is a pole.
+  void extremo(std::size_t i) {
+    const std::size_t n = m_.size();
+    const double fi = std::fabs(m_[i].f);
+    const bool con_izq = i > 0, con_der = i + 1 < n;
+    if (con_izq && !mismo_signo(m_[i - 1].f, m_[i].f)) return;
+    if (con_der && !mismo_signo(m_[i + 1].f, m_[i].f)) return;
+    const double fizq = con_izq ? std::fabs(m_[i - 1].f) : HUGE_VAL;
+    const double fder = con_der ? std::fabs(m_[i + 1].f) : HUGE_VAL;
+    if (fi < fizq && fi <= fder && (con_izq || con_der)) {
+      sondea(i);
+    } else if (m_[i].suelo && con_izq && con_der && fi >= fizq && fi > fder &&
+               fi > POLO * escala(i)) {
+      r_.singulares.push_back({m_[i].x, fi, Clase::polo});
+    }
+  }
+
+  void sondea(std::size_t i);
+};
+
+template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_t i) {
+  const std::size_t n = m_.size();
+  const Muestra &p = m_[i];
+  const Muestra &l = m_[i > 0 ? i - 1 : i], &r = m_[i + 1 < n ? i + 1 : i];
+  const double s = escala(i), casi = CASI * mediana_;
+  const double estimado = std::fmin(std::fabs(p.f), minimo_parabola(l.x, l.f, p.x, p.f, r.x, r.f));
+  if (estimado > std::fmax(SONDEO * s, 10 * casi)) return;
+  const double signo = p.f > 0 ? 1 : -1;
+  auto gs = [this, signo](double x) { return signo * f(x); };
+  Minimo q = minimiza(gs, l.x, r.x, p.x, signo * p.f);
+  if (q.gx < 0) { // F crossed 0: two sign changes, two roots close together
+    refina(l.x, l.f, q.x, signo * q.gx);
+    refina(q.x, signo * q.gx, r.x, r.f);
+    return;
+  }
+  if (q.gx == 0 || q.gx <= CERO * s) {
+    if ((i == 0 || i + 1 == n) && q.x == p.x) { // at a or b
+      const Muestra &v = i == 0 ? r : l;
+      r_.raices.push_back({q.x, q.gx, clase_en_extremo(p.x, v.x, v.f)});
+    } else {
+      raiz_par(q.x, q.gx, l, r);
+    }
+  } else if (q.gx <= casi) {
+    r_.casi.push_back({q.x, q.gx, Clase::casi});
+  }
+}
+
+} // namespace detalle
+
+// Every root of F in [a, b] (a <= b, both finite), each refined until its
+// bracket is narrower than tol max(1, |x|), with F' from dF; at most
+// presupuesto calls of F.
+template <typename Fn, typename DFn>
+Exploracion todas_las_raices(Fn &&F, DFn &&dF, double a, double b, double tol,
+                             long presupuesto = PRESUPUESTO) {
+  detalle::Explorador<std::remove_reference_t<Fn>, std::remove_reference_t<DFn>> e(F, &dF, tol,
+                                                                                   presupuesto);
+  return e.explora(a, b);
+}
+
+// The same with F' from a difference quotient of F (its calls counted).
+template <typename Fn>
+Exploracion todas_las_raices(Fn &&F, double a, double b, double tol,
+                             long presupuesto = PRESUPUESTO) {
+  using Sin = double (*)(double);
+  detalle::Explorador<std::remove_reference_t<Fn>, Sin> e(F, nullptr, tol, presupuesto);
+  return e.explora(a, b);
+}
+
+} // namespace raices
+
+#endif
