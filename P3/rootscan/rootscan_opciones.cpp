@@ -10,7 +10,7 @@
 #include <string>
 
 #include "P3/consola/rechazo.h"
-#include "P3/rootscan/grafica_raices.h"
+#include "P3/dibujo/dibujo_fichero.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ void comprueba(const OpcionesBarrido &o) {
   if (o.derivada != nullptr && o.funcion == nullptr) rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
   if (o.a > o.b) rechaza("intervalo no v\xE1lido", "A > B");
   if (o.tol < 0) rechaza("tolerancia no v\xE1lida", "TOL < 0");
-  if (o.grafica != nullptr && dispositivo(o.grafica) == nullptr)
+  if (o.grafica != nullptr && raices::formato_dibujo(o.grafica) == nullptr)
     rechaza("formato de dibujo no v\xE1lido", o.grafica);
 }
 
