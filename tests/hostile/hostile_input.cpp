@@ -392,7 +392,7 @@ Strings limited(Strings args) {
 }
 std::vector<Case> argument_cases(const Program &p, bool scan) {
   std::vector<Case> c;
-  const auto add = [&c, scan](Strings args) {
+  const auto add = [&c, scan](const Strings &args) {
     c.push_back({scan ? Kind::Scan : Kind::Compare, scan ? args : limited(args), ""});
   };
   for (const std::string &edge : EDGES)
