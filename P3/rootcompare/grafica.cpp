@@ -1,129 +1,17 @@
-// The picture is drawn into a temporary file made with mkstemp in the target's
-// folder, which also proves the folder writable before PLplot opens anything
-// (PLplot asks on standard input for another name when it cannot open a file).
-// Only a complete drawing is renamed over the target.
+// rootcompare's picture: one tall page with every panel of paneles.h.
 #include "P3/rootcompare/grafica.h"
 
-#include <plplot.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <iostream>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "P3/dibujo/dibujo_fichero.h"
 #include "P3/rootcompare/paneles.h"
 
 namespace raices {
-namespace {
-
-const PLINT ANCHO = 1000, ALTO = 1200; // page size in pixels (points in PDF)
-
-std::string temporal; // the file being drawn
-std::string aviso;    // the first error PLplot reported without ending the process
-// Where PLplot puts the text of an error instead of writing it to standard
-// error (its limit is 1024 bytes).
-PLINT codigo_plplot = 0;
-char mensaje_plplot[1024];
-
-// PLplot's fatal errors end the process after this handler: leave nothing behind.
-int sale_plplot(const char *mensaje) {
-  (void)std::remove(temporal.c_str()); // nothing more can be done if this fails
-  std::cout.flush();
-  std::cerr << "rootcompare: no se pudo dibujar: " << mensaje << std::endl;
-  std::_Exit(DIBUJO_FALLIDO);
-}
-
-void avisa_plplot(const char *mensaje) {
-  if (aviso.empty()) aviso = mensaje;
-}
-
-std::string causa(int numero) {
-  switch (numero) {
-  case ENOENT: return "la carpeta no existe";
-  case ENOTDIR: return "la ruta no es una carpeta";
-  case EACCES:
-  case EPERM: return "permiso denegado";
-  case EROFS: return "sistema de ficheros de solo lectura";
-  case ENOSPC: return "no queda espacio";
-  case EISDIR: return "es una carpeta";
-  default: return std::strerror(numero);
-  }
-}
-
-std::string carpeta(const std::string &ruta) {
-  const std::size_t barra = ruta.rfind('/');
-  if (barra == std::string::npos) return ".";
-  return barra == 0 ? "/" : ruta.substr(0, barra);
-}
-
-void inicia_plplot(const char *formato, const std::string &fichero) {
-  plsexit(sale_plplot);
-  plsabort(avisa_plplot);
-  plsError(&codigo_plplot, mensaje_plplot);
-  plsdev(formato);
-  plsfnam(fichero.c_str());
-  plsfam(0, 0, 0);
-  plspage(0, 0, ANCHO, ALTO, 0, 0);
-  plscolbg(255, 255, 255);
-  define_colores();
-  plinit();
-  pladv(0);
-}
-
-// The new file gets the permissions any new file of the user would get.
-void permisos(const std::string &fichero) {
-  const mode_t mascara = umask(0);
-  umask(mascara);
-  chmod(fichero.c_str(), 0666 & ~mascara);
-}
-
-std::string termina(const std::string &ruta) {
-  struct stat datos {};
-  if (!aviso.empty()) return "PLplot: " + aviso;
-  if (stat(temporal.c_str(), &datos) != 0 || datos.st_size == 0)
-    return "el dibujo qued\xF3 vac\xEDo";
-  permisos(temporal);
-  if (std::rename(temporal.c_str(), ruta.c_str()) != 0) return causa(errno);
-  return "";
-}
-
-bool termina_en(const std::string &ruta, const char *extension) {
-  const std::size_t n = std::strlen(extension);
-  return ruta.size() > n && ruta.compare(ruta.size() - n, n, extension) == 0;
-}
-
-} // namespace
-
-const char *formato_dibujo(const std::string &ruta) {
-  if (termina_en(ruta, ".svg")) return "svg";
-  if (termina_en(ruta, ".png")) return "pngcairo";
-  if (termina_en(ruta, ".pdf")) return "pdfcairo";
-  return nullptr;
-}
 
 std::string dibuja(const std::string &ruta, const std::string &descripcion, const Problema &p,
                    const std::vector<Resultado> &resultados) {
-  const char *formato = formato_dibujo(ruta);
-  if (formato == nullptr) return "formato desconocido";
-  // Renaming over a device or a folder would replace it (as root, even
-  // /dev/null): only a new file or a regular one is written.
-  struct stat destino {};
-  if (stat(ruta.c_str(), &destino) == 0 && !S_ISREG(destino.st_mode))
-    return "no es un fichero corriente";
-  std::string plantilla = carpeta(ruta) + "/.rootcompare-XXXXXX";
-  const int fd = mkstemp(plantilla.data());
-  if (fd < 0) return causa(errno);
-  close(fd);
-  temporal = plantilla;
-  inicia_plplot(formato, temporal);
-  dibuja_paneles(descripcion, p, resultados);
-  plend();
-  std::string fallo = termina(ruta);
-  if (!fallo.empty()) (void)std::remove(temporal.c_str());
-  return fallo;
+  // Page size in pixels (points in PDF).
+  return dibuja_fichero(ruta, "rootcompare", {1000, 1200, define_colores, [&] {
+                                                dibuja_paneles(descripcion, p, resultados);
+                                              }});
 }
 
 } // namespace raices

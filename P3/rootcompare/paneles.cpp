@@ -10,6 +10,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "P3/dibujo/dibujo_fichero.h"
 #include "P3/metodos.h"
 #include "P3/rootcompare/desenlace.h"
 #include "P3/rootcompare/orden.h"
@@ -54,21 +55,6 @@ const char *const IZQUIERDA = "\xE2\x86\x90";
 const char *const DERECHA = "\xE2\x86\x92";
 
 PLINT color(std::size_t metodo) { return PRIMER_COLOR + static_cast<PLINT>(metodo); }
-
-// PLplot takes UTF-8 text, with '#' as its escape character.
-std::string utf8(const std::string &latin1) {
-  std::string texto;
-  for (const char c : latin1) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      texto += c == '#' ? "##" : std::string(1, c);
-    } else {
-      texto += static_cast<char>(0xC0 | (byte >> 6));
-      texto += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return texto;
-}
 
 std::string recorta(const std::string &texto, std::size_t maximo) {
   return texto.size() <= maximo ? texto : texto.substr(0, maximo - 3) + "...";

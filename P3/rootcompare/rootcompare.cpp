@@ -1,13 +1,13 @@
 // rootcompare: every method of the step library on one problem, side by
 // side. Writes the comparison table (or every iterate as CSV) on standard
 // output and, with -g, a picture of the iterates and of the errors.
-#include <cctype>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "P3/consola/rechazo.h"
 #include "P3/consola/terminal.h"
+#include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
 #include "P3/rootcompare/compara_metodos.h"
@@ -15,13 +15,6 @@
 #include "P3/rootcompare/informe.h"
 #include "P3/rootcompare/rootcompare_opciones.h"
 #include "e_p3/func.h"
-
-// A file name as it can stand in a one-line message: control characters as '?'.
-static std::string en_una_linea(std::string nombre) {
-  for (char &c : nombre)
-    if (std::iscntrl(static_cast<unsigned char>(c)) != 0) c = '?';
-  return nombre;
-}
 
 int main(int argc, char *argv[]) {
   adapta_salida_local();
@@ -52,8 +45,8 @@ int main(int argc, char *argv[]) {
   if (o.grafica != nullptr) {
     const std::string fallo = raices::dibuja(o.grafica, descripcion, p, resultados);
     if (!fallo.empty()) {
-      std::cerr << "rootcompare: no se pudo escribir " << en_una_linea(o.grafica) << ": " << fallo
-                << std::endl;
+      std::cerr << "rootcompare: no se pudo escribir " << raices::en_una_linea(o.grafica) << ": "
+                << fallo << std::endl;
       return raices::DIBUJO_FALLIDO;
     }
   }

@@ -2,8 +2,6 @@
 // silent (opterr = 0): every refusal is one line of ours.
 #include "P3/rootcompare/rootcompare_opciones.h"
 
-#include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <getopt.h>
 #include <iostream>
@@ -60,33 +58,6 @@ const char *const TEXTO_AYUDA =
   rechaza_argumento("rootcompare", que, texto);
 }
 
-// The refused option as opcion_refusada gives it, a long one without its
-// "=value".
-std::string rechazada(char *argv[], int indice_previo) {
-  std::string opcion = opcion_refusada(argv, indice_previo);
-  return opcion.rfind("--", 0) == 0 ? opcion.substr(0, opcion.find('=')) : opcion;
-}
-
-// A finite number written whole (strtod: the decimal point is '.', as the
-// program never sets LC_NUMERIC). opcion names the option as it was written.
-double lee_real(const std::string &opcion, const char *texto) {
-  char *fin = nullptr;
-  errno = 0;
-  const double x = std::strtod(texto, &fin);
-  if (fin == texto || *fin != '\0' || errno == ERANGE || !std::isfinite(x))
-    rechaza(("valor no v\xE1lido de " + opcion).c_str(), texto);
-  return x;
-}
-
-int lee_entero(const std::string &opcion, const char *texto, long minimo, long maximo) {
-  char *fin = nullptr;
-  errno = 0;
-  const long n = std::strtol(texto, &fin, 10);
-  if (fin == texto || *fin != '\0' || errno == ERANGE || n < minimo || n > maximo)
-    rechaza(("valor no v\xE1lido de " + opcion).c_str(), texto);
-  return static_cast<int>(n);
-}
-
 void comprueba(const OpcionesCompara &o) {
   if (o.derivada != nullptr && o.funcion == nullptr) rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
   if (o.a > o.b) rechaza("intervalo no v\xE1lido", "A > B");
@@ -121,18 +92,16 @@ OpcionesCompara lee_opciones_compara(int argc, char *argv[]) {
     case 'f': o.funcion = optarg; break;
     case 'd': o.derivada = optarg; break;
     case 'g': o.grafica = optarg; break;
-    case 'a': o.a = lee_real(nombre, optarg); break;
-    case 'b': o.b = lee_real(nombre, optarg); break;
-    case 't': o.tol = lee_real(nombre, optarg); break;
-    case 'n': o.maxiter = lee_entero(nombre, optarg, 1, MAXITER_TOPE); break;
+    case 'a': o.a = raices::lee_real("rootcompare", nombre, optarg); break;
+    case 'b': o.b = raices::lee_real("rootcompare", nombre, optarg); break;
+    case 't': o.tol = raices::lee_real("rootcompare", nombre, optarg); break;
+    case 'n': o.maxiter = raices::lee_entero("rootcompare", nombre, optarg, 1, MAXITER_TOPE); break;
     case CSV: o.csv = true; break;
     case AYUDA:
     case VERSION:
       if (pedida == 0) pedida = c;
       break;
-    default:
-      rechaza(c == ':' ? "falta el valor de la opci\xF3n" : "opci\xF3n no v\xE1lida",
-              rechazada(argv, previo));
+    default: rechaza_opcion("rootcompare", c, argv, previo);
     }
   }
   if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);

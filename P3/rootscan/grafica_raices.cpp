@@ -7,15 +7,10 @@
 #include <plplot.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <iostream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
+
+#include "P3/dibujo/dibujo_fichero.h"
 
 namespace {
 
@@ -30,62 +25,6 @@ const PLINT NEGRO = 1, GRIS = 2, AZUL = 3, VERDE = 4, NARANJA = 5, ROJO = 6;
 const char *const MARCA_RAIZ = "\xE2\x97\x8F";
 const char *const MARCA_PAR = "\xE2\x97\x86";
 const char *const MARCA_CASI = "\xE2\x97\x8B";
-
-std::string temporal; // the file being drawn
-std::string aviso;    // the first error PLplot reported without ending the process
-PLINT codigo_plplot = 0;
-char mensaje_plplot[1024];
-
-// PLplot's fatal errors end the process after this handler: leave nothing behind.
-int sale_plplot(const char *mensaje) {
-  (void)std::remove(temporal.c_str()); // nothing more can be done if this fails
-  std::cout.flush();
-  std::cerr << "rootscan: no se pudo dibujar: " << mensaje << std::endl;
-  std::_Exit(raices::DIBUJO_FALLIDO);
-}
-
-void avisa_plplot(const char *mensaje) {
-  if (aviso.empty()) aviso = mensaje;
-}
-
-// PLplot takes UTF-8 text, with '#' as its escape character.
-std::string utf8(const std::string &latin1) {
-  std::string texto;
-  for (const char c : latin1) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      texto += c == '#' ? "##" : std::string(1, c);
-    } else {
-      texto += static_cast<char>(0xC0 | (byte >> 6));
-      texto += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return texto;
-}
-
-std::string causa(int numero) {
-  switch (numero) {
-  case ENOENT: return "la carpeta no existe";
-  case ENOTDIR: return "la ruta no es una carpeta";
-  case EACCES:
-  case EPERM: return "permiso denegado";
-  case EROFS: return "sistema de ficheros de solo lectura";
-  case ENOSPC: return "no queda espacio";
-  case EISDIR: return "es una carpeta";
-  default: return std::strerror(numero);
-  }
-}
-
-std::string carpeta(const std::string &ruta) {
-  const std::size_t barra = ruta.rfind('/');
-  if (barra == std::string::npos) return ".";
-  return barra == 0 ? "/" : ruta.substr(0, barra);
-}
-
-bool termina_en(const std::string &texto, const char *final) {
-  const std::size_t n = std::strlen(final);
-  return texto.size() > n && texto.compare(texto.size() - n, n, final) == 0;
-}
 
 struct Curva {
   std::vector<PLFLT> x, y;
@@ -119,24 +58,13 @@ Curva muestrea(const std::function<double(double)> &f, double a, double b) {
   return c;
 }
 
-void inicia_plplot(const char *device, const std::string &fichero) {
-  plsexit(sale_plplot);
-  plsabort(avisa_plplot);
-  plsError(&codigo_plplot, mensaje_plplot);
-  plsdev(device);
-  plsfnam(fichero.c_str());
-  plsfam(0, 0, 0);
-  plspage(0, 0, ANCHO, ALTO, 0, 0);
-  plscolbg(255, 255, 255);
+void define_colores() {
   plscol0(NEGRO, 0, 0, 0);
   plscol0(GRIS, 150, 150, 150);
   plscol0(AZUL, 0, 114, 178);
   plscol0(VERDE, 0, 158, 115);
   plscol0(NARANJA, 230, 159, 0);
   plscol0(ROJO, 213, 94, 0);
-  plinit();
-  pladv(0);
-  plschr(0, LETRA);
 }
 
 // The curve between singular points, cut where f is not finite; values far
@@ -203,7 +131,7 @@ void leyenda(const raices::Exploracion &e) {
   std::vector<PLINT> opciones, colores, estilos(n, 2), numeros(n, 1);
   std::vector<PLFLT> anchos(n, 1.5), escalas(n, LETRA_MARCA / LETRA);
   for (const Entrada &x : entradas) {
-    textos8.push_back(utf8(x.texto));
+    textos8.push_back(raices::utf8(x.texto));
     opciones.push_back(x.opcion);
     colores.push_back(x.color);
     simbolos.push_back(x.simbolo);
@@ -239,49 +167,18 @@ void panel(const std::string &descripcion, const Curva &c, double a, double b,
             (e.raices.size() == 1 ? " ra\xEDz"
                                   : " ra\xED"
                                     "ces");
-  pllab("x", "f(x)", utf8(titulo).c_str());
+  pllab("x", "f(x)", raices::utf8(titulo).c_str());
   leyenda(e);
 }
 
-// The new file gets the permissions any new file of the user would get.
-void permisos(const std::string &fichero) {
-  const mode_t mascara = umask(0);
-  umask(mascara);
-  chmod(fichero.c_str(), 0666 & ~mascara);
-}
-
-std::string termina(const std::string &ruta) {
-  struct stat datos {};
-  if (!aviso.empty()) return "PLplot: " + aviso;
-  if (stat(temporal.c_str(), &datos) != 0 || datos.st_size == 0)
-    return "el dibujo qued\xF3 vac\xEDo";
-  permisos(temporal);
-  if (std::rename(temporal.c_str(), ruta.c_str()) != 0) return causa(errno);
-  return "";
-}
-
 } // namespace
-
-const char *dispositivo(const std::string &ruta) {
-  if (termina_en(ruta, ".svg")) return "svg";
-  if (termina_en(ruta, ".png")) return "pngcairo";
-  if (termina_en(ruta, ".pdf")) return "pdfcairo";
-  return nullptr;
-}
 
 std::string dibuja_raices(const std::string &ruta, const std::string &descripcion,
                           const std::function<double(double)> &f, double a, double b,
                           const raices::Exploracion &e) {
   const Curva c = muestrea(f, a, b);
-  std::string plantilla = carpeta(ruta) + "/.rootscan-XXXXXX";
-  const int fd = mkstemp(plantilla.data());
-  if (fd < 0) return causa(errno);
-  close(fd);
-  temporal = plantilla;
-  inicia_plplot(dispositivo(ruta), temporal);
-  panel(descripcion, c, a, b, e);
-  plend();
-  std::string fallo = termina(ruta);
-  if (!fallo.empty()) (void)std::remove(temporal.c_str());
-  return fallo;
+  return raices::dibuja_fichero(ruta, "rootscan", {ANCHO, ALTO, define_colores, [&] {
+                                                     plschr(0, LETRA);
+                                                     panel(descripcion, c, a, b, e);
+                                                   }});
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "P3/consola/terminal.h"
+#include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
 #include "P3/rootscan/grafica_raices.h"
 #include "P3/rootscan/informe_raices.h"
@@ -38,7 +39,8 @@ int main(int argc, char *argv[]) {
   if (o.grafica != nullptr) {
     const std::string fallo = dibuja_raices(o.grafica, descripcion, f, o.a, o.b, e);
     if (!fallo.empty()) {
-      std::cerr << "rootscan: no se pudo escribir " << o.grafica << ": " << fallo << std::endl;
+      std::cerr << "rootscan: no se pudo escribir " << raices::en_una_linea(o.grafica) << ": "
+                << fallo << std::endl;
       return raices::DIBUJO_FALLIDO;
     }
   }

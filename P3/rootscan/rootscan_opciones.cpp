@@ -2,15 +2,13 @@
 // silent (opterr = 0): every refusal is one line of ours.
 #include "P3/rootscan/rootscan_opciones.h"
 
-#include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <getopt.h>
 #include <iostream>
 #include <string>
 
 #include "P3/consola/rechazo.h"
-#include "P3/rootscan/grafica_raices.h"
+#include "P3/dibujo/dibujo_fichero.h"
 
 namespace {
 
@@ -58,29 +56,11 @@ const char *const TEXTO_AYUDA =
   rechaza_argumento("rootscan", que, texto);
 }
 
-// The refused option as opcion_refusada gives it, a long one without its
-// "=value".
-std::string rechazada(char *argv[], int indice_previo) {
-  std::string opcion = opcion_refusada(argv, indice_previo);
-  return opcion.rfind("--", 0) == 0 ? opcion.substr(0, opcion.find('=')) : opcion;
-}
-
-// A finite number written whole (strtod: the decimal point is '.', as the
-// program never sets LC_NUMERIC).
-double lee_real(char opcion, const char *texto) {
-  char *fin = nullptr;
-  errno = 0;
-  const double x = std::strtod(texto, &fin);
-  if (fin == texto || *fin != '\0' || errno == ERANGE || !std::isfinite(x))
-    rechaza((std::string("valor no v\xE1lido de -") + opcion).c_str(), texto);
-  return x;
-}
-
 void comprueba(const OpcionesBarrido &o) {
   if (o.derivada != nullptr && o.funcion == nullptr) rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
   if (o.a > o.b) rechaza("intervalo no v\xE1lido", "A > B");
   if (o.tol < 0) rechaza("tolerancia no v\xE1lida", "TOL < 0");
-  if (o.grafica != nullptr && dispositivo(o.grafica) == nullptr)
+  if (o.grafica != nullptr && raices::formato_dibujo(o.grafica) == nullptr)
     rechaza("formato de dibujo no v\xE1lido", o.grafica);
 }
 
@@ -106,17 +86,15 @@ OpcionesBarrido lee_opciones_barrido(int argc, char *argv[]) {
     case 'f': o.funcion = optarg; break;
     case 'd': o.derivada = optarg; break;
     case 'g': o.grafica = optarg; break;
-    case 'a': o.a = lee_real('a', optarg); break;
-    case 'b': o.b = lee_real('b', optarg); break;
-    case 't': o.tol = lee_real('t', optarg); break;
+    case 'a': o.a = raices::lee_real("rootscan", "-a", optarg); break;
+    case 'b': o.b = raices::lee_real("rootscan", "-b", optarg); break;
+    case 't': o.tol = raices::lee_real("rootscan", "-t", optarg); break;
     case CSV: o.csv = true; break;
     case AYUDA:
     case VERSION:
       if (pedida == 0) pedida = c;
       break;
-    default:
-      rechaza(c == ':' ? "falta el valor de la opci\xF3n" : "opci\xF3n no v\xE1lida",
-              rechazada(argv, previo));
+    default: rechaza_opcion("rootscan", c, argv, previo);
     }
   }
   if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);

@@ -1,10 +1,11 @@
 // hostile_input PROGRAM PATH: runs PATH, one of the suite's programs, on several hundred cases
-// generated from a fixed seed: hostile standard input, hostile arguments and, for rootbench and
-// rootcompare, hostile expressions after -f and -d; for rootcompare, hostile numbers after
-// -a, -b, -t, -n and hostile paths after -g. Every run must end within 5 s, by exit and not by a
-// signal, with a documented status and standard error (a sanitizer report is neither) and the
-// standard output its kind of run allows. A failing case's input is written to
-// hostile-PROGRAM-K.in in the working directory, to feed it to the program by hand.
+// generated from a fixed seed: hostile standard input, hostile arguments and, for rootbench,
+// rootcompare and rootscan, hostile expressions after -f and -d; for rootcompare and rootscan,
+// hostile numbers after -a, -b, -t (rootcompare's -n) and hostile paths after -g. Every run
+// must end within 5 s, by exit and not by a signal, with a documented status and standard
+// error (a sanitizer report is neither) and the standard output its kind of run allows. A
+// failing case's input is written to hostile-PROGRAM-K.in in the working directory, to feed it
+// to the program by hand.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -166,6 +167,7 @@ enum class Kind {
   BadExpression, // the clear expression error: a context line, then ARGUMENTO, status 4
   NotFinite,     // a dialogue on the typed function that ends in status 9
   Compare,       // rootcompare: its output and status 0, a refusal (4) or a picture not written (5)
+  Scan,          // rootscan: as Compare, or its output and the budget spent (11)
 };
 struct Case {
   Kind kind;
@@ -378,23 +380,27 @@ std::vector<Case> rootbench_cases(const Program &p) {
   return c;
 }
 
-// rootcompare reads no standard input: every case is its arguments. Hostile
-// numbers after -a, -b, -t and -n, intervals between delicate values, hostile
-// paths after -g, and typed functions generated, refused and deep. The
-// iteration limit stays at 1000 at most, the picture's iterates with it.
+// rootcompare and rootscan read no standard input: every case is its
+// arguments. Hostile numbers after -a, -b, -t (their long forms for rootscan)
+// and rootcompare's -n, intervals between delicate values, hostile paths
+// after -g, and typed functions generated, refused and deep. rootcompare's
+// iteration limit stays at 1000 at most, the picture's iterates with it;
+// rootscan's budget of calls bounds its runs.
 Strings limited(Strings args) {
   if (std::find(args.begin(), args.end(), "-n") == args.end()) args.push_back("-n50");
   return args;
 }
-std::vector<Case> rootcompare_cases(const Program &p) {
+std::vector<Case> argument_cases(const Program &p, bool scan) {
   std::vector<Case> c;
-  const auto add = [&c](Strings args) {
-    c.push_back({Kind::Compare, limited(std::move(args)), ""});
+  const auto add = [&c, scan](const Strings &args) {
+    c.push_back({scan ? Kind::Scan : Kind::Compare, scan ? args : limited(args), ""});
   };
   for (const std::string &edge : EDGES)
-    for (const std::string &option : split("-a -b -t"))
+    for (const std::string &option :
+         split(scan ? "-a -b -t --extremo-a --extremo-b --tolerancia" : "-a -b -t"))
       add({option, edge, below(2) == 0 ? "--csv" : "-f", "x - 0.25"});
-  for (const std::string &n : ODD_INTS) add({"-n", n, "-t", pick(EDGES)});
+  if (!scan)
+    for (const std::string &n : ODD_INTS) add({"-n", n, "-t", pick(EDGES)});
   for (int k = 0; k < 20; ++k) add({"-a", junk(below(12) + 1, 80, true), "-t", pick(JUNK) + "1"});
   const Strings delicate = split(p.delicate);
   for (std::size_t i = 0; i < delicate.size(); i += 2)
@@ -403,13 +409,12 @@ std::vector<Case> rootcompare_cases(const Program &p) {
   // Paths stay in the working directory or below directories that do not
   // exist: the picture replaces its file by a rename, and a run as root
   // must not replace a device or write at the top of the file system.
+  const std::string own = std::string("hostile-") + p.name;
   for (const std::string &path :
-       {std::string("hostile-rootcompare.svg"), std::string("/nonexistent/dir/x.svg"),
-        std::string(""), std::string("."), std::string("hostile-rootcompare"),
-        std::string("hostile-rootcompare.txt"), std::string(".svg"),
-        std::string("/nonexistent/\n\x1b[2J.svg"), std::string("hostile-\n\x1b[2J/x.svg"),
-        "/nonexistent/" + std::string(5000, 'a') + ".svg", std::string(300, 'b') + ".svg",
-        "hostile-rootcompare-" + junk(below(30) + 1, 20, true)})
+       {own + ".svg", std::string("/nonexistent/dir/x.svg"), std::string(""), std::string("."), own,
+        own + ".txt", std::string(".svg"), std::string("/nonexistent/\n\x1b[2J.svg"),
+        std::string("hostile-\n\x1b[2J/x.svg"), "/nonexistent/" + std::string(5000, 'a') + ".svg",
+        std::string(300, 'b') + ".svg", own + "-" + junk(below(30) + 1, 20, true)})
     add({"-g", path, "-f", pick(split("x - 0.25|cos(x) - x|1/(x - 0.5)", '|'))});
   for (int k = 0; k < 30; ++k)
     add({"-f", expression(4), "-a", realistic('l'), "-b", realistic('r')});
@@ -419,6 +424,8 @@ std::vector<Case> rootcompare_cases(const Program &p) {
   for (std::size_t i = 0; i < 8; ++i) add({"-f", "x - 0.25", "-d", bad[i]});
   return c;
 }
+std::vector<Case> rootcompare_cases(const Program &p) { return argument_cases(p, false); }
+std::vector<Case> rootscan_cases(const Program &p) { return argument_cases(p, true); }
 
 // Delicate values: where fun or Dfun is exactly 0 and exp(-x) overflows, in
 // ascending order; Newton's two-cycle of the arctangent (it sends
@@ -446,6 +453,7 @@ const Program PROGRAMS[] = {
     {"steffexp", "s", STEFF_FIRST, STEFF_DELICATE, exercise_model, nullptr},
     {"steffcubic", "s", STEFF_FIRST, STEFF_DELICATE, exercise_model, nullptr},
     {"rootcompare", "", "", ROOTBENCH_DELICATE, nullptr, rootcompare_cases},
+    {"rootscan", "", "", ROOTBENCH_DELICATE, nullptr, rootscan_cases},
 };
 
 // --help and --version first, then every other case once. A typed iteration
@@ -533,9 +541,10 @@ std::string without_warning(const std::string &err) {
 // rootcompare: its output and nothing on standard error (status 0), a
 // refusal of one line naming --help or the clear expression error (4), one
 // line on a picture not written (5); every message free of control
-// characters. The table's content is not judged here.
+// characters; for rootscan, its output and two lines on the budget spent
+// (11). The table's content is not judged here.
 std::string compare_problem(int status, const std::string &out, const std::string &err,
-                            bool clear_error) {
+                            bool clear_error, bool scan) {
   const auto lines = std::count(err.begin(), err.end(), '\n');
   const bool clean = std::none_of(err.begin(), err.end(), [](char ch) {
     return (ch >= 0 && ch < 0x20 && ch != '\n') || ch == 0x7F;
@@ -549,6 +558,10 @@ std::string compare_problem(int status, const std::string &out, const std::strin
                : "status 4 without one line naming --help or the clear expression error";
   if (status == 5)
     return out.empty() && lines == 1 && err.back() == '\n' ? "" : "status 5 without one line";
+  if (status == 11 && scan)
+    return !out.empty() && lines == 2 && err.rfind("rootscan: presupuesto", 0) == 0
+               ? ""
+               : "status 11 without output and the two lines on the budget";
   return "an undocumented status";
 }
 
@@ -584,7 +597,8 @@ std::string problem(const Program &p, const std::set<std::string> &texts, const 
                    (refusal && lines == 1 && r.err.find("--help") != std::string::npos)
                ? ""
                : "not --help, --version or one line naming --help with status 4";
-  if (c.kind == Kind::Compare) return compare_problem(status, r.out, err, clear_error);
+  if (c.kind == Kind::Compare || c.kind == Kind::Scan)
+    return compare_problem(status, r.out, err, clear_error, c.kind == Kind::Scan);
   if (c.kind == Kind::BadExpression || (c.kind == Kind::Expression && clear_error))
     return clear_error ? "" : "not a context line and \"Argumento no v\xE1lido\" with status 4";
   if (c.kind == Kind::NotFinite && status != 9) return "a status other than 9";

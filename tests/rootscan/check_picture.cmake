@@ -60,8 +60,9 @@ endforeach()
 # Refusals and failures: nothing on standard output, the expected status,
 # no file left behind.
 file(MAKE_DIRECTORY "${WORK}/fallos/carpeta.svg")
+file(CREATE_LINK /dev/null "${WORK}/nulo.svg" SYMBOLIC) # never renamed over, nor its target
 foreach(caso IN ITEMS "4;-g;fallos/dibujo.txt" "4;-g;fallos/svg" "5;-g;fallos/no/existe.svg"
-                      "5;-g;fallos/carpeta.svg")
+                      "5;-g;fallos/carpeta.svg" "5;-g;nulo.svg")
   list(POP_FRONT caso esperado)
   corre(out st "${PROG}" ${caso})
   file(GLOB restos LIST_DIRECTORIES false "${WORK}/fallos/*" "${WORK}/fallos/.*")
@@ -69,3 +70,6 @@ foreach(caso IN ITEMS "4;-g;fallos/dibujo.txt" "4;-g;fallos/svg" "5;-g;fallos/no
     message(SEND_ERROR "${caso}: status ${st}, output '${out}', files ${restos}")
   endif()
 endforeach()
+if(NOT IS_SYMLINK "${WORK}/nulo.svg" OR NOT EXISTS /dev/null)
+  message(SEND_ERROR "the link to /dev/null was replaced by the picture")
+endif()
