@@ -51,7 +51,11 @@
 namespace raices {
 
 // The bracketing method that refines every sign change: the library's best
-// on evaluations.
+// on evaluations for brackets this search leaves. Chandrupatla leads on wide
+// brackets, but the sampling hands over cells a few hundredths wide where
+// Brent needs fewer calls (sin(1000x) over [0, 3.15]: 31,775 calls in all
+// against 32,558 with Chandrupatla told the tolerance, 32,766 without) and
+// ends nearer the root.
 using MetodoRefino = Brent;
 constexpr std::size_t METODO_REFINO = indice<MetodoRefino>;
 
