@@ -68,10 +68,16 @@ if(IS_ABSOLUTE "${RAICES_INSTALL_INCLUDEDIR}")
 else()
   set(RAICES_PC_INCLUDEDIR "\${prefix}/${RAICES_INSTALL_INCLUDEDIR}")
 endif()
-# The methods named in the package's description, one list entry each.
-set(RAICES_PC_METODOS bisection "regula falsi" Newton-Raphson secant Illinois Brent Chandrupatla
-  Steffensen)
+# The package's description names the methods by their keys, read from the
+# method table itself, so that no second list of them is kept here.
+file(READ ${PROJECT_SOURCE_DIR}/P3/metodos.h RAICES_TABLA)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/P3/metodos.h)
+string(REGEX MATCHALL "descriptor{[ \n]*\"[a-z_]+\"" RAICES_PC_METODOS "${RAICES_TABLA}")
+list(TRANSFORM RAICES_PC_METODOS REPLACE "descriptor{[ \n]*\"([a-z_]+)\"" "\\1")
 list(JOIN RAICES_PC_METODOS ", " RAICES_PC_METODOS)
+if(RAICES_PC_METODOS STREQUAL "")
+  message(FATAL_ERROR "no method descriptors found in P3/metodos.h")
+endif()
 configure_file(cmake/raices.pc.in ${PROJECT_BINARY_DIR}/raices.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/raices.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
