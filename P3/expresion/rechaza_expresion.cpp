@@ -23,3 +23,11 @@ void rechaza_expresion(const ErrorExpresion &e) {
   if (isatty(STDERR_FILENO) != 0) std::cerr << senala(e, ancho_terminal());
   error(e.mensaje, raices::ARGUMENTO_INVALIDO);
 }
+
+Funciones funciones_tecleadas(const char *texto_f, const char *texto_df) {
+  try {
+    return prepara_funciones(texto_f, texto_df);
+  } catch (const ErrorExpresion &e) {
+    rechaza_expresion(e);
+  }
+}

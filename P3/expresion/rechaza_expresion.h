@@ -1,5 +1,4 @@
-// The fatal refusal of a typed expression, shared by rootbench and
-// rootcompare.
+// The fatal refusal of a typed expression, shared by the programs.
 #ifndef P3_RECHAZA_EXPRESION_H
 #define P3_RECHAZA_EXPRESION_H
 
@@ -10,5 +9,9 @@
 // text fits its width, the text with a caret under the fault comes first;
 // pipes and files get the two lines alone.
 [[noreturn]] void rechaza_expresion(const ErrorExpresion &e);
+
+// f and f' from the command line (texto_df may be null: f' is derived), or
+// the refusal above.
+Funciones funciones_tecleadas(const char *texto_f, const char *texto_df);
 
 #endif

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <iomanip>
 #include <iostream>
-#include <optional>
 
 #include "P3/cierre.h"
 #include "P3/consola/terminal.h"
@@ -148,16 +147,10 @@ int main(int argc, char *argv[]) {
   if (opciones.funcion == nullptr) return dialogo(Objetivo{fun, Dfun, nullptr, nullptr});
 
   // A typed function: checked whole before the first prompt.
-  std::optional<Funciones> fs;
-  try {
-    fs.emplace(prepara_funciones(opciones.funcion, opciones.derivada));
-  } catch (const ErrorExpresion &e) {
-    rechaza_expresion(e);
-  }
-  cout << "f(x) = " << fs->f.texto() << endl;
-  cout << "f'(x) = " << fs->df.texto()
-       << (fs->derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
-  const Funciones &tecleadas = *fs;
+  const Funciones tecleadas = funciones_tecleadas(opciones.funcion, opciones.derivada);
+  cout << "f(x) = " << tecleadas.f.texto() << endl;
+  cout << "f'(x) = " << tecleadas.df.texto()
+       << (tecleadas.derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
   return dialogo(Objetivo{nullptr, nullptr, [&tecleadas](double x) { return tecleadas.f(x); },
                           [&tecleadas](double x) { return tecleadas.df(x); }},
                  &tecleadas);

@@ -27,12 +27,7 @@ int main(int argc, char *argv[]) {
   std::string descripcion = "exp(-x) - 2*x^2";
   std::optional<Funciones> fs;
   if (o.funcion != nullptr) {
-    try {
-      fs.emplace(prepara_funciones(o.funcion, o.derivada));
-    } catch (const ErrorExpresion &e) {
-      rechaza_expresion(e);
-    }
-    const Funciones &tecleadas = *fs;
+    const Funciones &tecleadas = fs.emplace(funciones_tecleadas(o.funcion, o.derivada));
     // A typed f' that is clearly wrong on [A, B]: a warning, and the comparison goes on.
     const std::string aviso = aviso_derivada(tecleadas, o.a, o.b);
     if (!aviso.empty()) std::cerr << aviso << std::endl;

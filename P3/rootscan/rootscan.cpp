@@ -10,6 +10,7 @@
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
+#include "P3/expresion/rechaza_expresion.h"
 #include "P3/rootscan/grafica_raices.h"
 #include "P3/rootscan/informe_raices.h"
 #include "P3/rootscan/rootscan_opciones.h"
@@ -24,12 +25,10 @@ int main(int argc, char *argv[]) {
   std::string descripcion = "exp(-x) - 2*x^2";
   std::optional<Funciones> fs;
   if (o.funcion != nullptr) {
-    try {
-      fs.emplace(prepara_funciones(o.funcion, o.derivada));
-    } catch (const ErrorExpresion &e) {
-      error(e.mensaje, raices::ARGUMENTO_INVALIDO);
-    }
-    const Funciones &tecleadas = *fs;
+    const Funciones &tecleadas = fs.emplace(funciones_tecleadas(o.funcion, o.derivada));
+    // A typed f' that is clearly wrong on [A, B]: a warning, and the search goes on.
+    const std::string aviso = aviso_derivada(tecleadas, o.a, o.b);
+    if (!aviso.empty()) std::cerr << aviso << std::endl;
     f = [&tecleadas](double x) { return tecleadas.f(x); };
     df = [&tecleadas](double x) { return tecleadas.df(x); };
     descripcion = tecleadas.f.texto();
