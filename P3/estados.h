@@ -20,6 +20,7 @@ constexpr int ARGUMENTO_INVALIDO = 4;   // a bad option, value or expression
 constexpr int DIBUJO_FALLIDO = 5;       // the picture could not be written
 constexpr int MAX_ITERACIONES = 11;     // the iteration limit was reached
 constexpr int TOLERANCIA_INVALIDA = 13; // negative relative precision
+constexpr int NO_ALCANZA = 14;          // the answer is proven to miss the tolerance
 constexpr int SINGULARIDAD = 21;        // a bracket closed on a pole or jump, not a zero
 
 } // namespace raices

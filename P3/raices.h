@@ -18,5 +18,6 @@
 #include "estados.h"
 #include "metodos.h" // every method's header
 #include "paradas.h"
+#include "prueba.h"
 
 #endif

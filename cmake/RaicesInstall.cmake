@@ -15,6 +15,7 @@ set(RAICES_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/raices)
 set(RAICES_PUBLIC_HEADERS
   P3/raices.h
   P3/estados.h
+  P3/prueba.h
   P3/raices_pasos.h
   P3/metodos.h
   P3/paradas.h
