@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "P3/consola/rechazo.h"
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
@@ -18,11 +17,7 @@
 
 int main(int argc, char *argv[]) {
   adapta_salida_local();
-  const OpcionesCompara o = lee_opciones_compara(argc, argv);
-  // The picture's format, from its extension, before any work.
-  if (o.grafica != nullptr && raices::formato_dibujo(o.grafica) == nullptr)
-    rechaza_argumento("rootcompare", "formato de dibujo no v\xE1lido (.svg, .png o .pdf)",
-                      o.grafica);
+  const OpcionesProblema o = lee_opciones_compara(argc, argv);
   raices::Problema p{fun, Dfun, o.a, o.b, o.tol, o.maxiter};
   std::string descripcion = "exp(-x) - 2*x^2";
   std::optional<Funciones> fs;

@@ -1,22 +1,9 @@
-// Command line of rootcompare, read with getopt_long. getopt itself stays
-// silent (opterr = 0): every refusal is one line of ours.
+// Command line of rootcompare: its help text over the shared option parser.
 #include "P3/rootcompare/rootcompare_opciones.h"
 
-#include <cstdlib>
-#include <getopt.h>
-#include <iostream>
-#include <string>
-
-#include "P3/consola/rechazo.h"
+#include "P3/dibujo/dibujo_fichero.h"
 
 namespace {
-
-const long MAXITER_TOPE = 100000; // bounds the iterates kept in memory
-
-// Long options without a short form get values beyond every character.
-const int AYUDA = 256;
-const int VERSION = 257;
-const int CSV = 258;
 
 const char *const TEXTO_AYUDA =
     "Uso: rootcompare [-f EXPR [-d EXPR]] [-a A] [-b B] [-t TOL] [-n MAXITER]\n"
@@ -54,60 +41,9 @@ const char *const TEXTO_AYUDA =
     "extensi\xF3n del dibujo que no es .svg, .png ni .pdf o expresi\xF3n que no se\n"
     "puede leer; 5 no se pudo escribir el dibujo.\n";
 
-[[noreturn]] void rechaza(const char *que, const std::string &texto) {
-  rechaza_argumento("rootcompare", que, texto);
-}
-
-void comprueba(const OpcionesCompara &o) {
-  if (o.derivada != nullptr && o.funcion == nullptr) rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
-  if (o.a > o.b) rechaza("intervalo no v\xE1lido", "A > B");
-  if (o.tol < 0) rechaza("tolerancia no v\xE1lida", "TOL < 0");
-}
-
 } // namespace
 
-OpcionesCompara lee_opciones_compara(int argc, char *argv[]) {
-  const option largas[] = {{"funcion", required_argument, nullptr, 'f'},
-                           {"derivada", required_argument, nullptr, 'd'},
-                           {"extremo-a", required_argument, nullptr, 'a'},
-                           {"extremo-b", required_argument, nullptr, 'b'},
-                           {"tolerancia", required_argument, nullptr, 't'},
-                           {"pasos", required_argument, nullptr, 'n'},
-                           {"csv", no_argument, nullptr, CSV},
-                           {"help", no_argument, nullptr, AYUDA},
-                           {"version", no_argument, nullptr, VERSION},
-                           {nullptr, 0, nullptr, 0}};
-  OpcionesCompara o;
-  int pedida = 0; // the first of --help and --version, once all is checked
-  opterr = 0;
-  // The leading ':' tells a missing value (':') from an unknown option ('?').
-  int larga = -1; // index in largas of a long option, else -1
-  for (int previo = optind, c = 0;
-       (c = getopt_long(argc, argv, ":f:d:a:b:t:n:g:", largas, &larga)) != -1;
-       previo = optind, larga = -1) {
-    // The option as written, for the refusal of its value.
-    const std::string nombre = larga >= 0 ? std::string("--") + largas[larga].name
-                                          : std::string("-") + static_cast<char>(c);
-    switch (c) {
-    case 'f': o.funcion = optarg; break;
-    case 'd': o.derivada = optarg; break;
-    case 'g': o.grafica = optarg; break;
-    case 'a': o.a = raices::lee_real("rootcompare", nombre, optarg); break;
-    case 'b': o.b = raices::lee_real("rootcompare", nombre, optarg); break;
-    case 't': o.tol = raices::lee_real("rootcompare", nombre, optarg); break;
-    case 'n': o.maxiter = raices::lee_entero("rootcompare", nombre, optarg, 1, MAXITER_TOPE); break;
-    case CSV: o.csv = true; break;
-    case AYUDA:
-    case VERSION:
-      if (pedida == 0) pedida = c;
-      break;
-    default: rechaza_opcion("rootcompare", c, argv, previo);
-    }
-  }
-  if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);
-  comprueba(o);
-  if (pedida == AYUDA) std::cout << TEXTO_AYUDA << std::flush;
-  if (pedida == VERSION) std::cout << "rootcompare " RAICES_VERSION << std::endl;
-  if (pedida != 0) std::exit(0);
-  return o;
+OpcionesProblema lee_opciones_compara(int argc, char *argv[]) {
+  const ProgramaProblema programa{"rootcompare", TEXTO_AYUDA, true, raices::formato_dibujo};
+  return lee_opciones_problema(programa, argc, argv);
 }

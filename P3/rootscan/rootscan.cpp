@@ -20,7 +20,7 @@
 
 int main(int argc, char *argv[]) {
   adapta_salida_local();
-  const OpcionesBarrido o = lee_opciones_barrido(argc, argv);
+  const OpcionesProblema o = lee_opciones_barrido(argc, argv);
   std::function<double(double)> f = fun, df = Dfun;
   std::string descripcion = "exp(-x) - 2*x^2";
   std::optional<Funciones> fs;

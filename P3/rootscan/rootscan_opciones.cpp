@@ -1,21 +1,9 @@
-// Command line of rootscan, read with getopt_long. getopt itself stays
-// silent (opterr = 0): every refusal is one line of ours.
+// Command line of rootscan: its help text over the shared option parser.
 #include "P3/rootscan/rootscan_opciones.h"
 
-#include <cstdlib>
-#include <getopt.h>
-#include <iostream>
-#include <string>
-
-#include "P3/consola/rechazo.h"
 #include "P3/dibujo/dibujo_fichero.h"
 
 namespace {
-
-// Long options without a short form get values beyond every character.
-const int AYUDA = 256;
-const int VERSION = 257;
-const int CSV = 258;
 
 const char *const TEXTO_AYUDA =
     "Uso: rootscan [-f EXPR [-d EXPR]] [-a A] [-b B] [-t TOL] [-g FICHERO] [--csv]\n"
@@ -52,55 +40,9 @@ const char *const TEXTO_AYUDA =
     "5 no se pudo escribir el dibujo; 11 se agot\xF3 el presupuesto de evaluaciones\n"
     "(se escribe lo hallado hasta entonces).\n";
 
-[[noreturn]] void rechaza(const char *que, const std::string &texto) {
-  rechaza_argumento("rootscan", que, texto);
-}
-
-void comprueba(const OpcionesBarrido &o) {
-  if (o.derivada != nullptr && o.funcion == nullptr) rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
-  if (o.a > o.b) rechaza("intervalo no v\xE1lido", "A > B");
-  if (o.tol < 0) rechaza("tolerancia no v\xE1lida", "TOL < 0");
-  if (o.grafica != nullptr && raices::formato_dibujo(o.grafica) == nullptr)
-    rechaza("formato de dibujo no v\xE1lido", o.grafica);
-}
-
 } // namespace
 
-OpcionesBarrido lee_opciones_barrido(int argc, char *argv[]) {
-  const option largas[] = {{"funcion", required_argument, nullptr, 'f'},
-                           {"derivada", required_argument, nullptr, 'd'},
-                           {"extremo-a", required_argument, nullptr, 'a'},
-                           {"extremo-b", required_argument, nullptr, 'b'},
-                           {"tolerancia", required_argument, nullptr, 't'},
-                           {"csv", no_argument, nullptr, CSV},
-                           {"help", no_argument, nullptr, AYUDA},
-                           {"version", no_argument, nullptr, VERSION},
-                           {nullptr, 0, nullptr, 0}};
-  OpcionesBarrido o;
-  int pedida = 0; // the first of --help and --version, once all is checked
-  opterr = 0;
-  // The leading ':' tells a missing value (':') from an unknown option ('?').
-  for (int previo = optind, c = 0;
-       (c = getopt_long(argc, argv, ":f:d:a:b:t:g:", largas, nullptr)) != -1; previo = optind) {
-    switch (c) {
-    case 'f': o.funcion = optarg; break;
-    case 'd': o.derivada = optarg; break;
-    case 'g': o.grafica = optarg; break;
-    case 'a': o.a = raices::lee_real("rootscan", "-a", optarg); break;
-    case 'b': o.b = raices::lee_real("rootscan", "-b", optarg); break;
-    case 't': o.tol = raices::lee_real("rootscan", "-t", optarg); break;
-    case CSV: o.csv = true; break;
-    case AYUDA:
-    case VERSION:
-      if (pedida == 0) pedida = c;
-      break;
-    default: rechaza_opcion("rootscan", c, argv, previo);
-    }
-  }
-  if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);
-  comprueba(o);
-  if (pedida == AYUDA) std::cout << TEXTO_AYUDA << std::flush;
-  if (pedida == VERSION) std::cout << "rootscan " RAICES_VERSION << std::endl;
-  if (pedida != 0) std::exit(0);
-  return o;
+OpcionesProblema lee_opciones_barrido(int argc, char *argv[]) {
+  const ProgramaProblema programa{"rootscan", TEXTO_AYUDA, false, raices::formato_dibujo};
+  return lee_opciones_problema(programa, argc, argv);
 }
