@@ -4,7 +4,7 @@
 # true(1), the cost of starting any process at all.
 #
 # Usage: bench/process_time.sh [BUILD_DIR] [RUNS]
-#   BUILD_DIR  the build tree holding rootbench and bench/same_bytes (build)
+#   BUILD_DIR  the build tree holding bin/rootbench and bench/same_bytes (build)
 #   RUNS       runs of each program, taken in turns (default 2000)
 #
 # Each run is timed from the shell with $EPOCHREALTIME (no extra process per
@@ -15,7 +15,7 @@ set -euo pipefail
 
 build=${1:-build}
 runs=${2:-2000}
-rootbench=$build/rootbench
+rootbench=$build/bin/rootbench
 same_bytes=$build/bench/same_bytes
 floor=$(type -P true) # the program, not the shell builtin
 

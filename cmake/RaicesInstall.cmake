@@ -40,7 +40,7 @@ foreach(header IN LISTS RAICES_PUBLIC_HEADERS)
 endforeach()
 
 # Programs: one more name here installs one more program.
-install(TARGETS rootbench rootcompare rootscan ${RAICES_EXERCISES}
+install(TARGETS ${RAICES_PROGRAMS}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(RAICES_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/raices)
