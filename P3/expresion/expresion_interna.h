@@ -43,6 +43,17 @@ inline constexpr Alias alias_funciones[] = {{"sen", Funcion::sin},     {"tg", Fu
                                             {"arccos", Funcion::acos}, {"arctg", Funcion::atan},
                                             {"senh", Funcion::sinh},   {"tgh", Funcion::tanh}};
 
+// The innermost open parenthesis before a place in a text: where it is and
+// the function it calls, empty when it only groups.
+struct Llamada {
+  std::size_t parentesis = 0;
+  std::string funcion;
+};
+// A hint for the character at i of t, one the grammar lacks but other tools
+// use: |x| for abs(x), f = g for the equation f - (g) = 0, a comma inside
+// log( or ln( for a base. The problem to report at i, or an empty text.
+std::string pista_notacion(const std::string &t, std::size_t i, const Llamada &llamada);
+
 // A function of the grammar, in either notation.
 bool es_funcion(const std::string &nombre);
 // The name of the grammar that a name it lacks most likely meant (a letter

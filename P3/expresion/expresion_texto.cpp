@@ -2,13 +2,15 @@
 // the derivation are given (length, nesting), keep out everything the parser
 // would accept beyond the grammar (assignments, comparisons, commas, its own
 // names), and name the first fault from the left with its position and, for
-// the slips students make most (x**2, 0,5, 2(x+1), sin x, x², sinn), how to
+// the slips students make most (x**2, 0,5, 2(x+1), sin x, x², sinn, x2) and
+// the notations of other tools (|x|, f = g, log(x, b): pistas.cpp), how to
 // write it instead.
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "P3/expresion/caracteres.h"
@@ -106,8 +108,20 @@ void revisa_coma(const std::string &t, std::size_t i, const std::string &numero)
         coma);
 }
 
+// "ra" before an accented "iz", in Latin-1 or in UTF-8: the Spanish name of
+// the square root, which the scan of ASCII names cuts short.
+bool raiz_con_acento(const std::string &t, const std::string &nombre, std::size_t j) {
+  return (nombre == "ra" || nombre == "Ra") &&
+         (t.compare(j, 2, "\xEDz") == 0 || t.compare(j, 3, "\xC3\xADz") == 0);
+}
+
 void revisa_nombre(const std::string &t, const std::string &nombre, std::size_t i) {
   std::size_t j = i + nombre.size();
+  if (raiz_con_acento(t, nombre, j))
+    falla("funci\xF3n desconocida 'ra\xEDz'" + posicion(i) +
+              "; \xBF"
+              "quiso decir sqrt?",
+          i);
   while (j < t.size() && blanco(t[j])) ++j;
   const bool con_parentesis = j < t.size() && t[j] == '(';
   if (es_funcion(nombre)) {
@@ -118,6 +132,14 @@ void revisa_nombre(const std::string &t, const std::string &nombre, std::size_t 
     return;
   }
   if (nombre == "x" || nombre == "pi" || nombre == "e") return;
+  // x2: a power or a product written without its operator.
+  if (nombre.size() > 1 && nombre[0] == 'x' &&
+      nombre.find_first_not_of("0123456789", 1) == std::string::npos) {
+    const std::string n = nombre.substr(1);
+    falla((con_parentesis ? "funci\xF3n desconocida " : "nombre desconocido ") + cita(nombre) +
+              posicion(i) + "; \xBF" + "quiso decir x^" + n + " o " + n + "*x?",
+          i);
+  }
   const std::string quiso = sugerencia(nombre);
   const std::string problema =
       (con_parentesis ? "funci\xF3n desconocida " : "nombre desconocido ") + cita(nombre) +
@@ -141,15 +163,17 @@ public:
   void recorre() {
     for (std::size_t i = 0; i < t.size();) i = token(i);
     if (!abiertos.empty())
-      falla("falta cerrar el par\xE9ntesis abierto" + posicion(abiertos.back()), abiertos.back());
+      falla("falta cerrar el par\xE9ntesis abierto" + posicion(abiertos.back().parentesis),
+            abiertos.back().parentesis);
   }
 
 private:
   const std::string &t;
   int maximo;
-  std::vector<std::size_t> abiertos; // where each open parenthesis opens
+  std::vector<Llamada> abiertos; // each open parenthesis, and the function it calls
   bool tras_operando = false;
-  std::string anterior; // the last token, when it ends an operand
+  std::string anterior;  // the last token, when it ends an operand
+  std::string pendiente; // a function name waiting for its parenthesis
 
   void operando(const std::string &token, std::size_t i) {
     if (tras_operando)
@@ -160,6 +184,8 @@ private:
   std::size_t token(std::size_t i) {
     const char c = t[i];
     if (blanco(c)) return i + 1;
+    const std::string funcion = std::move(pendiente);
+    pendiente.clear();
     if (digito(c) || c == '.') {
       const std::string numero = t.substr(i, largo_numero(t, i));
       operando(numero, i);
@@ -175,11 +201,12 @@ private:
       operando(nombre, i);
       revisa_nombre(t, nombre, i);
       tras_operando = !es_funcion(nombre), anterior = nombre;
+      if (es_funcion(nombre)) pendiente = nombre;
       return j;
     }
     if (c == '(') {
       operando("(", i);
-      abiertos.push_back(i);
+      abiertos.push_back({i, funcion});
       if (abiertos.size() > static_cast<std::size_t>(maximo))
         falla("demasiados par\xE9ntesis anidados" + posicion(i) + " (el m\xE1ximo es " +
                   std::to_string(maximo) + ")",
@@ -199,6 +226,8 @@ private:
       tras_operando = false;
       return i + 1;
     }
+    const std::string pista = pista_notacion(t, i, abiertos.empty() ? Llamada{} : abiertos.back());
+    if (!pista.empty()) falla(pista, i);
     caracter_ajeno(t, i);
   }
 };

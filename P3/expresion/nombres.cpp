@@ -43,6 +43,13 @@ bool con_cifras(const std::string &nombre, const std::string &conocido) {
          nombre.find_first_not_of("0123456789", conocido.size()) == std::string::npos;
 }
 
+// Names that calculators, CAS tools and Spanish give a function of the
+// grammar, too far from its own for the count of edits to find it.
+struct Otro {
+  const char *nombre, *nuestro;
+};
+constexpr Otro otras_notaciones[] = {{"raiz", "sqrt"}, {"sqr", "sqrt"}, {"root", "sqrt"}};
+
 } // namespace
 
 std::string sugerencia(const std::string &nombre) {
@@ -51,6 +58,8 @@ std::string sugerencia(const std::string &nombre) {
   for (const Alias &a : alias_funciones) conocidos.emplace_back(a.nombre);
   for (const std::string &c : conocidos)
     if (minusculas(nombre) == c) return c;
+  for (const Otro &o : otras_notaciones)
+    if (minusculas(nombre) == o.nombre) return o.nuestro;
   // One edit in a name of three letters or more, two in one of five or more;
   // shorter names are too close to everything.
   const std::size_t permitida = nombre.size() >= 5 ? 2 : nombre.size() >= 3 ? 1 : 0;
