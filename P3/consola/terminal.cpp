@@ -138,13 +138,18 @@ JuegoCaracteres raices::juego_del_entorno() {
 void adapta_terminal() {
   const bool salida = isatty(STDOUT_FILENO) != 0, errores = isatty(STDERR_FILENO) != 0;
   if (!salida && !errores) return;
-  if (raices::juego_del_entorno() != JuegoCaracteres::utf8) return;
+  const bool utf8 = raices::juego_del_entorno() == JuegoCaracteres::utf8;
+  // Wrapping goes nearest the terminal, under the conversion, so it counts
+  // the characters the terminal shows.
+  raices::ajusta_errores(utf8 ? JuegoCaracteres::utf8 : JuegoCaracteres::latin1);
+  if (!utf8) return;
   if (salida) adapta(std::cout, conversor_salida, JuegoCaracteres::utf8);
   if (errores) adapta(std::cerr, conversor_error, JuegoCaracteres::utf8);
 }
 
 void adapta_salida_local() {
   const JuegoCaracteres juego = raices::juego_del_entorno();
+  raices::ajusta_errores(juego);
   adapta(std::cout, conversor_salida, juego);
   adapta(std::cerr, conversor_error, juego);
 }

@@ -1,4 +1,4 @@
-// pty_test [--local] PROGRAM CASE: runs PROGRAM with the arguments in
+// pty_test [--local] [--columns N] PROGRAM CASE: runs PROGRAM with the arguments in
 // CASE.args (one a line, optional) and standard input from CASE.in, once
 // with standard output on a pseudo-terminal and standard error on a pipe,
 // once the other way round, once with both on pipes, under several locales,
@@ -11,7 +11,10 @@
 // Latin-1 one (CASE.ascii.out and CASE.ascii.err when present, else any
 // printable ASCII byte in its place). The terminal shows each "\n" as
 // "\r\n" (its output processing). One expected stream at least must hold a
-// byte >= 0x80, or the case would prove nothing.
+// byte >= 0x80, or the case would prove nothing. With --columns N the
+// terminal is N columns wide (else it does not say, which programs take as
+// 80) and shows standard error as CASE.N.err: messages wrapped to its width,
+// where the pipes get each on one line.
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -98,12 +101,15 @@ struct Locale {
 // Runs the program under the locale; tty_fd (1, 2, or 0 for none) stays on
 // the pseudo-terminal, the other output streams go to pipes.
 bool run(std::vector<char *> argv, const std::string &input, const Locale &locale, int tty_fd,
-         Run &result) {
+         unsigned short columns, Run &result) {
   int pipes[3][2] = {{-1, -1}, {-1, -1}, {-1, -1}};
   for (int fd = 1; fd <= 2; ++fd)
     if (fd != tty_fd && pipe(pipes[fd]) != 0) return false;
   int master = -1;
-  const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
+  winsize size{};
+  size.ws_row = 24;
+  size.ws_col = columns;
+  const pid_t pid = forkpty(&master, nullptr, nullptr, columns > 0 ? &size : nullptr);
   if (pid < 0) return false;
   if (pid == 0) {
     const int in = open(input.c_str(), O_RDONLY);
@@ -203,9 +209,16 @@ std::vector<std::string> arguments(const std::string &base) {
 }
 
 int main(int argc, char **argv) {
-  const bool local = argc == 4 && std::string(argv[1]) == "--local";
-  if (argc != 3 && !local) {
-    std::cerr << "usage: pty_test [--local] PROGRAM CASE\n";
+  std::vector<std::string> options(argv + 1, argv + argc);
+  const bool local = !options.empty() && options.front() == "--local";
+  if (local) options.erase(options.begin());
+  unsigned short columns = 0;
+  if (options.size() == 4 && options.front() == "--columns") {
+    columns = static_cast<unsigned short>(std::stoi(options[1]));
+    options.erase(options.begin(), options.begin() + 2);
+  }
+  if (options.size() != 2) {
+    std::cerr << "usage: pty_test [--local] [--columns N] PROGRAM CASE\n";
     return 2;
   }
   const std::string base = argv[argc - 1];
@@ -214,6 +227,8 @@ int main(int argc, char **argv) {
   for (std::string &arg : args) program_argv.push_back(arg.data());
   const std::string input = base + ".in", out = read_file(base + ".out", true),
                     err = read_file(base + ".err", false);
+  const std::string tty_err =
+      columns > 0 ? read_file(base + "." + std::to_string(columns) + ".err", true) : err;
   const std::string ascii_out = read_file(base + ".ascii.out", false),
                     ascii_err = read_file(base + ".ascii.err", false);
   const std::string status_text = read_file(base + ".status", false);
@@ -262,12 +277,12 @@ int main(int argc, char **argv) {
     for (const int tty_fd : {0, 1, 2}) {
       Run r;
       const std::string where = named + ", terminal on fd " + std::to_string(tty_fd) + ": ";
-      if (!run(program_argv, input, locale, tty_fd, r)) {
+      if (!run(program_argv, input, locale, tty_fd, columns, r)) {
         std::cerr << where << "cannot run " << program_argv[0] << "\n";
         return 1;
       }
       expect(where + "exit status", std::to_string(r.status), std::to_string(status));
-      const std::string on_tty = tty_fd == 1 ? out : err,
+      const std::string on_tty = tty_fd == 1 ? out : tty_err,
                         ascii_tty = tty_fd == 1 ? ascii_out : ascii_err;
       expect(where + "terminal", r.terminal,
              tty_fd == 0 ? "" : on_terminal(encoded(on_tty, ascii_tty, terminal)),
