@@ -18,7 +18,7 @@ struct OpcionesProblema {
 // What tells one program's command line from the other's.
 struct ProgramaProblema {
   const char *nombre;                                     // in every refusal
-  const char *ayuda;                                      // the --help text
+  std::string ayuda;                                      // the --help text
   bool con_pasos;                                         // takes -n/--pasos
   const char *(*formato_dibujo)(const std::string &ruta); // device or nullptr
 };

@@ -80,28 +80,39 @@ std::string abiertos() {
   return texto;
 }
 
-void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Problema &p) {
+} // namespace
+
+std::string reglas() {
   std::string acotados = nombres([](const Descriptor &d) { return d.familia == Familia::acotado; });
   acotados[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(acotados[0])));
-  const std::string residuo = numero(fraccion_residuo(p.tol));
+  return envuelve(
+      acotados + " trabajan en [A, B] y paran cuando su intervalo mide menos de TOL*max(1, |x|); " +
+      abiertos() +
+      " paran cuando x cambia menos de TOL*max(1, |x|) o ya no puede cambiar; todos paran si "
+      "f(x) = 0 exactamente. Converge si al parar |f(ra\xEDz)| <= S = max(|f(A)|, |f(B)|) y "
+      "|f| <= r*S, con r = " +
+      numero(fraccion_residuo(0)) +
+      " (o TOL si es mayor, hasta 1), en el intervalo final cerrado hasta dos doubles vecinos "
+      "o, en los abiertos, en x, con un cambio de signo o un m\xEDnimo de |f| junto a x. "
+      "Ra\xEDz: en [A, B], el extremo final de menor |f|. Orden: pendiente de log e_(k+j) "
+      "frente a log e_k, a la 1/j, con los n errores bajo 0.1 y sobre el redondeo; - si son "
+      "pocos o dispersos. Resultado: converge, singularidad (21), estancado (23), no "
+      "converge (11), falla (9, 12) o no arranca (27); las notas bajo la tabla dan el detalle "
+      "(v\xE9"
+      "ase rootcompare(1)).");
+}
+
+namespace {
+
+// The problem in two lines and where the rules are, then the header row:
+// on a screen of 24 lines the table comes first. The rules themselves are in
+// --help and rootcompare(1).
+void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Problema &p) {
   os << envuelve("f(x) = " + descripcion, COLUMNAS, 4) << "\n"
      << envuelve("A = " + numero(p.a) + ", B = " + numero(p.b) + ", TOL = " + numero(p.tol) +
                  ", MAXITER = " + std::to_string(p.maxiter))
      << "\n"
-     << envuelve(acotados +
-                 " trabajan en [A, B] y paran cuando su intervalo mide menos "
-                 "de TOL*max(1, |x|); " +
-                 abiertos() +
-                 " paran cuando x cambia menos de TOL*max(1, |x|) o ya no puede cambiar; "
-                 "todos paran si f(x) = 0 exactamente.")
-     << "\n"
-     << envuelve("Converge si al parar |f(ra\xEDz)| <= max(|f(A)|, |f(B)|) y |f| <= " + residuo +
-                 "*max(|f(A)|, |f(B)|) en el intervalo final cerrado hasta dos doubles "
-                 "vecinos o, en los abiertos, en x, con un cambio de signo o un m\xEDnimo de "
-                 "|f| junto a x. Ra\xEDz: en [A, B], el extremo final de menor |f|. Orden: "
-                 "pendiente de log e_(k+j) frente a log e_k, a la 1/j, con los n errores bajo "
-                 "0.1 y sobre el redondeo; - si son pocos o dispersos.")
-     << "\n\n";
+     << "Reglas de parada y de resultado: rootcompare --help y rootcompare(1).\n";
   os << std::left << std::setw(ANCHO_METODO) << "m\xE9todo" << std::right << std::setw(ANCHO_PASOS)
      << "pasos" << std::setw(ANCHO_EVALS) << "evals"
      << "  " << std::left << std::setw(ANCHO_CELDA_RAIZ) << "ra\xEDz" << std::setw(ANCHO_F) << "|f|"

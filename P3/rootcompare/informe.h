@@ -15,11 +15,16 @@ namespace raices {
 
 constexpr std::size_t COLUMNAS = 80; // the widest line of the table
 
-// The problem and both stopping tests, one row per method, then a note for
-// each method whose outcome needs more words than its cell.
+// The problem and where the rules are (three lines), one row per method,
+// then a note for each method whose outcome needs more words than its cell.
 // descripcion is f(x) as the user sees it.
 void escribe_tabla(std::ostream &os, const std::string &descripcion, const Problema &p,
                    const std::vector<Resultado> &resultados);
+
+// The rules of the comparison, for --help: how each family stops, when a
+// stop converges, which end is the root, how the order is fitted, and the
+// outcomes; lines of at most COLUMNAS.
+std::string reglas();
 
 // Header row, then one row per iterate, the start (step 0) included: method
 // key, step, x, f(x), change, and the method's final outcome code. 17

@@ -1,23 +1,22 @@
-// Command line of rootcompare: its help text over the shared option parser.
+// Command line of rootcompare: its help text, with the rules of the
+// comparison, over the shared option parser.
 #include "P3/rootcompare/rootcompare_opciones.h"
 
+#include <string>
+
 #include "P3/dibujo/dibujo_fichero.h"
+#include "P3/rootcompare/informe.h"
 
 namespace {
 
-const char *const TEXTO_AYUDA =
+const char *const USO =
     "Uso: rootcompare [-f EXPR [-d EXPR]] [-a A] [-b B] [-t TOL] [-n MAXITER]\n"
     "                 [-g FICHERO] [--csv]\n"
     "Resuelve f(x) = 0 con todos los m\xE9todos de la biblioteca y los compara en una\n"
     "tabla: pasos, evaluaciones de f y f', ra\xEDz, |f(ra\xEDz)|, orden observado y\n"
-    "resultado. Los m\xE9todos de intervalo trabajan en [A, B] y paran cuando su\n"
-    "intervalo mide menos de TOL*max(1, |x|); los abiertos parten de A (o de A y B)\n"
-    "y paran cuando x cambia menos de TOL*max(1, |x|) o ya no puede cambiar; todos\n"
-    "paran si f(x) = 0 exactamente. Resultado: converge (parada y |f| peque\xF1o\n"
-    "frente a |f(A)| y |f(B)|), singularidad (21), estancado (23), no converge (11),\n"
-    "falla (9, 12) o no arranca (27); la cabecera de la tabla da la regla y las\n"
-    "notas bajo ella, el detalle (v\xE9"
-    "ase rootcompare(1)).\n"
+    "resultado.\n";
+
+const char *const OPCIONES =
     "Sin -f, f(x) = exp(-x) - 2x^2 y f'(x) = -exp(-x) - 4x.\n"
     "  -f, --funcion=EXPR   resuelve f(x) = EXPR\n"
     "  -d, --derivada=EXPR  f'(x) = EXPR para Newton; sin -d, f' se obtiene\n"
@@ -44,6 +43,8 @@ const char *const TEXTO_AYUDA =
 } // namespace
 
 OpcionesProblema lee_opciones_compara(int argc, char *argv[]) {
-  const ProgramaProblema programa{"rootcompare", TEXTO_AYUDA, true, raices::formato_dibujo};
+  // The rules come from the method table, as the table itself does.
+  const std::string ayuda = USO + raices::reglas() + "\n" + OPCIONES;
+  const ProgramaProblema programa{"rootcompare", ayuda, true, raices::formato_dibujo};
   return lee_opciones_problema(programa, argc, argv);
 }
