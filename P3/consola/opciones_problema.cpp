@@ -39,6 +39,15 @@ void comprueba(const ProgramaProblema &programa, const OpcionesProblema &o) {
     rechaza("formato de dibujo no v\xE1lido (.svg, .png o .pdf)", o.grafica);
 }
 
+// The option getopt_long has just read, as the user typed it, for the
+// refusal of its value: a long one may be a unique prefix (--tol) and its
+// value may be in the same argument (after '=') or in the next one.
+std::string escrita(int c, bool larga, char *argv[]) {
+  if (!larga) return std::string("-") + static_cast<char>(c);
+  const std::string texto = optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
+  return texto.substr(0, texto.find('='));
+}
+
 } // namespace
 
 OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int argc, char *argv[]) {
@@ -56,17 +65,19 @@ OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int arg
   int larga = -1; // index in largas of a long option, else -1
   for (int previo = optind, c = 0; (c = getopt_long(argc, argv, cortas, largas, &larga)) != -1;
        previo = optind, larga = -1) {
-    // The option as the user typed it, for the refusal of its value.
-    const std::string escrita = larga >= 0 ? std::string("--") + largas[larga].name
-                                           : std::string("-") + static_cast<char>(c);
+    const auto real = [&](double &destino) {
+      destino = raices::lee_real(nombre, escrita(c, larga >= 0, argv), optarg);
+    };
     switch (c) {
     case 'f': o.funcion = optarg; break;
     case 'd': o.derivada = optarg; break;
     case 'g': o.grafica = optarg; break;
-    case 'a': o.a = raices::lee_real(nombre, escrita, optarg); break;
-    case 'b': o.b = raices::lee_real(nombre, escrita, optarg); break;
-    case 't': o.tol = raices::lee_real(nombre, escrita, optarg); break;
-    case 'n': o.maxiter = raices::lee_entero(nombre, escrita, optarg, 1, MAXITER_TOPE); break;
+    case 'a': real(o.a); break;
+    case 'b': real(o.b); break;
+    case 't': real(o.tol); break;
+    case 'n':
+      o.maxiter = raices::lee_entero(nombre, escrita(c, larga >= 0, argv), optarg, 1, MAXITER_TOPE);
+      break;
     case CSV: o.csv = true; break;
     case AYUDA:
     case VERSION:
