@@ -19,6 +19,7 @@ set(RAICES_PUBLIC_HEADERS
   P3/raices_pasos.h
   P3/metodos.h
   P3/paradas.h
+  P3/resuelve.h
   P3/cierre.h
   P3/todas_las_raices.h
   P3/minimo.h
@@ -31,6 +32,7 @@ set(RAICES_PUBLIC_HEADERS
   P3/chandrupatla.h
   P3/steffensen.h
   Util/error.h
+  Util/funcion.h
   Util/matutil.h
   Util/specfunc.h)
 foreach(header IN LISTS RAICES_PUBLIC_HEADERS)
