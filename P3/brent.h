@@ -138,16 +138,19 @@ int brentIni(Fn &&F, double a, double b, EstadoBrent &s, double tolerancia = 0) 
 int brentIni(func F, double a, double b, EstadoBrent &s, double tolerancia = 0);
 
 // Inverse quadratic interpolation, secant or bisection, never a step shorter
-// than two ulps of b plus half of tolerancia, then F at the new point: one call. Returns 0 (F(b) ==
-// 0), -2, 9 (the new point and its value are in b / fb, its predecessor in
-// a / fa, c / fc unchanged), or 23 when b and c are neighbouring doubles, so
-// that no new point lies between them (nothing written, F not called).
+// than two ulps of b plus half of tolerancia, then F at the new point: one
+// call. Returns 0 (F(b) == 0), -2, 9 (the new point and its value are in
+// b / fb, its predecessor in a / fa, c / fc unchanged), or 23 when b and c
+// are neighbouring doubles, so that no new point lies between them (nothing
+// written, F not called).
 template <typename Fn> int brentIter(Fn &&F, EstadoBrent &s) {
-  if (s.fb == 0) return RAICES_EXITO;                                // b is already an exact root
-  if (raices::detalle::contiguos(s.b, s.c)) return RAICES_ESTANCADA; // no double between b and c
-  double tol = raices::detalle::tolerancia_brent(s.b, s.tolerancia);
+  if (s.fb == 0) return RAICES_EXITO; // b is already an exact root
+  const double tol = raices::detalle::tolerancia_brent(s.b, s.tolerancia);
   double m = (s.c - s.b) / 2;
   if (!std::isfinite(m)) m = s.c / 2 - s.b / 2; // c - b overflowed
+  // Neighbours are at most eps |b| (or a subnormal gap) apart, so |m| <= tol
+  // whenever they are: the bit test runs only on the last steps.
+  if (std::fabs(m) <= tol && raices::detalle::contiguos(s.b, s.c)) return RAICES_ESTANCADA;
   raices::detalle::paso_brent(s, m, tol);
   s.a = s.b;
   s.fa = s.fb;

@@ -1,16 +1,18 @@
-// Time per solve of four bracketing solvers in one run: the brentq
-// transcription (brentq.h) and our Brent, Boost's toms748_solve and our
-// Chandrupatla, on the Alefeld-Potra-Shi problems and on cheap smooth
-// functions, each solver under the rule of resolutores_aps.h (brentq under
-// its own, the same but for |x| taken at its best point).
+// Time per solve of bracketing solvers in one run: the brentq transcription
+// (brentq.h) and our Brent, Boost's toms748_solve and our Chandrupatla, on
+// the Alefeld-Potra-Shi problems and on cheap smooth functions, each solver
+// under the rule of resolutores_aps.h (brentq under its own, the same but
+// for |x| taken at its best point). Ours run twice: through the method
+// table, as the search runs them, and with their step functions called
+// directly.
 //
 // A round times one block of solves of the whole workload by each solver in
 // turn, the order rotating from round to round, so that the four blocks of
-// a round run within a millisecond of each other and a change in the
+// a round run within a millisecond or so of each other and a change in the
 // machine's load hits them alike. Printed: the calls of F per workload, the
 // median time per solve of each solver, and the medians over the rounds of
-// the ratios Brent / brentq and Chandrupatla / toms748 (with their
-// quartiles, the spread over the rounds).
+// the ratios of our Brent to brentq and of our Chandrupatla to toms748
+// (with their quartiles, the spread over the rounds).
 //
 // acotados_bench [rounds]   (default 201)
 #include <algorithm>
@@ -39,15 +41,47 @@ aps::Cuenta chandrupatla(const aps::Problema &p) {
   return aps::con_metodo(raices::indice<raices::Chandrupatla>, p);
 }
 
+// The same rule with the step functions called directly, in a loop of
+// their own, and F counted as brentq's is: what the steps themselves cost,
+// without the table's dispatch of a step (an indirect call, the state kept
+// in memory across it).
+aps::Cuenta brent_directo(const aps::Problema &p) {
+  aps::Cuenta c;
+  const auto F = [&p, &c](double x) { return ++c.llamadas, p(x); };
+  EstadoBrent s{};
+  if (brentIni(F, p.a, p.b, s, aps::ANCHO) != RAICES_EXITO) return c;
+  while (c.llamadas < aps::MAX_LLAMADAS) {
+    const int estado = brentIter(F, s);
+    c.x = s.b;
+    c.resuelto = estado == RAICES_EXITO || (estado == RAICES_CONTINUA && aps::cerrado(s.b, s.c));
+    if (c.resuelto || estado != RAICES_CONTINUA) break;
+  }
+  return c;
+}
+aps::Cuenta chandrupatla_directo(const aps::Problema &p) {
+  aps::Cuenta c;
+  const auto F = [&p, &c](double x) { return ++c.llamadas, p(x); };
+  EstadoChandrupatla s{};
+  if (chandrupatlaIni(F, p.a, p.b, s, aps::ANCHO) != RAICES_EXITO) return c;
+  while (c.llamadas < aps::MAX_LLAMADAS) {
+    const int estado = chandrupatlaIter(F, s);
+    const bool a_mejor = std::fabs(s.fa) < std::fabs(s.fb);
+    c.x = a_mejor ? s.a : s.b;
+    c.resuelto = estado == RAICES_EXITO || (estado == RAICES_CONTINUA && aps::cerrado(s.a, s.b));
+    if (c.resuelto || estado != RAICES_CONTINUA) break;
+  }
+  return c;
+}
+
 struct Lado {
   const char *nombre;
   Resolutor r;
 };
-// Pairs: 0 against 1, 2 against 3.
-const Lado LADOS[] = {{"brentq (C++)", aps::con_brentq},
-                      {"our Brent", brent},
-                      {"Boost toms748", aps::con_toms748},
-                      {"our Chandrupatla", chandrupatla}};
+// Ratios: 1 and 2 against 0, 4 and 5 against 3.
+const Lado LADOS[] = {
+    {"brentq (C++)", aps::con_brentq},     {"Brent, table", brent},
+    {"Brent, direct", brent_directo},      {"Boost toms748", aps::con_toms748},
+    {"Chandrupatla, table", chandrupatla}, {"Chandrupatla, direct", chandrupatla_directo}};
 constexpr std::size_t NUM_LADOS = sizeof LADOS / sizeof LADOS[0];
 
 struct Carga {
@@ -62,9 +96,7 @@ std::vector<Carga> cargas() {
   for (const casos::Caso &k : casos::CASOS) {
     const std::string n = k.nombre;
     if (n == "cos(x)-x" || n == "sin(x)-x/2" || n == "x^3-2x-5")
-      c.push_back({n + " on [" + std::to_string(k.a).substr(0, 4) + ", " +
-                       std::to_string(k.b).substr(0, 4) + "]",
-                   {{n, 0, 0, 0, k.a, k.b, k.f}}});
+      c.push_back({n, {{n, 0, 0, 0, k.a, k.b, k.f}}});
   }
   return c;
 }
@@ -92,7 +124,7 @@ void mide(const Carga &c, int rondas) {
   const double por_bloque = lento * static_cast<double>(c.problemas.size());
   const long veces = std::clamp(std::lround(50e3 / por_bloque), 1L, 100000L);
   std::vector<std::vector<double>> t(NUM_LADOS);
-  std::vector<double> r01, r23;
+  std::vector<std::vector<double>> r(4);
   for (int k = 0; k < rondas; ++k) {
     double ns[NUM_LADOS];
     for (std::size_t j = 0; j < NUM_LADOS; ++j) {
@@ -100,8 +132,10 @@ void mide(const Carga &c, int rondas) {
       ns[i] = bloque(c, LADOS[i].r, veces);
     }
     for (std::size_t i = 0; i < NUM_LADOS; ++i) t[i].push_back(ns[i]);
-    r01.push_back(ns[1] / ns[0]);
-    r23.push_back(ns[3] / ns[2]);
+    r[0].push_back(ns[1] / ns[0]);
+    r[1].push_back(ns[2] / ns[0]);
+    r[2].push_back(ns[4] / ns[3]);
+    r[3].push_back(ns[5] / ns[3]);
   }
   std::printf("| %s |", c.nombre.c_str());
   for (std::size_t i = 0; i < NUM_LADOS; ++i) {
@@ -109,9 +143,9 @@ void mide(const Carga &c, int rondas) {
     for (const aps::Problema &p : c.problemas) llamadas += LADOS[i].r(p).llamadas;
     std::printf(" %ld / %.0f |", llamadas, cuantil(t[i], 0.5));
   }
-  std::printf(" **%.3f** (%.3f–%.3f) | **%.3f** (%.3f–%.3f) |\n", cuantil(r01, 0.5),
-              cuantil(r01, 0.25), cuantil(r01, 0.75), cuantil(r23, 0.5), cuantil(r23, 0.25),
-              cuantil(r23, 0.75));
+  for (const std::vector<double> &v : r)
+    std::printf(" **%.3f** (%.3f–%.3f) |", cuantil(v, 0.5), cuantil(v, 0.25), cuantil(v, 0.75));
+  std::printf("\n");
   std::fflush(stdout);
 }
 
@@ -121,8 +155,9 @@ int main(int argc, char **argv) {
   const int rondas = argc > 1 ? std::max(1, std::atoi(argv[1])) : 201;
   std::printf("| workload |");
   for (const Lado &l : LADOS) std::printf(" %s: calls / ns per solve |", l.nombre);
-  std::printf(" Brent / brentq | Chandrupatla / toms748 |\n|---|");
-  for (std::size_t i = 0; i < NUM_LADOS + 2; ++i) std::printf("---:|");
+  std::printf(" Brent, table / brentq | Brent, direct / brentq | Chandrupatla, table / toms748 |"
+              " Chandrupatla, direct / toms748 |\n|---|");
+  for (std::size_t i = 0; i < NUM_LADOS + 4; ++i) std::printf("---:|");
   std::printf("\n");
   for (const Carga &c : cargas()) mide(c, rondas);
   return 0;
