@@ -16,8 +16,8 @@
 //     written with divided differences, kept when it is shorter than half
 //     the step before last and inside three quarters of the bracket, else by
 //     bisection; never shorter than delta.
-// Calls: two at the start, one per round. Its stopping test is its own:
-// rtol defaults to 4 eps, as in SciPy.
+// Calls: two at the start, one per round. Its stopping test is its own
+// unless another is given; rtol defaults to 4 eps, as in SciPy.
 #ifndef BENCH_BRENTQ_H
 #define BENCH_BRENTQ_H
 
@@ -33,9 +33,18 @@ struct Resultado {
   long llamadas = 0;
 };
 
-template <typename Fn>
+// brentq's own test: |xblk - xcur| / 2 < delta.
+struct SuPrueba {
+  bool operator()(double sbis, double delta, double /*xcur*/, double /*xblk*/) const {
+    return std::fabs(sbis) < delta;
+  }
+};
+
+// Para: the stopping test on the bracket, given sbis, delta, xcur and xblk;
+// brentq's own by default, another for timing it under a common rule.
+template <typename Fn, typename Para = SuPrueba>
 Resultado resuelve(Fn &&F, double xa, double xb, double xtol, double rtol = 4 * DBL_EPSILON,
-                   int limite = 100) {
+                   int limite = 100, Para para = {}) {
   Resultado r;
   double xpre = xa, xcur = xb, xblk = 0, fblk = 0, spre = 0, scur = 0;
   double fpre = F(xpre), fcur = F(xcur);
@@ -59,7 +68,7 @@ Resultado resuelve(Fn &&F, double xa, double xb, double xtol, double rtol = 4 * 
     }
     const double delta = (xtol + rtol * std::fabs(xcur)) / 2;
     const double sbis = (xblk - xcur) / 2;
-    if (fcur == 0 || std::fabs(sbis) < delta) {
+    if (fcur == 0 || para(sbis, delta, xcur, xblk)) {
       r.x = xcur;
       r.converge = true;
       return r;

@@ -33,8 +33,9 @@ struct Cuenta {
 Cuenta con_metodo(std::size_t m, const Problema &p);
 Cuenta con_toms748(const Problema &p);
 // SciPy's brentq transcribed (brentq.h), with xtol = ANCHO and its own test
-// on the bracket, |xblk - xcur| < ANCHO + 4 eps |xcur|.
-Cuenta con_brentq(const Problema &p);
+// on the bracket, |xblk - xcur| < ANCHO + 4 eps |xcur|; or, comun, under the
+// rule above like every other solver here.
+Cuenta con_brentq(const Problema &p, bool comun = false);
 
 } // namespace aps
 

@@ -5,11 +5,14 @@
 
 namespace aps {
 
-Cuenta con_brentq(const Problema &p) {
+Cuenta con_brentq(const Problema &p, bool comun) {
   Cuenta c;
   const auto F = [&p, &c](double x) { return ++c.llamadas, p(x); };
+  const int limite = static_cast<int>(MAX_LLAMADAS) - 2;
+  const auto regla = [](double, double, double xcur, double xblk) { return cerrado(xcur, xblk); };
   const brentq::Resultado r =
-      brentq::resuelve(F, p.a, p.b, ANCHO, 4 * DBL_EPSILON, static_cast<int>(MAX_LLAMADAS) - 2);
+      comun ? brentq::resuelve(F, p.a, p.b, ANCHO, 4 * DBL_EPSILON, limite, regla)
+            : brentq::resuelve(F, p.a, p.b, ANCHO, 4 * DBL_EPSILON, limite);
   c.x = r.x;
   c.resuelto = r.converge;
   return c;
