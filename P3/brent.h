@@ -125,13 +125,14 @@ inline void ordena_brent(EstadoBrent &s) {
 } // namespace raices::detalle
 
 // F(a), then F(b) unless F(a) is not finite. Returns 0 (s written,
-// tolerancia kept for the steps), 9 or 27 (s not written).
+// tolerancia kept for the steps; one that is not a finite number above 0
+// counts as 0), 9 or 27 (s not written).
 template <typename Fn>
 int brentIni(Fn &&F, double a, double b, EstadoBrent &s, double tolerancia = 0) {
   double fa = 0, fb = 0;
   const int status = raices::detalle::acotada(F, a, b, fa, fb);
   if (status != RAICES_EXITO) return status;
-  s = EstadoBrent{b, fb, a, fa, a, fa, b - a, b - a, tolerancia};
+  s = EstadoBrent{b, fb, a, fa, a, fa, b - a, b - a, raices::detalle::anchura_valida(tolerancia)};
   raices::detalle::ordena_brent(s);
   return RAICES_EXITO;
 }

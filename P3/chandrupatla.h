@@ -97,13 +97,14 @@ inline double punto_chandrupatla(const EstadoChandrupatla &e) {
 } // namespace raices::detalle
 
 // F(a), then F(b) unless F(a) is not finite. Returns 0 (s written, c = a,
-// tolerancia kept for the steps), 9 or 27 (s not written).
+// tolerancia kept for the steps; one that is not a finite number above 0
+// counts as 0), 9 or 27 (s not written).
 template <typename Fn>
 int chandrupatlaIni(Fn &&F, double a, double b, EstadoChandrupatla &s, double tolerancia = 0) {
   double fa = 0, fb = 0;
   const int status = raices::detalle::acotada(F, a, b, fa, fb);
   if (status != RAICES_EXITO) return status;
-  s = EstadoChandrupatla{a, fa, b, fb, a, fa, tolerancia};
+  s = EstadoChandrupatla{a, fa, b, fb, a, fa, raices::detalle::anchura_valida(tolerancia)};
   return RAICES_EXITO;
 }
 int chandrupatlaIni(func F, double a, double b, EstadoChandrupatla &s, double tolerancia = 0);

@@ -210,6 +210,11 @@ TEST(Brent, StartsAndSteps) {
        {{'F', 0}, {'F', 4}}},
       {"tolerancia_guardada", lineal, {4, I, I, I, 0, I, I, I, 1e-9}, 0,
        {0, -1, 4, 3, 4, 3, 4, 4, 1e-9}, {{'F', 0}, {'F', 4}}},
+      // A width that is no finite number above 0 is kept as 0.
+      {"tolerancia_negativa", lineal, {4, I, I, I, 0, I, I, I, -1}, 0,
+       {0, -1, 4, 3, 4, 3, 4, 4, 0}, {{'F', 0}, {'F', 4}}},
+      {"tolerancia_nan", lineal, {4, I, I, I, 0, I, I, I, NaN}, 0,
+       {0, -1, 4, 3, 4, 3, 4, 4, 0}, {{'F', 0}, {'F', 4}}},
       {"cero_en_a", [](double x) { return x; }, {1, I, I, I, 0, I, I, I, 0}, 0,
        {0, 0, 1, 1, 1, 1, 1, 1, 0}, {{'F', 0}, {'F', 1}}},
       {"nan_en_a", [](double) { return NaN; }, {4, I, I, I, 0, I, I, I, 0}, 9,
@@ -277,6 +282,8 @@ TEST(Chandrupatla, StartsAndSteps) {
   // clang-format off
   comprueba_todos(ini, {
       {"acotada", lineal, {0, I, 4, I, I, I, 1e-9}, 0, {0, -1, 4, 3, 0, -1, 1e-9},
+       {{'F', 0}, {'F', 4}}},
+      {"tolerancia_negativa", lineal, {0, I, 4, I, I, I, -1}, 0, {0, -1, 4, 3, 0, -1, 0},
        {{'F', 0}, {'F', 4}}},
       {"nan_en_a", [](double) { return NaN; }, {0, I, 4, I, I, I, 0}, 9, {0, I, 4, I, I, I, 0},
        {{'F', 0}}},
