@@ -12,34 +12,65 @@
 // Invariant at the start of every step (EstadoBrent below): F(b) and
 // F(c) have no common strict sign, so the bracket between b and c holds a
 // root; |F(b)| <= |F(c)|; a is the previous b. The step is never shorter than
-// tol = 2 eps |b| (two ulps of b at least), so F is never called twice at
-// one point while the bracket is wider than that; the caller's stopping
-// test (say |c - b| <= 2 tolerance) ends the search.
+// tol = 2 eps |b| + tolerancia / 2 (two ulps of b at least; tolerancia the
+// caller's absolute width, 0 by default), so F is never called twice at one
+// point while the bracket is wider than that, and once the interpolation
+// has found the root one step of tol past it closes the bracket below
+// tolerancia + 4 eps |b|; the caller's stopping test ends the search.
 #ifndef RAICES_BRENT_H
 #define RAICES_BRENT_H
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 
 #include "raices_pasos.h"
 
 // Brent's state between steps. At the start of every step: F(b) and F(c)
 // have no common strict sign (c is the contrapoint: a root lies between b and
 // c), |F(b)| <= |F(c)| (b is the best estimate), a is the previous b, and d
-// and e are the last two steps taken.
+// and e are the last two steps taken. tolerancia is the caller's absolute
+// width of bracket (0: close it to the last doubles).
 struct EstadoBrent {
   double b, fb; // best estimate and F(b)
   double c, fc; // contrapoint and F(c)
   double a, fa; // previous estimate and F(a)
   double d, e;  // last step and the one before
+  double tolerancia;
 };
 
 namespace raices::detalle {
 
-// Shortest step near b: two ulps of b, and the least normal double at
-// b == 0, where 2 eps |b| would be zero (a subnormal step would make every
-// operation on it slow).
-inline double tolerancia_brent(double b) { return 2 * DBL_EPSILON * std::fabs(b) + DBL_MIN; }
+// No double lies strictly between b and c: the answer of
+// std::nextafter(b, c) == c, without the call into the maths library that
+// cost a quarter of a step's own instructions. The neighbour of b towards c is the
+// next bit pattern, up in magnitude when c lies beyond b away from 0, down
+// otherwise; the neighbours of 0 are the least subnormals.
+inline bool contiguos(double b, double c) {
+  if (b == c) return true;
+  if (std::isnan(b) || std::isnan(c)) return false;
+  if (b == 0) return std::fabs(c) == std::numeric_limits<double>::denorm_min();
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &b, sizeof bits);
+  if ((b < c) == (b > 0)) {
+    ++bits;
+  } else {
+    --bits;
+  }
+  double vecino = 0;
+  std::memcpy(&vecino, &bits, sizeof vecino);
+  return vecino == c;
+}
+
+// Shortest step near b: two ulps of b plus half the caller's width, and the
+// least normal double at b == 0, where 2 eps |b| would be zero (a subnormal
+// step would make every operation on it slow). With tolerancia 0 the sum is
+// exactly 2 eps |b| + DBL_MIN.
+inline double tolerancia_brent(double b, double tolerancia) {
+  return 2 * DBL_EPSILON * std::fabs(b) + tolerancia / 2 + DBL_MIN;
+}
 
 // The step from b by interpolation, or m (bisection) when the interpolated
 // point is not safe. Updates d and e, the last step and the one before.
@@ -93,29 +124,34 @@ inline void ordena_brent(EstadoBrent &s) {
 
 } // namespace raices::detalle
 
-// F(a), then F(b) unless F(a) is not finite. Returns 0 (s written), 9 or 27
-// (s not written).
-template <typename Fn> int brentIni(Fn &&F, double a, double b, EstadoBrent &s) {
+// F(a), then F(b) unless F(a) is not finite. Returns 0 (s written,
+// tolerancia kept for the steps; one that is not a finite number above 0
+// counts as 0), 9 or 27 (s not written).
+template <typename Fn>
+int brentIni(Fn &&F, double a, double b, EstadoBrent &s, double tolerancia = 0) {
   double fa = 0, fb = 0;
   const int status = raices::detalle::acotada(F, a, b, fa, fb);
   if (status != RAICES_EXITO) return status;
-  s = EstadoBrent{b, fb, a, fa, a, fa, b - a, b - a};
+  s = EstadoBrent{b, fb, a, fa, a, fa, b - a, b - a, raices::detalle::anchura_valida(tolerancia)};
   raices::detalle::ordena_brent(s);
   return RAICES_EXITO;
 }
-int brentIni(func F, double a, double b, EstadoBrent &s);
+int brentIni(func F, double a, double b, EstadoBrent &s, double tolerancia = 0);
 
 // Inverse quadratic interpolation, secant or bisection, never a step shorter
-// than two ulps of b, then F at the new point: one call. Returns 0 (F(b) ==
-// 0), -2, 9 (the new point and its value are in b / fb, its predecessor in
-// a / fa, c / fc unchanged), or 23 when b and c are neighbouring doubles, so
-// that no new point lies between them (nothing written, F not called).
+// than two ulps of b plus half of tolerancia, then F at the new point: one
+// call. Returns 0 (F(b) == 0), -2, 9 (the new point and its value are in
+// b / fb, its predecessor in a / fa, c / fc unchanged), or 23 when b and c
+// are neighbouring doubles, so that no new point lies between them (nothing
+// written, F not called).
 template <typename Fn> int brentIter(Fn &&F, EstadoBrent &s) {
-  if (s.fb == 0) return RAICES_EXITO;                           // b is already an exact root
-  if (std::nextafter(s.b, s.c) == s.c) return RAICES_ESTANCADA; // no double between b and c
-  double tol = raices::detalle::tolerancia_brent(s.b);
+  if (s.fb == 0) return RAICES_EXITO; // b is already an exact root
+  const double tol = raices::detalle::tolerancia_brent(s.b, s.tolerancia);
   double m = (s.c - s.b) / 2;
   if (!std::isfinite(m)) m = s.c / 2 - s.b / 2; // c - b overflowed
+  // Neighbours are at most eps |b| (or a subnormal gap) apart, so |m| <= tol
+  // whenever they are: the bit test runs only on the last steps.
+  if (std::fabs(m) <= tol && raices::detalle::contiguos(s.b, s.c)) return RAICES_ESTANCADA;
   raices::detalle::paso_brent(s, m, tol);
   s.a = s.b;
   s.fa = s.fb;

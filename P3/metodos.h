@@ -63,8 +63,8 @@ struct Busqueda {
   EstadoBrent brent{};
   EstadoChandrupatla chandrupatla{};
   // The absolute width of bracket at which the caller will stop, set before
-  // the start; a method that knows it (Chandrupatla) closes its bracket on
-  // it. 0: close it to the last doubles.
+  // the start; the methods that know it (Brent, Chandrupatla) close their
+  // bracket on it. 0: close it to the last doubles.
   double tolerancia = 0;
 };
 
@@ -119,14 +119,15 @@ struct Illinois {
   static double otro(const Busqueda &s) { return otro_extremo(s); }
 };
 
-// Brent's estimate is its best point b, its other end the contrapoint c.
+// Brent's estimate is its best point b, its other end the contrapoint c; it
+// takes the caller's tolerance from s.tolerancia at the start.
 struct Brent {
   static constexpr Descriptor descriptor{"brent", "Brent", Familia::acotado, Arranque::intervalo,
                                          1,       0};
   template <typename Fn, typename DFn>
   static int inicia(Fn &F, DFn & /*dF*/, double a, double b, Busqueda &s) {
-    s.brent = EstadoBrent{a, 0, b, 0, a, 0, 0, 0};
-    return brentIni(F, a, b, s.brent);
+    s.brent = EstadoBrent{a, 0, b, 0, a, 0, 0, 0, s.tolerancia};
+    return brentIni(F, a, b, s.brent, s.tolerancia);
   }
   template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Busqueda &s) {
     return brentIter(F, s.brent);

@@ -51,6 +51,13 @@ template <typename Fn> int estrecha(Fn &&F, double fa, double &a, double &b, dou
   return RAICES_CONTINUA;
 }
 
+// The caller's absolute width as a step keeps it: a finite number above 0,
+// else 0 (close the bracket to the last doubles). A negative or NaN width
+// would let a step leave its bracket or never find it closed.
+inline double anchura_valida(double tolerancia) {
+  return std::isfinite(tolerancia) && tolerancia > 0 ? tolerancia : 0;
+}
+
 } // namespace raices::detalle
 
 #endif

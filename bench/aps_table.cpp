@@ -1,7 +1,10 @@
 // Calls of F on the Alefeld-Potra-Shi problems and the classics, per family,
-// for Boost.Math's toms748_solve and every bracketing method of the step
-// library's table, as a Markdown table; then the totals, the problems solved
-// and each total against Boost's. With -v, one row per problem.
+// for Boost.Math's toms748_solve, the brentq transcription (brentq.h) and
+// every bracketing method of the step library's table, as a Markdown table;
+// then the totals, the problems solved and each total against Boost's. With
+// -v, one row per problem. Then the calls of brentq and of Brent on three
+// multiple roots.
+#include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -13,7 +16,8 @@
 
 namespace {
 
-// Column 0 is Boost's; column j > 0 is the table's method metodos[j - 1].
+// Column 0 is Boost's, column 1 brentq's; column j > 1 is the table's method
+// metodos[j - 2].
 struct Suma {
   std::vector<long> llamadas;
   std::vector<int> resueltos;
@@ -30,6 +34,20 @@ void fila(const char *nombre, const Suma &s) {
   std::printf("\n");
 }
 
+// Calls of F on three multiple roots, with xtol = ANCHO: brentq under its
+// own test, Brent under the rule of the APS set (told the width).
+void multiples() {
+  const aps::Problema casos[] = {
+      {"(x-1)^3 on [0, 2.5]", 0, 0, 0, 0, 2.5, [](double x) { return std::pow(x - 1, 3); }},
+      {"(x-1)^5 on [-1, 4]", 0, 0, 0, -1, 4, [](double x) { return std::pow(x - 1, 5); }},
+      {"x^9 on [-1, 4]", 0, 0, 0, -1, 4, [](double x) { return std::pow(x, 9); }},
+  };
+  std::printf("\n| multiple root, xtol %g | brentq | brent |\n|---|---:|---:|\n", aps::ANCHO);
+  for (const aps::Problema &p : casos)
+    std::printf("| %s | %ld | %ld |\n", p.nombre.c_str(), aps::con_brentq(p).llamadas,
+                aps::con_metodo(raices::indice<raices::Brent>, p).llamadas);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -37,9 +55,9 @@ int main(int argc, char **argv) {
   std::vector<std::size_t> metodos;
   for (std::size_t m = 0; m < raices::NUM_METODOS; ++m)
     if (raices::DESCRIPTORES[m].familia == raices::Familia::acotado) metodos.push_back(m);
-  const std::size_t columnas = metodos.size() + 1;
+  const std::size_t columnas = metodos.size() + 2;
 
-  std::printf("| family | problems | Boost toms748 |");
+  std::printf("| family | problems | Boost toms748 | brentq |");
   for (std::size_t m : metodos) std::printf(" %s |", raices::DESCRIPTORES[m].clave);
   std::printf("\n|---|---:|");
   for (std::size_t j = 0; j < columnas; ++j) std::printf("---:|");
@@ -56,7 +74,7 @@ int main(int argc, char **argv) {
     const aps::Problema &p = problemas[i];
     const bool es_aps = p.k != 0;
     Suma &total = es_aps ? todos_aps : clasicos;
-    std::vector<aps::Cuenta> cuentas{aps::con_toms748(p)};
+    std::vector<aps::Cuenta> cuentas{aps::con_toms748(p), aps::con_brentq(p)};
     for (std::size_t m : metodos) cuentas.push_back(aps::con_metodo(m, p));
     for (std::size_t j = 0; j < columnas; ++j) {
       suma(familia, j, cuentas[j]);
@@ -90,5 +108,6 @@ int main(int argc, char **argv) {
     std::printf(" %.3f |", static_cast<double>(todos_aps.llamadas[j]) /
                                static_cast<double>(todos_aps.llamadas[0]));
   std::printf("\n");
+  multiples();
   return 0;
 }

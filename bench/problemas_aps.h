@@ -46,7 +46,7 @@ inline double familia(int k, double x, double p, double q) {
   case 15:
     if (x < 0) return -0.859;
     if (x > 2e-3 / (1 + p)) return E - 1.859;
-    return std::exp((p + 1) * x * 500) - 1.859;
+    return std::exp((p + 1) * x / 2 * 1000) - 1.859;
   default: return NAN;
   }
 }
@@ -89,8 +89,8 @@ inline std::vector<Problema> problemas() {
   for (int n : {2, 5, 15, 20}) agrega(11, n, 0, 0.01, 1);
   for (int n = 2; n <= 33; n += n < 7 ? 1 : 2) agrega(12, n, 0, 1, 100);
   agrega(13, 0, 0, -1, 4);
-  for (int n = 1; n <= 40; ++n) agrega(14, n, 0, -1e4, PI / 2);
-  for (int n = 20; n <= 1000; n += n < 40 ? 1 : n == 40 ? 60 : 100) agrega(15, n, 0, -1e4, 1e-4);
+  for (int n = 1; n <= 40; ++n) agrega(14, n, 0, -1000, PI / 2);
+  for (int n = 20; n <= 1000; n += n < 40 ? 1 : n == 40 ? 60 : 100) agrega(15, n, 0, -1000, 1e-4);
   for (const casos::Caso &c : casos::CASOS) v.push_back({c.nombre, 0, 0, 0, c.a, c.b, c.f});
   return v;
 }

@@ -20,7 +20,7 @@ constexpr double ANCHO = 2e-12;
 constexpr long MAX_LLAMADAS = 1000;
 
 inline bool cerrado(double p, double q) {
-  const double x = std::fmin(std::fabs(p), std::fabs(q));
+  const double x = std::fabs(p) < std::fabs(q) ? std::fabs(p) : std::fabs(q); // no call of fmin
   return raices::ancho_menor(p, q, raices::tolerancia_mixta(ANCHO, 4 * DBL_EPSILON, x));
 }
 
@@ -47,6 +47,10 @@ struct Cuenta {
 // Method m of the table (a bracketing one), told the rule's absolute width.
 Cuenta con_metodo(std::size_t m, const Problema &p);
 Cuenta con_toms748(const Problema &p);
+// SciPy's brentq transcribed (brentq.h), with xtol = ANCHO and its own test
+// on the bracket, |xblk - xcur| < ANCHO + 4 eps |xcur|; or, comun, under the
+// rule above like every other solver here.
+Cuenta con_brentq(const Problema &p, bool comun = false);
 
 } // namespace aps
 

@@ -180,14 +180,18 @@ TEST(Illinois, StartsAndSteps) {
   // clang-format on
 }
 
-// Row: b, fb, c, fc, a, fa, d, e.
-Estado fila(const EstadoBrent &s) { return {s.b, s.fb, s.c, s.fc, s.a, s.fa, s.d, s.e}; }
-EstadoBrent estado(const Estado &v) { return {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]}; }
+// Row: b, fb, c, fc, a, fa, d, e, tolerancia.
+Estado fila(const EstadoBrent &s) {
+  return {s.b, s.fb, s.c, s.fc, s.a, s.fa, s.d, s.e, s.tolerancia};
+}
+EstadoBrent estado(const Estado &v) {
+  return {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
+}
 
 TEST(Brent, StartsAndSteps) {
   auto ini = [](auto &f, Estado &v) {
     EstadoBrent s = estado(v);
-    int status = brentIni(f, v[4], v[0], s); // a and b from the row
+    int status = brentIni(f, v[4], v[0], s, v[8]); // a, b and tolerancia from the row
     v = fila(s);
     return status;
   };
@@ -202,45 +206,57 @@ TEST(Brent, StartsAndSteps) {
   // clang-format off
   comprueba_todos(ini, {
       // F(4) = 3, F(0) = -1: b and c swap so that b is the better end.
-      {"acotada", lineal, {4, I, I, I, 0, I, I, I}, 0, {0, -1, 4, 3, 4, 3, 4, 4},
+      {"acotada", lineal, {4, I, I, I, 0, I, I, I, 0}, 0, {0, -1, 4, 3, 4, 3, 4, 4, 0},
        {{'F', 0}, {'F', 4}}},
-      {"cero_en_a", [](double x) { return x; }, {1, I, I, I, 0, I, I, I}, 0,
-       {0, 0, 1, 1, 1, 1, 1, 1}, {{'F', 0}, {'F', 1}}},
-      {"nan_en_a", [](double) { return NaN; }, {4, I, I, I, 0, I, I, I}, 9,
-       {4, I, I, I, 0, I, I, I}, {{'F', 0}}},
-      {"infinito_en_b", [](double x) { return x == 4 ? Inf : -1; }, {4, I, I, I, 0, I, I, I}, 9,
-       {4, I, I, I, 0, I, I, I}, {{'F', 0}, {'F', 4}}},
-      {"diminutos_mismo_signo", [](double) { return -1e-200; }, {4, I, I, I, 0, I, I, I}, 27,
-       {4, I, I, I, 0, I, I, I}, {{'F', 0}, {'F', 4}}},
+      {"tolerancia_guardada", lineal, {4, I, I, I, 0, I, I, I, 1e-9}, 0,
+       {0, -1, 4, 3, 4, 3, 4, 4, 1e-9}, {{'F', 0}, {'F', 4}}},
+      // A width that is no finite number above 0 is kept as 0.
+      {"tolerancia_negativa", lineal, {4, I, I, I, 0, I, I, I, -1}, 0,
+       {0, -1, 4, 3, 4, 3, 4, 4, 0}, {{'F', 0}, {'F', 4}}},
+      {"tolerancia_nan", lineal, {4, I, I, I, 0, I, I, I, NaN}, 0,
+       {0, -1, 4, 3, 4, 3, 4, 4, 0}, {{'F', 0}, {'F', 4}}},
+      {"cero_en_a", [](double x) { return x; }, {1, I, I, I, 0, I, I, I, 0}, 0,
+       {0, 0, 1, 1, 1, 1, 1, 1, 0}, {{'F', 0}, {'F', 1}}},
+      {"nan_en_a", [](double) { return NaN; }, {4, I, I, I, 0, I, I, I, 0}, 9,
+       {4, I, I, I, 0, I, I, I, 0}, {{'F', 0}}},
+      {"infinito_en_b", [](double x) { return x == 4 ? Inf : -1; }, {4, I, I, I, 0, I, I, I, 0}, 9,
+       {4, I, I, I, 0, I, I, I, 0}, {{'F', 0}, {'F', 4}}},
+      {"diminutos_mismo_signo", [](double) { return -1e-200; }, {4, I, I, I, 0, I, I, I, 0}, 27,
+       {4, I, I, I, 0, I, I, I, 0}, {{'F', 0}, {'F', 4}}},
   });
   comprueba_todos(iter, {
       // Secant through (0, -1) and (4, 3): p / q = (4/3) / (4/3) = 1.
-      {"secante", lineal, {0, -1, 4, 3, 4, 3, 4, 4}, 0, {1, 0, 4, 3, 0, -1, 1, 4}, {{'F', 1}}},
+      {"secante", lineal, {0, -1, 4, 3, 4, 3, 4, 4, 0}, 0, {1, 0, 4, 3, 0, -1, 1, 4, 0}, {{'F', 1}}},
       // |F(a)| <= |F(b)|: bisection to 2; F(2) has the sign of F(c).
-      {"biseccion", vale(2, 0.5), {0, -1, 4, 3, 8, 1, 4, 4}, -2, {2, 0.5, 0, -1, 0, -1, 2, 2},
+      {"biseccion", vale(2, 0.5), {0, -1, 4, 3, 8, 1, 4, 4, 0}, -2, {2, 0.5, 0, -1, 0, -1, 2, 2, 0},
        {{'F', 2}}},
-      {"biseccion_y_cambio", vale(2, 5), {0, -1, 4, 3, 8, 1, 4, 4}, -2,
-       {0, -1, 2, 5, 2, 5, 2, 2}, {{'F', 2}}},
+      {"biseccion_y_cambio", vale(2, 5), {0, -1, 4, 3, 8, 1, 4, 4, 0}, -2,
+       {0, -1, 2, 5, 2, 5, 2, 2, 0}, {{'F', 2}}},
       // The secant step 1e-30 is under 2 ulps of b = 1: b moves 2 ulps.
-      {"paso_minimo", vale(1 + d51, 1e-30), {1, -1e-30, 2, 1, 2, 1, 1, 1}, -2,
-       {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51}, {{'F', 1 + d51}}},
+      {"paso_minimo", vale(1 + d51, 1e-30), {1, -1e-30, 2, 1, 2, 1, 1, 1, 0}, -2,
+       {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51, 0}, {{'F', 1 + d51}}},
       // The step before last exactly at the shortest step: still long
       // enough to interpolate (bisection would evaluate at 1.5).
       {"paso_previo_en_el_limite", vale(1 + d51, 1e-30),
-       {1, -1e-30, 2, 1, 2, 1, 1, 2 * DBL_EPSILON + DBL_MIN}, -2,
-       {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51}, {{'F', 1 + d51}}},
+       {1, -1e-30, 2, 1, 2, 1, 1, 2 * DBL_EPSILON + DBL_MIN, 0}, -2,
+       {1 + d51, 1e-30, 1, -1e-30, 1, -1e-30, d51, d51, 0}, {{'F', 1 + d51}}},
+      // Told the width 0.5, the shortest step is 2 ulps of b plus 0.25: the
+      // secant step 1e-30 becomes that, and F there has the sign of c.
+      {"paso_minimo_con_tolerancia", vale(1.25 + d51, 0.5), {1, -1e-30, 2, 1, 2, 1, 1, 1, 0.5}, -2,
+       {1, -1e-30, 1.25 + d51, 0.5, 1.25 + d51, 0.5, 0.25 + d51, 0.25 + d51, 0.5},
+       {{'F', 1.25 + d51}}},
       // At b = 0 the step is the least double, not zero.
-      {"paso_minimo_en_cero", vale(DBL_MIN, 2), {0, -MIN, 1, 4, 1, 4, 1, 1}, -2,
-       {0, -MIN, DBL_MIN, 2, DBL_MIN, 2, DBL_MIN, DBL_MIN}, {{'F', DBL_MIN}}},
+      {"paso_minimo_en_cero", vale(DBL_MIN, 2), {0, -MIN, 1, 4, 1, 4, 1, 1, 0}, -2,
+       {0, -MIN, DBL_MIN, 2, DBL_MIN, 2, DBL_MIN, DBL_MIN, 0}, {{'F', DBL_MIN}}},
       // Adjacent ends: no point between them, so the step cannot move.
-      {"extremos_contiguos", vale(1, -1), {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, 23,
-       {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1}, {}},
-      {"ya_en_la_raiz", lineal, {1, 0, 4, 3, 4, 3, 4, 4}, 0, {1, 0, 4, 3, 4, 3, 4, 4}, {}},
-      {"no_finito", vale(2, NaN), {0, -1, 4, 3, 8, 1, 4, 4}, 9, {2, NaN, 4, 3, 0, -1, 2, 2},
+      {"extremos_contiguos", vale(1, -1), {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1, 0}, 23,
+       {1, -1, 1 + d52, 1, 1 + d52, 1, 1, 1, 0}, {}},
+      {"ya_en_la_raiz", lineal, {1, 0, 4, 3, 4, 3, 4, 4, 0}, 0, {1, 0, 4, 3, 4, 3, 4, 4, 0}, {}},
+      {"no_finito", vale(2, NaN), {0, -1, 4, 3, 8, 1, 4, 4, 0}, 9, {2, NaN, 4, 3, 0, -1, 2, 2, 0},
        {{'F', 2}}},
       // c - b overflows: the midpoint is still 0.
-      {"extremos_enormes", vale(0, 1), {-1e308, -1, 1e308, 1, 1e308, 1, 1, 1}, -2,
-       {0, 1, -1e308, -1, -1e308, -1, 1e308, 1e308}, {{'F', 0}}},
+      {"extremos_enormes", vale(0, 1), {-1e308, -1, 1e308, 1, 1e308, 1, 1, 1, 0}, -2,
+       {0, 1, -1e308, -1, -1e308, -1, 1e308, 1e308, 0}, {{'F', 0}}},
   });
   // clang-format on
 }
@@ -266,6 +282,8 @@ TEST(Chandrupatla, StartsAndSteps) {
   // clang-format off
   comprueba_todos(ini, {
       {"acotada", lineal, {0, I, 4, I, I, I, 1e-9}, 0, {0, -1, 4, 3, 0, -1, 1e-9},
+       {{'F', 0}, {'F', 4}}},
+      {"tolerancia_negativa", lineal, {0, I, 4, I, I, I, -1}, 0, {0, -1, 4, 3, 0, -1, 0},
        {{'F', 0}, {'F', 4}}},
       {"nan_en_a", [](double) { return NaN; }, {0, I, 4, I, I, I, 0}, 9, {0, I, 4, I, I, I, 0},
        {{'F', 0}}},
