@@ -79,6 +79,10 @@ struct Criterio {
   // What ball arithmetic proves of a root x within delta, the tolerance at
   // x; empty: no check, and Solucion::prueba stays sin_demostrar.
   std::function<Prueba(double x, double delta)> comprueba;
+  // Tell the method the absolute tolerance, so that Brent and Chandrupatla
+  // close their bracket on it; false: they close it to the last doubles,
+  // for a caller that wants the root to the last bit at a few more calls.
+  bool tolerancia_al_metodo = true;
 
   double tolerancia(double x) const {
     const double r = relativa * std::fabs(x);
@@ -271,7 +275,7 @@ Solucion resuelve(std::size_t m, Fn &&F, DFn &&dF, double a, double b, const Cri
   Busqueda s;
   s.a = a; // a method that starts from a point leaves both in the state
   s.b = b;
-  s.tolerancia = c.absoluta;
+  s.tolerancia = c.tolerancia_al_metodo ? c.absoluta : 0;
   int estado = inicia(m, Fc, dFc, a, b, s);
   double previo = estimacion(m, s);
   const auto informa = [&](int paso, double x, bool ultimo) {

@@ -400,6 +400,7 @@ private:
     c.max_pasos = PASOS_REFINO;
     c.ceros_exactos = false;
     c.juzga = false;
+    c.tolerancia_al_metodo = false; // the roots to the last bit
     return c;
   }
 
