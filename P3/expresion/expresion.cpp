@@ -209,6 +209,14 @@ double Expresion::operator()(double x) const noexcept {
   }
 }
 
+raices::Bola Expresion::operator()(const raices::Bola &x) const noexcept {
+  try {
+    return evalua(datos->programa, x);
+  } catch (...) {
+    return raices::Bola::indefinida(x.precision());
+  }
+}
+
 const std::string &Expresion::texto() const { return datos->texto; }
 
 namespace {
