@@ -20,8 +20,10 @@
 #define RAICES_COMPRUEBA_RAIZ_H
 
 #include <cmath>
+#include <type_traits>
 
 #include "bola.h"
+#include "chorro.h"
 #include "prueba.h"
 
 namespace raices {
@@ -31,6 +33,22 @@ namespace detalle {
 // -1, 0 or 1: the proven strict sign of v, 0 when not proven.
 inline int signo(const Bola &v) { return v.positiva() ? 1 : v.negativa() ? -1 : 0; }
 
+// F over every point of [x - delta, x + delta]: the value ball, and a bound
+// by the mean value theorem when F also runs on Chorro (then the tighter of
+// the two where both exclude 0 matters only through its sign).
+template <class F> Bola en_entorno(F &f, double x, double delta, long p, const Bola &en_x) {
+  const Bola entorno = Bola(x, p) + Bola::entre(-delta, delta, p);
+  if constexpr (std::is_invocable_r_v<Chorro, F &, const Chorro &>) {
+    const Chorro j = f(Chorro::variable(entorno));
+    if (!j.valor.finita() || !j.valor.contiene_cero()) return j.valor;
+    const Bola media = en_x + j.derivada * Bola::entre(-delta, delta, p);
+    return media.finita() ? media : j.valor;
+  } else {
+    (void)en_x;
+    return f(entorno);
+  }
+}
+
 } // namespace detalle
 
 template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
@@ -38,10 +56,11 @@ template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
   for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
     const Bola en_x = f(Bola(x, p));
     if (en_x.es_cero()) return Prueba::exacta;
-    // Every point of [x - delta, x + delta], and its two ends exactly.
-    const Bola entorno = f(Bola(x, p) + Bola::entre(-delta, delta, p));
-    if (entorno.finita() && !entorno.contiene_cero()) return Prueba::refutada;
-    if (!entorno.finita()) continue; // not shown continuous: no sign change counts
+    // F is finite, so continuous, on all of the interval: it may refute, and
+    // a sign change within it proves a root.
+    const Bola entorno = detalle::en_entorno(f, x, delta, p, en_x);
+    if (!entorno.finita()) continue;
+    if (!entorno.contiene_cero()) return Prueba::refutada;
     const int s = detalle::signo(en_x);
     const int a = detalle::signo(f(Bola::suma_exacta(x, -delta, p)));
     const int b = detalle::signo(f(Bola::suma_exacta(x, delta, p)));

@@ -17,6 +17,7 @@ set(RAICES_PUBLIC_HEADERS
   P3/estados.h
   P3/prueba.h
   P3/bola.h
+  P3/chorro.h
   P3/comprueba_raiz.h
   P3/raices_pasos.h
   P3/metodos.h

@@ -217,6 +217,15 @@ raices::Bola Expresion::operator()(const raices::Bola &x) const noexcept {
   }
 }
 
+raices::Chorro Expresion::operator()(const raices::Chorro &x) const noexcept {
+  try {
+    return evalua(datos->programa, x);
+  } catch (...) {
+    const long p = x.precision();
+    return {raices::Bola::indefinida(p), raices::Bola::indefinida(p)};
+  }
+}
+
 const std::string &Expresion::texto() const { return datos->texto; }
 
 namespace {

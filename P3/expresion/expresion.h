@@ -10,6 +10,7 @@
 #include <string>
 
 #include "P3/bola.h"
+#include "P3/chorro.h"
 
 // A text that is not an acceptable expression in x. mensaje is the context
 // line for error(), one line: Spanish, names the problem and, where known,
@@ -60,6 +61,10 @@ public:
   // text as the doubles they read to). Undecided (not finite) where f is not
   // defined or not bounded on all of x. Never throws.
   raices::Bola operator()(const raices::Bola &x) const noexcept;
+  // Value and derivative on the ball x (first-order Taylor arithmetic on the
+  // same program, P3/chorro.h): what raices::comprueba_raiz uses to bound f
+  // near a multiple root. Never throws.
+  raices::Chorro operator()(const raices::Chorro &x) const noexcept;
   // The text as given (for a derived f', the text of the derivative).
   const std::string &texto() const;
 

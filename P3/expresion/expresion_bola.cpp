@@ -1,17 +1,25 @@
 // The compiled program of an expression run on balls: the same postfix
 // steps that muParser runs on doubles, each one on Arb balls at the
-// precision of x. The numbers of the text are the doubles the parser read;
-// pi and e are the true constants.
+// precision of x, or on balls with their derivative (Chorro). The numbers
+// of the text are the doubles the parser read; pi and e are the true
+// constants.
 #include <utility>
 #include <vector>
 
+#include "P3/chorro.h"
 #include "P3/expresion/expresion_interna.h"
 
 namespace {
 
 using raices::Bola;
+using raices::Chorro;
 
-Bola aplica(Funcion f, const Bola &v) {
+// A constant of the program as a value of type V.
+template <class V> V constante(const Bola &c);
+template <> Bola constante<Bola>(const Bola &c) { return c; }
+template <> Chorro constante<Chorro>(const Bola &c) { return {c, Bola(0.0, c.precision())}; }
+
+template <class V> V aplica(Funcion f, const V &v) {
   switch (f) {
   case Funcion::sin: return sin(v);
   case Funcion::cos: return cos(v);
@@ -28,10 +36,10 @@ Bola aplica(Funcion f, const Bola &v) {
   case Funcion::sqrt: return sqrt(v);
   case Funcion::abs: return abs(v);
   }
-  return Bola::indefinida(v.precision());
+  return constante<V>(Bola::indefinida(v.precision()));
 }
 
-Bola opera(Paso::Tipo t, const Bola &a, const Bola &b) {
+template <class V> V opera(Paso::Tipo t, const V &a, const V &b) {
   switch (t) {
   case Paso::suma: return a + b;
   case Paso::resta: return a - b;
@@ -41,28 +49,31 @@ Bola opera(Paso::Tipo t, const Bola &a, const Bola &b) {
   }
 }
 
-} // namespace
-
-Bola evalua(const Programa &programa, const Bola &x) {
+template <class V> V corre(const Programa &programa, const V &x) {
   const long p = x.precision();
-  std::vector<Bola> pila;
+  std::vector<V> pila;
   pila.reserve(programa.size());
   for (const Paso &paso : programa) {
     switch (paso.tipo) {
     case Paso::variable: pila.push_back(x); break;
-    case Paso::pi: pila.push_back(Bola::pi(p)); break;
-    case Paso::e: pila.push_back(Bola::e(p)); break;
-    case Paso::numero: pila.emplace_back(paso.numero_, p); break;
+    case Paso::pi: pila.push_back(constante<V>(Bola::pi(p))); break;
+    case Paso::e: pila.push_back(constante<V>(Bola::e(p))); break;
+    case Paso::numero: pila.push_back(constante<V>(Bola(paso.numero_, p))); break;
     case Paso::opuesto: pila.back() = -pila.back(); break;
     case Paso::funcion: pila.back() = aplica(paso.funcion_, pila.back()); break;
     default: {
       // A program the parser compiled never runs its stack short.
-      if (pila.size() < 2) return Bola::indefinida(p);
-      Bola b = std::move(pila.back());
+      if (pila.size() < 2) return constante<V>(Bola::indefinida(p));
+      V b = std::move(pila.back());
       pila.pop_back();
       pila.back() = opera(paso.tipo, pila.back(), b);
     }
     }
   }
-  return pila.size() == 1 ? pila.back() : Bola::indefinida(p);
+  return pila.size() == 1 ? pila.back() : constante<V>(Bola::indefinida(p));
 }
+
+} // namespace
+
+Bola evalua(const Programa &programa, const Bola &x) { return corre(programa, x); }
+Chorro evalua(const Programa &programa, const Chorro &x) { return corre(programa, x); }

@@ -9,11 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include "P3/chorro.h"
 #include "P3/comprueba_raiz.h"
 
 namespace {
 
 using raices::Bola;
+using raices::Chorro;
 using raices::Prueba;
 
 // The same generic callable runs on doubles and on balls, and the ball holds
@@ -111,45 +113,63 @@ TEST(Bola, EscaleraDePrecision) {
   EXPECT_EQ(escalera.back(), Bola::precision_maxima);
 }
 
+// A function on balls and on balls with their derivative, from one generic
+// lambda, as the check takes it.
+struct Ambas {
+  std::function<Bola(const Bola &)> bola;
+  std::function<Chorro(const Chorro &)> chorro;
+  Bola operator()(const Bola &x) const { return bola(x); }
+  Chorro operator()(const Chorro &x) const { return chorro(x); }
+};
+template <class L> Ambas ambas(L l) { return {l, l}; }
+
 // One row: f, the reported x, the tolerance there, the answer.
 struct Caso {
   const char *que;
-  std::function<Bola(const Bola &)> f;
+  Ambas f;
   double x, delta;
   Prueba prueba;
 };
 
 TEST(CompruebaRaiz, CuatroRespuestas) {
-  const auto triple = [](const Bola &x) { return pow(x, 3) - 3 * pow(x, 2) + 3 * x - 1; };
+  const auto triple = ambas([](auto x) { return pow(x, 3) - 3 * pow(x, 2) + 3 * x - 1; });
   const std::vector<Caso> casos = {
-      {"x^2 - 2 at its double", [](const Bola &x) { return x * x - 2; }, 1.4142135623730951, 1e-12,
+      {"x^2 - 2 at its double", ambas([](auto x) { return x * x - 2; }), 1.4142135623730951, 1e-12,
        Prueba::demostrada},
-      {"x^2 - 2, tolerance 0", [](const Bola &x) { return x * x - 2; }, 1.4142135623730951, 0,
+      {"x^2 - 2, tolerance 0", ambas([](auto x) { return x * x - 2; }), 1.4142135623730951, 0,
        Prueba::refutada},
-      {"x - 0.25 at 0.25", [](const Bola &x) { return x - 0.25; }, 0.25, 0, Prueba::exacta},
-      {"sin at pi (the double)", [](const Bola &x) { return sin(x); }, M_PI, 1e-12,
+      {"x - 0.25 at 0.25", ambas([](auto x) { return x - 0.25; }), 0.25, 0, Prueba::exacta},
+      {"sin at pi (the double)", ambas([](auto x) { return sin(x); }), M_PI, 1e-12,
        Prueba::demostrada},
-      {"exp(-x) at 750, underflow", [](const Bola &x) { return exp(-x); }, 750, 750e-12,
+      {"exp(-x) at 750, underflow", ambas([](auto x) { return exp(-x); }), 750, 750e-12,
        Prueba::refutada},
       {"expanded triple root, at 1", triple, 1, 1e-12, Prueba::exacta},
+      {"expanded triple root, 4e-6 off", triple, 1.0000038, 1e-12, Prueba::refutada},
       {"expanded triple root, near 1", triple, 1 + DBL_EPSILON, 1e-15, Prueba::demostrada},
-      {"(x - 1)^2, even root", [](const Bola &x) { return pow(x - 1, 2); }, 1 + 1e-13, 1e-12,
+      {"(x - 1)^2, even root", ambas([](auto x) { return pow(x - 1, 2); }), 1 + 1e-13, 1e-12,
        Prueba::sin_demostrar},
-      {"1/(x - 0.3), a pole", [](const Bola &x) { return 1 / (x - 0.3); }, 0.3, 1e-12,
+      {"1/(x - 0.3), a pole", ambas([](auto x) { return 1 / (x - 0.3); }), 0.3, 1e-12,
        Prueba::sin_demostrar},
-      {"log(x) at -1, undefined", [](const Bola &x) { return log(x); }, -1, 1e-12,
+      {"log(x) at -1, undefined", ambas([](auto x) { return log(x); }), -1, 1e-12,
        Prueba::sin_demostrar},
-      {"x^2 + 1e-12", [](const Bola &x) { return pow(x, 2) + 1e-12; }, 0, 1e-3, Prueba::refutada},
-      {"x at NaN", [](const Bola &x) { return x; }, NAN, 1, Prueba::sin_demostrar},
-      {"x, delta infinite", [](const Bola &x) { return x; }, 1, HUGE_VAL, Prueba::sin_demostrar},
-      {"x - 1e-300 within 1e-320", [](const Bola &x) { return x - 1e-300; }, 1e-300, 1e-320,
+      {"x^2 + 1e-12", ambas([](auto x) { return pow(x, 2) + 1e-12; }), 0, 1e-3, Prueba::refutada},
+      {"x at NaN", ambas([](auto x) { return x; }), NAN, 1, Prueba::sin_demostrar},
+      {"x, delta infinite", ambas([](auto x) { return x; }), 1, HUGE_VAL, Prueba::sin_demostrar},
+      {"x - 1e-300 within 1e-320", ambas([](auto x) { return x - 1e-300; }), 1e-300, 1e-320,
        Prueba::exacta},
-      {"x - 3e-300 near 0", [](const Bola &x) { return x - 3e-300; }, 0, 1e-299,
+      {"x - 3e-300 near 0", ambas([](auto x) { return x - 3e-300; }), 0, 1e-299,
        Prueba::demostrada},
-      {"tan(x) - x at 0", [](const Bola &x) { return tan(x) - x; }, 0, 1e-12, Prueba::exacta},
+      {"tan(x) - x at 0", ambas([](auto x) { return tan(x) - x; }), 0, 1e-12, Prueba::exacta},
+      {"tan(x) - x, 6.3e-9 off its triple root", ambas([](auto x) { return tan(x) - x; }), 6.3e-9,
+       1e-12, Prueba::refutada},
+      {"abs(x - 0.3) near 0.3", ambas([](auto x) { return abs(x - 0.3) + 1e-20; }), 0.3, 1e-12,
+       Prueba::refutada},
   };
   for (const Caso &c : casos)
     EXPECT_EQ(raices::comprueba_raiz(c.f, c.x, c.delta), c.prueba) << c.que;
+  // Without the derivative, the ball of F over the interval cancels its terms
+  // and cannot refute near the multiple root.
+  EXPECT_EQ(raices::comprueba_raiz(triple.bola, 1.0000038, 1e-12), Prueba::sin_demostrar);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "P3/bola.h"
+#include "P3/chorro.h"
+#include "P3/comprueba_raiz.h"
 #include "P3/expresion/expresion.h"
 
 namespace {
@@ -50,6 +52,58 @@ TEST(ExpresionBola, DerivadaEnUnaBola) {
   EXPECT_LE(df.inf(), pendiente.sup());
   EXPECT_GE(df.sup(), pendiente.inf());
   EXPECT_LT(df.sup() - df.inf(), 1e-7);
+}
+
+// Taylor arithmetic on the program of f gives the slope that the derived f'
+// gives, ball against ball, over functions of every kind of the grammar.
+TEST(ExpresionBola, ChorroComoLaDerivada) {
+  const char *textos[] = {"x*exp(-x) + sin(x)^2",
+                          "tan(x)/x - log10(x)",
+                          "asin(x/4)*acos(x/4)",
+                          "sqrt(x)*atan(x)^3",
+                          "sinh(x)-cosh(x)+tanh(x)",
+                          "x^x",
+                          "2^x*e^-x",
+                          "abs(x - 2)*x",
+                          "1/(x-1)^2",
+                          "(1+x)^(1/3)"};
+  for (const char *texto : textos) {
+    const Funciones fs = prepara_funciones(texto, nullptr);
+    for (double x : {0.3, 1.7, 2.5, 3.9}) {
+      const Bola bola = Bola::entre(x, x + 1e-6, 128);
+      const raices::Chorro j = fs.f(raices::Chorro::variable(bola));
+      const Bola df = fs.df(bola);
+      if (!df.finita()) continue;
+      ASSERT_TRUE(j.derivada.finita()) << texto << " en x = " << x;
+      EXPECT_FALSE(j.derivada.sup() < df.inf() || df.sup() < j.derivada.inf())
+          << texto << " en x = " << x;
+    }
+  }
+}
+
+// The check of a root on typed functions: both evaluations of the
+// expression, on balls and with their derivative.
+TEST(ExpresionBola, CompruebaRaiz) {
+  struct Caso {
+    const char *texto;
+    double x, delta;
+    raices::Prueba prueba;
+  };
+  const Caso casos[] = {
+      {"exp(-x)", 750, 750e-12, raices::Prueba::refutada},
+      {"x^3 - 3*x^2 + 3*x - 1", 1.0000038, 1e-12, raices::Prueba::refutada},
+      {"x^3 - 3*x^2 + 3*x - 1", 1, 1e-12, raices::Prueba::exacta},
+      {"x^4 - 4*x^3 + 6*x^2 - 4*x + 1", 1.0001, 1e-12, raices::Prueba::refutada},
+      {"log(1+x) - x", 1e-9, 1e-12, raices::Prueba::refutada},
+      {"cos(x) - x", 0.7390851332151607, 1e-12, raices::Prueba::demostrada},
+      {"sin(pi*x)", 1, 1e-12, raices::Prueba::demostrada}, // pi is the true constant
+      {"sqrt(x-1)", 0.991, 1e-12, raices::Prueba::sin_demostrar},
+      {"abs(sin(x))", 3.141592653589793, 1e-12, raices::Prueba::sin_demostrar},
+  };
+  for (const Caso &c : casos) {
+    const Expresion f(c.texto);
+    EXPECT_EQ(raices::comprueba_raiz(f, c.x, c.delta), c.prueba) << c.texto << " en " << c.x;
+  }
 }
 
 } // namespace
