@@ -12,6 +12,15 @@
 
 namespace raices {
 
+namespace {
+
+// Bits of a bound taken from a ball, rounded outward: more than a double's,
+// and never an exact sum of a midpoint and a radius whose exponents lie
+// 10^300 apart.
+constexpr slong bits_cota = 64;
+
+} // namespace
+
 Bola::Bola(double x, long precision) : precision_(precision) {
   arb_init(valor_);
   arb_set_d(valor_, x); // NaN and infinities give a ball that is not finite
@@ -90,7 +99,7 @@ double Bola::inf() const {
   if (!finita()) return -HUGE_VAL;
   arf_t u;
   arf_init(u);
-  arb_get_lbound_arf(u, valor_, ARF_PREC_EXACT);
+  arb_get_lbound_arf(u, valor_, bits_cota);
   const double d = arf_get_d(u, ARF_RND_FLOOR);
   arf_clear(u);
   return d;
@@ -100,7 +109,7 @@ double Bola::sup() const {
   if (!finita()) return HUGE_VAL;
   arf_t u;
   arf_init(u);
-  arb_get_ubound_arf(u, valor_, ARF_PREC_EXACT);
+  arb_get_ubound_arf(u, valor_, bits_cota);
   const double d = arf_get_d(u, ARF_RND_CEIL);
   arf_clear(u);
   return d;
@@ -145,12 +154,12 @@ Bola aplica(Binaria op, const Bola &x, const Bola &y) {
   return r;
 }
 
-// x >= cota at every point of x (exact comparison of its lower bound).
+// x >= cota at every point of x (its lower bound, rounded down).
 bool al_menos(const Bola &x, long cota) {
   if (!x.finita()) return false;
   arf_t u;
   arf_init(u);
-  arb_get_lbound_arf(u, x.arb(), ARF_PREC_EXACT);
+  arb_get_lbound_arf(u, x.arb(), bits_cota);
   const bool si = arf_cmp_si(u, cota) >= 0;
   arf_clear(u);
   return si;
