@@ -51,6 +51,17 @@ template <class F> Bola en_entorno(F &f, double x, double delta, long p, const B
 
 } // namespace detalle
 
+// The answer's ASCII key: "exacta", "demostrada", "refutada", "sin_demostrar".
+inline const char *clave_prueba(Prueba p) {
+  switch (p) {
+  case Prueba::exacta: return "exacta";
+  case Prueba::demostrada: return "demostrada";
+  case Prueba::refutada: return "refutada";
+  case Prueba::sin_demostrar: break;
+  }
+  return "sin_demostrar";
+}
+
 template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
   if (!std::isfinite(x) || !std::isfinite(delta) || !(delta >= 0)) return Prueba::sin_demostrar;
   for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
