@@ -3,6 +3,8 @@
 //
 //   exacta         F(x) is exactly 0;
 //   refutada       F is proven nonzero on all of [x - delta, x + delta];
+//                  a delta below the spacing of the doubles at x is taken
+//                  as that spacing;
 //   demostrada     F is continuous on the interval and takes both strict
 //                  signs at x - delta, x, x + delta: a root lies within;
 //   sin_demostrar  none of these, up to Bola::precision_maxima bits (an even
@@ -51,6 +53,19 @@ template <class F> Bola en_entorno(F &f, double x, double delta, long p, const B
 
 } // namespace detalle
 
+// F(x) on balls at the first precision of the ladder where its sign is
+// decided (an exact 0 included), else at precision_maxima: the value to show
+// of a root that the check refutes, which double arithmetic may round to 0.
+template <class F> Bola valor_decidido(F &&f, double x) {
+  long p = Bola::precision_inicial;
+  for (long q = p; q != 0; q = Bola::siguiente_precision(q)) {
+    p = q;
+    const Bola v = f(Bola(x, p));
+    if (v.es_cero() || v.positiva() || v.negativa()) return v;
+  }
+  return f(Bola(x, p));
+}
+
 // The answer's ASCII key: "exacta", "demostrada", "refutada", "sin_demostrar".
 inline const char *clave_prueba(Prueba p) {
   switch (p) {
@@ -64,6 +79,10 @@ inline const char *clave_prueba(Prueba p) {
 
 template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
   if (!std::isfinite(x) || !std::isfinite(delta) || !(delta >= 0)) return Prueba::sin_demostrar;
+  // No double lies nearer a root that is not a double than the spacing of
+  // the doubles there: a smaller delta (0 included) is taken as that.
+  const double ulp = std::nextafter(std::fabs(x), HUGE_VAL) - std::fabs(x);
+  if (std::isfinite(ulp)) delta = std::fmax(delta, ulp);
   for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
     const Bola en_x = f(Bola(x, p));
     if (en_x.es_cero()) return Prueba::exacta;

@@ -136,8 +136,10 @@ TEST(CompruebaRaiz, CuatroRespuestas) {
   const std::vector<Caso> casos = {
       {"x^2 - 2 at its double", ambas([](auto x) { return x * x - 2; }), 1.4142135623730951, 1e-12,
        Prueba::demostrada},
-      {"x^2 - 2, tolerance 0", ambas([](auto x) { return x * x - 2; }), 1.4142135623730951, 0,
-       Prueba::refutada},
+      {"x^2 - 2, tolerance 0: one ulp", ambas([](auto x) { return x * x - 2; }), 1.4142135623730951,
+       0, Prueba::demostrada},
+      {"x^2 - 2, two ulps off, tolerance 0", ambas([](auto x) { return x * x - 2; }),
+       1.4142135623730954, 0, Prueba::refutada},
       {"x - 0.25 at 0.25", ambas([](auto x) { return x - 0.25; }), 0.25, 0, Prueba::exacta},
       {"sin at pi (the double)", ambas([](auto x) { return sin(x); }), M_PI, 1e-12,
        Prueba::demostrada},
