@@ -89,6 +89,12 @@ if(NOT out STREQUAL proof)
   message(FATAL_ERROR "pkg-config prueba printed '${out}'")
 endif()
 
+# A user's file that defines BIG, PI, SMALL, info and NOINFO compiles with
+# <raices.h>, and runs.
+run("${CXX}" -std=c++17 -Wall -Wextra -Wpedantic -Werror ${cxxflags} "${CONSUMER}/sin_fugas.cpp"
+  ${flags} -o "${WORK}/sin_fugas")
+run("${WORK}/sin_fugas")
+
 # man, through MANPATH.
 set(ENV{MANPATH} "${prefix}/share/man")
 run(man -w 3 raices)
