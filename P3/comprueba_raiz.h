@@ -30,7 +30,7 @@
 
 namespace raices {
 
-namespace detalle {
+namespace detalle_prueba {
 
 // -1, 0 or 1: the proven strict sign of v, 0 when not proven.
 inline int signo(const Bola &v) { return v.positiva() ? 1 : v.negativa() ? -1 : 0; }
@@ -51,7 +51,7 @@ template <class F> Bola en_entorno(F &f, double x, double delta, long p, const B
   }
 }
 
-} // namespace detalle
+} // namespace detalle_prueba
 
 // F(x) on balls at the first precision of the ladder where its sign is
 // decided (an exact 0 included), else at precision_maxima: the value to show
@@ -88,12 +88,12 @@ template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
     if (en_x.es_cero()) return Prueba::exacta;
     // F is finite, so continuous, on all of the interval: it may refute, and
     // a sign change within it proves a root.
-    const Bola entorno = detalle::en_entorno(f, x, delta, p, en_x);
+    const Bola entorno = detalle_prueba::en_entorno(f, x, delta, p, en_x);
     if (!entorno.finita()) continue;
     if (!entorno.contiene_cero()) return Prueba::refutada;
-    const int s = detalle::signo(en_x);
-    const int a = detalle::signo(f(Bola::suma_exacta(x, -delta, p)));
-    const int b = detalle::signo(f(Bola::suma_exacta(x, delta, p)));
+    const int s = detalle_prueba::signo(en_x);
+    const int a = detalle_prueba::signo(f(Bola::suma_exacta(x, -delta, p)));
+    const int b = detalle_prueba::signo(f(Bola::suma_exacta(x, delta, p)));
     if (s * a < 0 || s * b < 0 || a * b < 0) return Prueba::demostrada;
   }
   return Prueba::sin_demostrar;
