@@ -19,9 +19,13 @@ namespace {
 // 10^300 apart.
 constexpr slong bits_cota = 64;
 
+// Digits that texto() writes at most.
+constexpr long digitos_tope = 10000;
+
 } // namespace
 
-Bola::Bola(double x, long precision) : precision_(precision) {
+Bola::Bola(double x, long precision)
+    : precision_(std::clamp(precision, precision_minima, precision_tope)) {
   arb_init(valor_);
   arb_set_d(valor_, x); // NaN and infinities give a ball that is not finite
 }
@@ -45,7 +49,7 @@ Bola Bola::entre(double lo, double hi, long precision) {
   arf_init(z);
   arf_set_d(a, lo);
   arf_set_d(z, hi);
-  arb_set_interval_arf(b.valor_, a, z, precision);
+  arb_set_interval_arf(b.valor_, a, z, b.precision_);
   arf_clear(a);
   arf_clear(z);
   return b;
@@ -53,13 +57,13 @@ Bola Bola::entre(double lo, double hi, long precision) {
 
 Bola Bola::pi(long precision) {
   Bola b(0.0, precision);
-  arb_const_pi(b.valor_, precision);
+  arb_const_pi(b.valor_, b.precision_);
   return b;
 }
 
 Bola Bola::e(long precision) {
   Bola b(0.0, precision);
-  arb_const_e(b.valor_, precision);
+  arb_const_e(b.valor_, b.precision_);
   return b;
 }
 
@@ -129,7 +133,8 @@ bool Bola::es_cero() const { return arb_is_zero(valor_) != 0; }
 std::string Bola::texto(long digitos, bool con_radio) const {
   if (!finita()) return "indefinida";
   const std::unique_ptr<char, void (*)(void *)> s(
-      arb_get_str(valor_, std::max(1L, digitos), con_radio ? 0 : ARB_STR_NO_RADIUS), flint_free);
+      arb_get_str(valor_, std::clamp(digitos, 1L, digitos_tope), con_radio ? 0 : ARB_STR_NO_RADIUS),
+      flint_free);
   return s.get();
 }
 

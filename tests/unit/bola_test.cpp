@@ -111,6 +111,11 @@ TEST(Bola, EscaleraDePrecision) {
     escalera.push_back(p);
   EXPECT_EQ(escalera, (std::vector<long>{53, 128, 256, 512, 1024, 2048, 4096}));
   EXPECT_EQ(escalera.back(), Bola::precision_maxima);
+  // A precision out of bounds is taken within them, never handed to Arb.
+  EXPECT_EQ(Bola(1.0, 0).precision(), Bola::precision_minima);
+  EXPECT_EQ(Bola::pi(-5).texto(1), "3e+0");
+  EXPECT_EQ(Bola(1.0, 1L << 40).precision(), Bola::precision_tope);
+  EXPECT_EQ(Bola(0.5).texto(-3), "0.5");
 }
 
 // A function on balls and on balls with their derivative, from one generic
