@@ -60,7 +60,7 @@ template <class F> Bola valor_decidido(F &&f, double x) {
   long p = Bola::precision_inicial;
   for (long q = p; q != 0; q = Bola::siguiente_precision(q)) {
     p = q;
-    const Bola v = f(Bola(x, p));
+    Bola v = f(Bola(x, p));
     if (v.es_cero() || v.positiva() || v.negativa()) return v;
   }
   return f(Bola(x, p));
