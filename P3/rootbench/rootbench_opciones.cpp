@@ -37,7 +37,7 @@ static const char *const TEXTO_AYUDA =
     "puede leer, a > b, o m\xE9todo que no es 1, 2 ni 3); 9 valor no finito de f o f';\n"
     "11 l\xEDmite de iteraciones; 12 divisi\xF3n por cero; 13 precisi\xF3n relativa\n"
     "negativa; 21 el intervalo se cierra en un polo o un salto, no en una ra\xEDz;\n"
-    "27 ra\xEDz no acotada en [a,b].\n";
+    "23 Newton-Raphson se para donde f no se anula; 27 ra\xEDz no acotada en [a,b].\n";
 
 [[noreturn]] static void rechaza(const char *que, const std::string &texto) {
   rechaza_argumento("rootbench", que, texto);
