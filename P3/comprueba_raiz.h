@@ -17,7 +17,9 @@
 // interval is bounded once in plain ball arithmetic, which overestimates
 // near a multiple root; a callable that also takes a Chorro (value and
 // derivative, P3/chorro.h) lets the check bound F by the mean value theorem
-// there instead, which refutes points near, not at, a multiple root.
+// there instead, which refutes points near, not at, a multiple root. A
+// generic lambda is tried on Chorro: one that calls what only Bola has (its
+// queries, say) must take a const Bola & instead.
 #ifndef RAICES_COMPRUEBA_RAIZ_H
 #define RAICES_COMPRUEBA_RAIZ_H
 
