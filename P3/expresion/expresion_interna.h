@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "P3/bola.h"
+#include "P3/chorro.h"
 #include "P3/expresion/expresion.h"
 
 // The elementary functions of the grammar, in the order of their names.
@@ -83,6 +85,11 @@ struct Paso {
 
 using Programa = std::vector<Paso>;
 
+// The program run on balls at the precision of x, and on balls with their
+// derivative.
+raices::Bola evalua(const Programa &programa, const raices::Bola &x);
+raices::Chorro evalua(const Programa &programa, const raices::Chorro &x);
+
 // Checks the text before it is parsed: length, nesting of parentheses,
 // characters, names and numbers. Throws ErrorTexto.
 void revisa_texto(const std::string &texto, std::size_t longitud_maxima, int anidamiento_maximo);
@@ -125,5 +132,12 @@ std::optional<Discrepancia> discrepancia(const Expresion &f, const Expresion &df
                                          const std::vector<double> &puntos);
 // "en x = X, f' = V, diferencias: D".
 std::string describe(const Discrepancia &d);
+// The first of the points where df is proven not to be the derivative of f:
+// its value there and the exact one, from Taylor arithmetic on balls over
+// the program of f (in the field diferencias), differ by more than 1e-9 of
+// their size. Points where f is not differentiable, or df not defined, are
+// passed over.
+std::optional<Discrepancia> discrepancia_exacta(const Expresion &f, const Expresion &df,
+                                                const std::vector<double> &puntos);
 
 #endif

@@ -30,7 +30,7 @@ const char *const OPCIONES =
     "  -g FICHERO           dibuja f con los iterados, el error y el orden; el\n"
     "                       formato sale de la extensi\xF3n: .svg, .png o .pdf\n"
     "      --csv            escribe cada iterado en CSV (ASCII: metodo, paso, x,\n"
-    "                       fx, cambio, estado) en lugar de la tabla\n"
+    "                       fx, cambio, estado, prueba) en lugar de la tabla\n"
     "      --help           muestra esta ayuda y termina\n"
     "      --version        muestra la versi\xF3n y termina\n"
     "EXPR: como en rootbench, por ejemplo: rootcompare -f 'cos(x) - x' -g cos.svg\n"
