@@ -34,10 +34,19 @@ raices::Curva curva(const std::function<double(double)> &f, const raices::Tramo 
   return raices::analiza_curva(f, x, MUESTRAS, cortes, indefinidos);
 }
 
-bool evitable(const raices::Curva &c, double x) {
+// A singular point the curve already shows: a removable point, or the edge
+// of a shaded stretch where f is not defined. No dashed line for those.
+bool mostrado(const raices::Curva &c, double x) {
+  const double paso = (c.x.back() - c.x.front()) / static_cast<double>(c.x.size() - 1);
   return std::any_of(c.evitables.begin(), c.evitables.end(),
-                     [x](const raices::Evitable &e) { return e.x == x; });
+                     [x](const raices::Evitable &e) { return e.x == x; }) ||
+         std::any_of(c.indefinidos.begin(), c.indefinidos.end(), [x, paso](const raices::Tramo &t) {
+           return x >= t.desde - paso && x <= t.hasta + paso;
+         });
 }
+
+// Whether the window had to be widened around [a, b] to be numbered.
+bool ensanchado(const raices::Tramo &x, double a, double b) { return x.desde != a || x.hasta != b; }
 
 void define_colores() {
   plscol0(FONDO, 255, 255, 255);
@@ -62,7 +71,7 @@ void puntos(const raices::Curva &c, const raices::Exploracion &e) {
   pllsty(2);
   plcol0(ROJO);
   for (const raices::Hallazgo &h : e.singulares)
-    if (!evitable(c, h.x)) pljoin(h.x, c.y0, h.x, c.y1);
+    if (!mostrado(c, h.x)) pljoin(h.x, c.y0, h.x, c.y1);
   pllsty(1);
   for (const raices::Hallazgo &h : e.raices)
     marca(h.clase == raices::Clase::par ? VERDE : AZUL,
@@ -71,7 +80,7 @@ void puntos(const raices::Curva &c, const raices::Exploracion &e) {
 }
 
 // One entry per kind of point the picture shows.
-void leyenda(const raices::Exploracion &e, const raices::Curva &c) {
+void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos) {
   auto par = [](const raices::Hallazgo &h) { return h.clase == raices::Clase::par; };
   const bool pares = std::any_of(e.raices.begin(), e.raices.end(), par);
   const bool otras = !std::all_of(e.raices.begin(), e.raices.end(), par);
@@ -86,7 +95,7 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c) {
   if (!e.casi.empty()) entradas.push_back({"casi ra\xEDz", PL_LEGEND_SYMBOL, NARANJA, MARCA_CASI});
   const bool singulares =
       std::any_of(e.singulares.begin(), e.singulares.end(),
-                  [&c](const raices::Hallazgo &h) { return !evitable(c, h.x); });
+                  [&c](const raices::Hallazgo &h) { return !mostrado(c, h.x); });
   if (singulares) entradas.push_back({"punto singular", PL_LEGEND_LINE, ROJO, ""});
   if (!c.evitables.empty())
     entradas.push_back({"punto evitable", PL_LEGEND_SYMBOL, AZUL, MARCA_CASI});
@@ -95,17 +104,19 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c) {
   if (c.sale_arriba || c.sale_abajo)
     entradas.push_back({"f fuera del dibujo", PL_LEGEND_SYMBOL, AZUL,
                         c.sale_arriba ? raices::SALE_ARRIBA : raices::SALE_ABAJO});
+  if (extremos) entradas.push_back({"[A, B]", PL_LEGEND_LINE, GRIS, ""});
   if (entradas.empty()) return;
   const auto n = static_cast<PLINT>(entradas.size());
   std::vector<std::string> textos8;
   std::vector<const char *> textos, simbolos;
-  std::vector<PLINT> opciones, colores, estilos(n, 2), numeros(n, 1);
+  std::vector<PLINT> opciones, colores, colores_texto, estilos(n, 2), numeros(n, 1);
   std::vector<PLINT> patrones(n, 0);
   std::vector<PLFLT> anchos(n, 1.5), escalas(n, LETRA_MARCA / LETRA), cajas(n, 0.7), rayas(n, 1);
   for (const Entrada &x : entradas) {
     textos8.push_back(raices::utf8(x.texto));
     opciones.push_back(x.opcion);
     colores.push_back(x.color);
+    colores_texto.push_back(x.color == SOMBRA ? NEGRO : x.color);
     simbolos.push_back(x.simbolo);
   }
   for (const std::string &t : textos8) textos.push_back(t.c_str());
@@ -113,14 +124,15 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c) {
   plcol0(NEGRO);
   pllegend(&ancho, &alto, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX,
            PL_POSITION_RIGHT | PL_POSITION_OUTSIDE, 0.02, 0.0, 0.05, 0, NEGRO, 1, 0, 0, n,
-           opciones.data(), 1.0, 0.85, 2.0, 0.0, colores.data(), textos.data(), colores.data(),
-           patrones.data(), cajas.data(), rayas.data(), colores.data(), estilos.data(),
-           anchos.data(), colores.data(), escalas.data(), numeros.data(), simbolos.data());
+           opciones.data(), 1.0, 0.85, 2.0, 0.0, colores_texto.data(), textos.data(),
+           colores.data(), patrones.data(), cajas.data(), rayas.data(), colores.data(),
+           estilos.data(), anchos.data(), colores.data(), escalas.data(), numeros.data(),
+           simbolos.data());
 }
 
 // A and B, when the window had to be widened around them to be numbered.
 void extremos(const raices::Tramo &x, const raices::Curva &c, double a, double b) {
-  if (x.desde == a && x.hasta == b) return;
+  if (!ensanchado(x, a, b)) return;
   plcol0(GRIS);
   pllsty(2);
   pljoin(a, c.y0, a, c.y1);
@@ -150,7 +162,7 @@ void panel(const std::string &descripcion, const raices::Curva &c, const raices:
                                   : " ra\xED"
                                     "ces");
   pllab("x", "f(x)", raices::utf8(titulo).c_str());
-  leyenda(e, c);
+  leyenda(e, c, ensanchado(x, a, b));
 }
 
 } // namespace
