@@ -236,19 +236,29 @@ void linea(const Curva &c) {
 
 void glifo(PLFLT x, PLFLT y, const char *texto) { plstring(1, &x, &y, texto); }
 
-// One mark per run of samples beyond an edge, at the run's furthest point.
+bool dentro(const Curva &c, std::size_t i) {
+  return std::isfinite(c.y[i]) && c.y[i] >= c.y0 && c.y[i] <= c.y1;
+}
+
+// One mark per run of samples beyond an edge: where the curve leaves the
+// panel when it comes back on one side only (beside a pole, at the window's
+// end), else at the run's furthest point (a hump cut off).
 void salidas(const Curva &c) {
   std::vector<std::pair<PLFLT, bool>> marcas;
-  for (std::size_t i = 0; i < c.x.size();) {
+  const std::size_t n = c.x.size();
+  for (std::size_t i = 0; i < n;) {
     const int lado = c.y[i] > c.y1 ? 1 : c.y[i] < c.y0 ? -1 : 0;
     if (lado == 0) {
       ++i;
       continue;
     }
+    const std::size_t inicio = i;
     std::size_t extremo = i;
-    for (; i < c.x.size() && (lado > 0 ? c.y[i] > c.y1 : c.y[i] < c.y0); ++i)
+    for (; i < n && (lado > 0 ? c.y[i] > c.y1 : c.y[i] < c.y0); ++i)
       if (std::fabs(c.y[i]) > std::fabs(c.y[extremo])) extremo = i;
-    marcas.emplace_back(c.x[extremo], lado > 0);
+    const bool antes = inicio > 0 && dentro(c, inicio - 1), despues = i < n && dentro(c, i);
+    const std::size_t donde = antes == despues ? extremo : antes ? inicio : i - 1;
+    marcas.emplace_back(c.x[donde], lado > 0);
   }
   const std::size_t cada = marcas.size() / MARCAS + 1;
   for (std::size_t k = 0; k < marcas.size(); k += cada)
