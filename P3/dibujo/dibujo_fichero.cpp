@@ -34,8 +34,9 @@ std::string temporal; // the file being drawn
 // may only call async-signal-safe functions.
 char temporal_c[4096];
 char mensaje_tiempo[256];
-std::string aviso;      // the first error PLplot reported without ending the process
-const char *quien = ""; // the program, for the message of a fatal error
+rlim_t tamano_maximo = TAMANO_MAXIMO; // lower when the process was already held lower
+std::string aviso;                    // the first error PLplot reported without ending the process
+const char *quien = "";               // the program, for the message of a fatal error
 // Where PLplot puts the text of an error instead of writing it to standard
 // error (its limit is 1024 bytes).
 PLINT codigo_plplot = 0;
@@ -81,7 +82,8 @@ struct Guardia {
     }
     getrlimit(RLIMIT_FSIZE, &limite);
     rlimit tope = limite;
-    tope.rlim_cur = std::min(limite.rlim_max, TAMANO_MAXIMO);
+    tope.rlim_cur = std::min({limite.rlim_cur, limite.rlim_max, TAMANO_MAXIMO});
+    tamano_maximo = tope.rlim_cur;
     setrlimit(RLIMIT_FSIZE, &tope);
     alarm(TIEMPO_MAXIMO);
   }
@@ -143,8 +145,8 @@ std::string termina(const std::string &ruta) {
   if (!aviso.empty()) return "PLplot: " + aviso;
   if (stat(temporal.c_str(), &datos) != 0 || datos.st_size == 0)
     return "el dibujo qued\xF3 vac\xEDo";
-  if (static_cast<rlim_t>(datos.st_size) >= TAMANO_MAXIMO)
-    return "el dibujo excede " + std::to_string(TAMANO_MAXIMO >> 20) + " MB";
+  if (static_cast<rlim_t>(datos.st_size) >= tamano_maximo)
+    return "el dibujo excede " + std::to_string(tamano_maximo >> 10) + " KB";
   permisos(temporal);
   if (std::rename(temporal.c_str(), ruta.c_str()) != 0) return causa(errno);
   return "";

@@ -3,8 +3,9 @@
 Both programs: the format follows the extension (an SVG that is well-formed
 XML and renders to PNG, a PNG, a PDF), other extensions are refused before
 any work, a picture that cannot be written leaves nothing behind and writes
-nothing on standard output, a folder or a link is never renamed over, and
-the file's mode follows the umask. What the curve of f shows: its y range
+nothing on standard output, a folder or a link is never renamed over, the
+file's mode follows the umask, and a picture beyond the size the process
+may write is refused with its temporary file removed. What the curve of f shows: its y range
 follows f's own values with numbers written in full (no multiplier), a
 removable point is an open circle and not a singular line, an undefined
 stretch is shaded, a curve clipped at a pole is marked, and an interval a
@@ -19,6 +20,7 @@ Usage: check_pictures.py ROOTCOMPARE ROOTSCAN METODOS_H WORK
 """
 import os
 import re
+import resource
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
@@ -57,10 +59,16 @@ def method_names():
     return [n.encode("latin-1").decode("unicode_escape") for n in names]
 
 
-def run(prog, args, umask=None):
+def run(prog, args, umask=None, file_limit=None):
     before = os.umask(umask) if umask is not None else None
+
+    def limit():
+        if file_limit is not None:
+            resource.setrlimit(resource.RLIMIT_FSIZE, (file_limit, file_limit))
+
     try:
-        return subprocess.run([prog] + args, cwd=WORK, capture_output=True, timeout=60, env=ENV)
+        return subprocess.run([prog] + args, cwd=WORK, capture_output=True, timeout=60, env=ENV,
+                              preexec_fn=limit)
     except subprocess.TimeoutExpired:
         return subprocess.CompletedProcess(args, "hung", b"", b"")
     finally:
@@ -177,6 +185,18 @@ def check_refusals(prog):
         fail(f"{name}: a bad expression with -g: status {done.returncode}")
     if not os.path.islink(link) or not os.path.isdir(os.path.join(failures, "carpeta.svg")):
         fail(f"{name}: a folder or a link was replaced by the picture")
+
+
+def check_bounded(prog):
+    """A picture larger than the files the process may write: refused with
+    status 5 and a message, the temporary file removed."""
+    name = os.path.basename(prog)
+    done = run(prog, ["-f", "sin(x)", "-a", "0", "-b", "10", "-g", "grande.svg"],
+               file_limit=16 * 1024)
+    left = [f for f in os.listdir(WORK) if f.startswith("." + name + "-") or f == "grande.svg"]
+    if done.returncode != 5 or b"excede" not in done.stderr or left:
+        fail(f"{name} over its file limit: status {done.returncode}, "
+             f"stderr {done.stderr[-120:]!r}, files {left}")
 
 
 def check_mode(prog):
@@ -354,6 +374,7 @@ for program in (COMPARE, SCAN):
     check_formats(program)
     check_refusals(program)
     check_mode(program)
+    check_bounded(program)
     check_shaded(program)
 check_compare()
 check_scan()
