@@ -92,7 +92,12 @@ void busca_polos(const std::function<double(double)> &f, Curva &c) {
                        donde))
       c.cortes.push_back(donde);
   }
+  // Both sides of one pole, and a sample on it, find the same point.
+  const double paso = n > 1 ? (c.x[n - 1] - c.x[0]) / static_cast<double>(n - 1) : 0;
   std::sort(c.cortes.begin(), c.cortes.end());
+  c.cortes.erase(std::unique(c.cortes.begin(), c.cortes.end(),
+                             [paso](double u, double v) { return v - u <= paso; }),
+                 c.cortes.end());
 }
 
 // Where f stops being defined between a defined point and an undefined one.
