@@ -198,7 +198,7 @@ std::string deriva_legible(const Programa &f) {
     const GiNaC::realsymbol x("x");
     Numeros numeros;
     const Numero numero = [&numeros](double v) {
-      return numeros.entero(v) ? exacto(v) : numeros.simbolo(v);
+      return Numeros::entero(v) ? exacto(v) : numeros.simbolo(v);
     };
     std::vector<ex> derivadas;
     for (const ex &termino : terminos(f, x, numero))

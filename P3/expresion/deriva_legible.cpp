@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "P3/expresion/deriva_escribe.h"
 #include "P3/expresion/expresion_interna.h"
@@ -64,7 +65,10 @@ ex Numeros::nombre(double v, const std::string &texto) {
 }
 
 ex Numeros::plegado(double v) {
-  if (!std::isfinite(v)) falla("un coeficiente excede el rango de double");
+  // A coefficient made of nonzero numbers that comes out 0 has underflowed:
+  // as 0 it could become a base or a divisor that GiNaC refuses by throwing
+  // in the middle of its own work.
+  if (!std::isfinite(v) || v == 0) falla("un coeficiente excede el rango de double");
   if (entero(v)) return numeric(static_cast<long>(v));
   const double a = std::fabs(v);
   const ex n = nombre(std::strtod(con_cifras(a, cifras_plegadas).c_str(), nullptr),
@@ -73,10 +77,8 @@ ex Numeros::plegado(double v) {
 }
 
 bool Numeros::es_nombre(const ex &e) const {
-  if (!is_a<GiNaC::symbol>(e)) return false;
-  for (const auto &n : nombres)
-    if (e.is_equal(n.first)) return true;
-  return false;
+  return is_a<GiNaC::symbol>(e) && std::any_of(nombres.begin(), nombres.end(),
+                                               [&e](const auto &n) { return e.is_equal(n.first); });
 }
 
 bool Numeros::con_nombres(const ex &e) const {
@@ -113,11 +115,22 @@ double Numeros::valor(const ex &e) const {
   return v;
 }
 
-// Applies pliega to each operand of a power or a function.
+// Applies pliega to each operand of a power or a function. GiNaC's map is
+// not safe against exceptions (what it has allocated is lost), so a fault
+// is kept here and thrown once map has returned.
 struct Pliegue : GiNaC::map_function {
   Numeros &numeros;
+  std::optional<ErrorTexto> fallo;
   explicit Pliegue(Numeros &n) : numeros(n) {}
-  ex operator()(const ex &e) override { return numeros.pliega(e); }
+  ex operator()(const ex &e) override {
+    if (fallo) return e;
+    try {
+      return numeros.pliega(e);
+    } catch (const ErrorTexto &error) {
+      fallo = error;
+      return e;
+    }
+  }
 };
 
 // x^2.5*x^(-1), as GiNaC writes the derivative of x^2.5, joined into x^1.5:
@@ -187,7 +200,9 @@ ex Numeros::pliega(const ex &e) {
     return es_numero(r) && con_nombres(r) && !es_nombre(r) ? plegado(valor(r)) : r;
   }
   Pliegue pliegue(*this);
-  return e.map(pliegue);
+  const ex plegada = e.map(pliegue);
+  if (pliegue.fallo) throw *pliegue.fallo;
+  return plegada;
 }
 
 namespace {

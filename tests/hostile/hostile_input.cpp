@@ -426,8 +426,7 @@ std::vector<Case> argument_cases(const Program &p, bool scan) {
              "1.7976931348623157e308|1e308 1.7976931348623157e308|1 1|-1e-300 1e-300",
              '|'))
     for (const std::string &f : split("sin(x)|x - 1|sin(x)/x|1/(x - 1)", '|'))
-      add({"-f", f, "-a", split(ends)[0], "-b", split(ends)[1], "-g",
-           own + (below(2) == 0 ? ".svg" : ".png")});
+      add({"-f", f, "-a", split(ends)[0], "-b", split(ends)[1], "-g", own + ".svg"});
   for (int k = 0; k < 30; ++k)
     add({"-f", expression(4), "-a", realistic('l'), "-b", realistic('r')});
   for (int k = 0; k < 10; ++k) add({"-f", expression(3), "-d", expression(3), "--csv"});
