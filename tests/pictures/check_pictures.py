@@ -245,11 +245,11 @@ def check_shaded(prog):
         return
     left, right = F_PANEL_X[prog]
     third = (right - left) / 3
-    shades = [p for stroke, fill, p in polylines(root) if fill == SHADE]
-    inside = [p for p in shades if min(x for x, _ in p) >= left - 1 and max(x for x, _ in p) <= right]
-    if not any(abs(min(x for x, _ in p) - (left + third)) < 4 and
-               abs(max(x for x, _ in p) - (right - third)) < 4 for p in inside):
-        fail(f"{os.path.basename(prog)} sqrt: shaded {[(min(x for x, _ in p), max(x for x, _ in p)) for p in inside]}")
+    spans = [(min(x for x, _ in p), max(x for x, _ in p))
+             for _, fill, p in polylines(root) if fill == SHADE]
+    inside = [(lo, hi) for lo, hi in spans if lo >= left - 1 and hi <= right]
+    if not any(abs(lo - (left + third)) < 4 and abs(hi - (right - third)) < 4 for lo, hi in inside):
+        fail(f"{os.path.basename(prog)} sqrt: shaded {inside}")
     if not any("f no definida" in t for t in strings(root)):
         fail(f"{os.path.basename(prog)} sqrt: no 'f no definida' in {strings(root)}")
 
