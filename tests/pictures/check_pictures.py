@@ -21,6 +21,7 @@ Usage: check_pictures.py ROOTCOMPARE ROOTSCAN METODOS_H WORK
 import os
 import re
 import resource
+import shutil
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
@@ -369,7 +370,8 @@ def check_scan():
     check_narrow(SCAN, "[A, B]")
 
 
-os.makedirs(WORK, exist_ok=True)
+shutil.rmtree(WORK, ignore_errors=True)  # nothing left from an earlier run
+os.makedirs(WORK)
 for program in (COMPARE, SCAN):
     check_formats(program)
     check_refusals(program)
