@@ -20,7 +20,7 @@ const char *const SALE_ABAJO = "\xE2\x96\xBD";  // white down-pointing triangle
 namespace {
 
 const double ANCHO_RELATIVO = 1e-6; // narrowest x window, relative to its ends' size
-const double ANCHO_MINIMO = 1e-250; // and absolute, near 0
+const double ANCHO_MINIMO = 1e-250; // and absolute, near 0; also the lowest y range
 const double MAYOR = 1e150;         // PLplot's arithmetic on a window stays finite within
 const double CANDIDATO = 10;        // a local maximum of |f| this many medians up is looked at
 const int MIRADAS = 80;             // narrowing steps of that look
@@ -162,6 +162,8 @@ void rango_y(Curva &c) {
   }
   for (const Evitable &e : c.evitables) y0 = std::min(y0, e.y), y1 = std::max(y1, e.y);
   if (y0 == y1) y0 = -1, y1 = 1; // f is 0 wherever it is defined
+  // Values of f so small that PLplot's scale of them overflows: drawn on 0.
+  if (y1 - y0 < ANCHO_MINIMO) y0 = -ANCHO_MINIMO, y1 = ANCHO_MINIMO;
   const double margen = MARGEN * (y1 - y0);
   c.y0 = y0 - margen, c.y1 = y1 + margen;
   for (const PLFLT y : c.y) {

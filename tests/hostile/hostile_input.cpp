@@ -425,7 +425,7 @@ std::vector<Case> argument_cases(const Program &p, bool scan) {
              "4.9406564584124654e-324|1e-310 1.0000000000001e-310|-1.7976931348623157e308 "
              "1.7976931348623157e308|1e308 1.7976931348623157e308|1 1|-1e-300 1e-300",
              '|'))
-    for (const std::string &f : split("sin(x)|x - 1|sin(x)/x|1/(x - 1)", '|'))
+    for (const std::string &f : split("sin(x)|x - 1|sin(x)/x|1/(x - 1)|1e-320*x", '|'))
       add({"-f", f, "-a", split(ends)[0], "-b", split(ends)[1], "-g", own + ".svg"});
   for (int k = 0; k < 30; ++k)
     add({"-f", expression(4), "-a", realistic('l'), "-b", realistic('r')});

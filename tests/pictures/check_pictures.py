@@ -83,6 +83,9 @@ def draw(prog, args, name="dibujo.svg"):
     if done.returncode != 0:
         fail(f"{os.path.basename(prog)} {' '.join(args)}: status {done.returncode}")
         return None, done
+    with open(os.path.join(WORK, name), encoding="utf-8") as svg:
+        if re.search(r'(transform|points|x|y)="[^"]*(nan|inf)', svg.read()):
+            fail(f"{os.path.basename(prog)} {' '.join(args)}: a coordinate not finite")
     return ET.parse(os.path.join(WORK, name)).getroot(), done
 
 
@@ -268,6 +271,15 @@ def check_clipped(prog, text):
         fail(f"{os.path.basename(prog)} 1/(x - 1.1): no clipping marked in {found}")
 
 
+def check_extreme_values(prog):
+    """Values of f near both ends of the doubles, over ordinary and extreme
+    windows: every coordinate finite (a cairo picture stops drawing at the
+    first that is not)."""
+    for f in ("1e-320*x", "1e308*x", "1/x"):
+        for a, b in (("-1", "1"), ("-1.7976931348623157e308", "1.7976931348623157e308")):
+            draw(prog, ["-f", f, "-a", a, "-b", b])
+
+
 def check_narrow(prog, text):
     """An interval one ulp wide: drawn, its x axis numbered with distinct numbers."""
     root, _ = draw(prog, ["-f", "x - 1", "-a", "1", "-b", "1.0000000000000002"])
@@ -378,6 +390,7 @@ for program in (COMPARE, SCAN):
     check_mode(program)
     check_bounded(program)
     check_shaded(program)
+    check_extreme_values(program)
 check_compare()
 check_scan()
 for error in ERRORS:
