@@ -94,6 +94,14 @@ TEST(Curva, LoQueImportaALaVista) {
        {},
        {}},
       {"f = 0 everywhere", [](double) { return 0.0; }, {0, 1}, 0.5, 1.5, {}, {}, {}},
+      {"values below PLplot's scale: drawn on 0",
+       [](double x) { return 1e-320 * x; },
+       {-1, 1},
+       1e-250,
+       1.2e-250,
+       {},
+       {},
+       {}},
   };
   for (const Caso &c : casos) {
     const Curva curva = raices::analiza_curva(c.f, c.x, 1001);
