@@ -120,14 +120,14 @@ double Numeros::valor(const ex &e) const {
 // is kept here and thrown once map has returned.
 struct Pliegue : GiNaC::map_function {
   Numeros &numeros;
-  std::optional<ErrorTexto> fallo;
+  std::optional<std::string> fallo;
   explicit Pliegue(Numeros &n) : numeros(n) {}
   ex operator()(const ex &e) override {
     if (fallo) return e;
     try {
       return numeros.pliega(e);
     } catch (const ErrorTexto &error) {
-      fallo = error;
+      fallo = error.problema;
       return e;
     }
   }
@@ -200,8 +200,8 @@ ex Numeros::pliega(const ex &e) {
     return es_numero(r) && con_nombres(r) && !es_nombre(r) ? plegado(valor(r)) : r;
   }
   Pliegue pliegue(*this);
-  const ex plegada = e.map(pliegue);
-  if (pliegue.fallo) throw *pliegue.fallo;
+  ex plegada = e.map(pliegue);
+  if (pliegue.fallo) falla(*pliegue.fallo);
   return plegada;
 }
 
