@@ -2,11 +2,13 @@
 // program, operation by operation, so that precedence, unary minus and the
 // meaning of every function are the evaluator's by construction. Numbers
 // enter as the exact rationals of their doubles. The derivative is written
-// back as text in the same grammar, for the same evaluator.
+// back as text in the same grammar, for the same evaluator. A second reading
+// keeps the typed decimals as names, for the text shown to the user.
 #include "P3/expresion/expresion_interna.h"
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <new>
 #include <sstream>
 #include <stdexcept>
@@ -14,6 +16,7 @@
 #include <ginac/ginac.h>
 
 #include "P3/expresion/deriva_escribe.h"
+#include "P3/expresion/deriva_legible.h"
 
 namespace {
 
@@ -107,36 +110,53 @@ ex cociente(const ex &a, const ex &b) {
   return a / b;
 }
 
-// Runs the postfix program on a stack of expressions.
-ex construye(const Programa &programa, const GiNaC::realsymbol &x) {
-  std::vector<ex> pila;
+// How a number of the program enters the symbolic expression.
+using Numero = std::function<ex(double)>;
+
+ex suma_de(const std::vector<ex> &terminos) {
+  ex total = 0;
+  for (const ex &t : terminos) total += t;
+  return total;
+}
+
+// Runs the postfix program on a stack of expressions, each kept as the list
+// of its top-level terms, in the order typed, so that a derivative can be
+// written term by term as a student works it.
+std::vector<ex> terminos(const Programa &programa, const GiNaC::realsymbol &x,
+                         const Numero &numero) {
+  using Terminos = std::vector<ex>;
+  std::vector<Terminos> pila;
   auto saca = [&pila] {
     if (pila.empty()) falla("programa incompleto");
-    ex a = pila.back();
+    Terminos a = std::move(pila.back());
     pila.pop_back();
+    return a;
+  };
+  auto une = [](Terminos a, const Terminos &b, int signo) {
+    for (const ex &t : b) a.push_back(signo * t);
     return a;
   };
   for (const Paso &p : programa) {
     if (p.tipo == Paso::variable)
-      pila.emplace_back(x);
+      pila.push_back({x});
     else if (p.tipo == Paso::pi)
-      pila.emplace_back(GiNaC::Pi);
+      pila.push_back({GiNaC::Pi});
     else if (p.tipo == Paso::e)
-      pila.push_back(GiNaC::exp(ex(1)));
+      pila.push_back({GiNaC::exp(ex(1))});
     else if (p.tipo == Paso::numero)
-      pila.push_back(exacto(p.numero_));
+      pila.push_back({numero(p.numero_)});
     else if (p.tipo == Paso::opuesto)
-      pila.push_back(-saca());
+      pila.push_back(une({}, saca(), -1));
     else if (p.tipo == Paso::funcion)
-      pila.push_back(funcion(p.funcion_, saca()));
+      pila.push_back({funcion(p.funcion_, suma_de(saca()))});
     else {
-      const ex b = saca(), a = saca();
+      const Terminos b = saca(), a = saca();
       switch (p.tipo) {
-      case Paso::suma: pila.push_back(a + b); break;
-      case Paso::resta: pila.push_back(a - b); break;
-      case Paso::producto: pila.push_back(a * b); break;
-      case Paso::cociente: pila.push_back(cociente(a, b)); break;
-      default: pila.push_back(potencia(a, b)); break;
+      case Paso::suma: pila.push_back(une(a, b, 1)); break;
+      case Paso::resta: pila.push_back(une(a, b, -1)); break;
+      case Paso::producto: pila.push_back({suma_de(a) * suma_de(b)}); break;
+      case Paso::cociente: pila.push_back({cociente(suma_de(a), suma_de(b))}); break;
+      default: pila.push_back({potencia(suma_de(a), suma_de(b))}); break;
       }
     }
   }
@@ -144,13 +164,10 @@ ex construye(const Programa &programa, const GiNaC::realsymbol &x) {
   return pila.back();
 }
 
-} // namespace
-
-Derivacion deriva(const Programa &f) {
+// Errors of GiNaC as the problems of the derivation.
+template <typename Accion> auto traduce(Accion accion) -> decltype(accion()) {
   try {
-    const GiNaC::realsymbol x("x");
-    const ex simbolica = construye(f, x);
-    return {escribe(simbolica.diff(x)), escribe(simbolica)};
+    return accion();
   } catch (const ErrorTexto &) {
     throw;
   } catch (const std::bad_alloc &) {
@@ -164,4 +181,28 @@ Derivacion deriva(const Programa &f) {
   } catch (const std::exception &) {
     falla("la derivaci\xF3n simb\xF3lica no la admite");
   }
+}
+
+} // namespace
+
+Derivacion deriva(const Programa &f) {
+  return traduce([&f] {
+    const GiNaC::realsymbol x("x");
+    const ex simbolica = suma_de(terminos(f, x, exacto));
+    return Derivacion{escribe(simbolica.diff(x)), escribe(simbolica)};
+  });
+}
+
+std::string deriva_legible(const Programa &f) {
+  return traduce([&f] {
+    const GiNaC::realsymbol x("x");
+    Numeros numeros;
+    const Numero numero = [&numeros](double v) {
+      return Numeros::entero(v) ? exacto(v) : numeros.simbolo(v);
+    };
+    std::vector<ex> derivadas;
+    for (const ex &termino : terminos(f, x, numero))
+      derivadas.push_back(numeros.pliega(termino.diff(x)));
+    return escribe_en_orden(numeros.pliega(suma_de(derivadas)), derivadas);
+  });
 }

@@ -124,6 +124,28 @@ bool empieza_negativa(const ex &f, const Texto &t) {
   return is_a<GiNaC::add>(f) && !t.cuerpo.empty() && t.cuerpo.front() == '-';
 }
 
+bool entero(const ex &n, bool par) {
+  return is_a<numeric>(n) && (par ? ex_to<numeric>(n).is_even() : ex_to<numeric>(n).is_odd());
+}
+
+Texto eleva(const Texto &base, const ex &exponente);
+
+// The same for a whole power of such a sum: (v - u)^3 is written -(u - v)^3,
+// as GiNaC may keep either. The text of f so written, and whether its sign
+// changed.
+Texto sin_signo_en_base(const ex &f, bool &cambia) {
+  Texto t = escribe_texto(f);
+  if (empieza_negativa(f, t)) {
+    cambia = !cambia;
+    return escribe_texto(-f);
+  }
+  if (!is_a<GiNaC::power>(f) || !entero(f.op(1), false)) return t;
+  const ex base = f.op(0);
+  if (!empieza_negativa(base, escribe_texto(base))) return t;
+  cambia = !cambia;
+  return eleva(escribe_texto(-base), f.op(1));
+}
+
 Texto suma(const ex &e) {
   std::vector<Texto> terminos;
   for (std::size_t i = 0; i < e.nops(); ++i) terminos.push_back(mide(escribe_texto(e.op(i))));
@@ -149,9 +171,18 @@ Texto cociente(std::vector<std::string> arriba, const std::vector<std::string> &
   return t;
 }
 
-bool exponente_negativo(const ex &f) {
-  return is_a<GiNaC::power>(f) && is_a<numeric>(f.op(1)) && ex_to<numeric>(f.op(1)).is_negative();
+// A number by its decimal text, which goes with the coefficient.
+bool es_decimal(const ex &f) {
+  return is_a<GiNaC::symbol>(f) && es_numero(ex_to<GiNaC::symbol>(f).get_name());
 }
+
+// A negative number, or a decimal with a minus sign.
+bool negativo(const ex &e) {
+  if (is_a<numeric>(e)) return ex_to<numeric>(e).is_negative();
+  return is_a<GiNaC::mul>(e) && e.nops() == 2 && e.op(1).is_equal(-1) && es_decimal(e.op(0));
+}
+
+bool exponente_negativo(const ex &f) { return is_a<GiNaC::power>(f) && negativo(f.op(1)); }
 
 Texto producto(const ex &e) {
   std::vector<std::string> coeficiente, arriba, abajo;
@@ -169,15 +200,13 @@ Texto producto(const ex &e) {
         if (a.numer() != 1) coeficiente.push_back(decimal(a.numer()));
         abajo.insert(abajo.begin(), decimal(a.denom()));
       }
+    } else if (es_decimal(f)) {
+      coeficiente.push_back(escribe_texto(f).cuerpo);
     } else if (exponente_negativo(f)) {
-      abajo.push_back(
-          entre_parentesis(escribe_texto(GiNaC::pow(f.op(0), -f.op(1))), Nivel::potencia));
+      const Texto inversa = sin_signo_en_base(GiNaC::pow(f.op(0), -f.op(1)), cambia_signo);
+      abajo.push_back(entre_parentesis(inversa, Nivel::potencia));
     } else {
-      Texto t = escribe_texto(f);
-      if (empieza_negativa(f, t)) {
-        t = escribe_texto(-f);
-        cambia_signo = !cambia_signo;
-      }
+      const Texto t = sin_signo_en_base(f, cambia_signo);
       solo = t.nivel;
       arriba.push_back(entre_parentesis(t, Nivel::potencia));
     }
@@ -194,11 +223,17 @@ Texto producto(const ex &e) {
 Texto potencia(const ex &base, const ex &exponente) {
   if (exponente.is_equal(numeric(1, 2)))
     return {"sqrt(" + con_signo(escribe_texto(base)) + ")", false, Nivel::atomo};
-  if (is_a<numeric>(exponente) && ex_to<numeric>(exponente).is_negative()) {
+  if (negativo(exponente)) {
     const Texto inversa = escribe_texto(GiNaC::pow(base, -exponente));
     return cociente({}, {entre_parentesis(inversa, Nivel::potencia)}, Nivel::producto);
   }
-  return {entre_parentesis(escribe_texto(base), Nivel::atomo) + "^" +
+  Texto b = escribe_texto(base);
+  if (entero(exponente, true) && empieza_negativa(base, b)) b = escribe_texto(-base);
+  return eleva(b, exponente);
+}
+
+Texto eleva(const Texto &base, const ex &exponente) {
+  return {entre_parentesis(base, Nivel::atomo) + "^" +
               entre_parentesis(escribe_texto(exponente), Nivel::atomo),
           false, Nivel::potencia};
 }
@@ -214,7 +249,8 @@ Texto funcion(const ex &e) {
 
 Texto escribe_texto(const ex &e) {
   if (is_a<numeric>(e)) return numero(ex_to<numeric>(e));
-  if (is_a<GiNaC::symbol>(e)) return {"x", false, Nivel::atomo};
+  // x, or a number shown by its decimal text (deriva_legible.h).
+  if (is_a<GiNaC::symbol>(e)) return {ex_to<GiNaC::symbol>(e).get_name(), false, Nivel::atomo};
   if (is_a<GiNaC::constant>(e)) {
     if (e.is_equal(GiNaC::Pi)) return {"pi", false, Nivel::atomo};
     falla("aparece una constante que la gram\xE1tica no tiene");

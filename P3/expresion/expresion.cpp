@@ -289,6 +289,31 @@ Funciones con_derivada(Expresion f, const Derivacion &d) {
   return {std::move(f), std::move(df), true, std::move(aviso)};
 }
 
+// Far above the rounding of two ways of writing one derivative, far below
+// any fault in the writing.
+constexpr double tolerancia_legible = 1e-9;
+
+// The derivative as shown to the user, when it reads back, through the same
+// grammar, to the evaluated one within rounding at the test points; else the
+// evaluated text itself.
+std::string texto_legible(const Programa &f, const Expresion &df) {
+  try {
+    const Expresion legible(deriva_legible(f), "f' legible", calculada);
+    for (double x : puntos_prueba) {
+      const double a = df(x), b = legible(x);
+      if (std::isnan(a) && std::isnan(b)) continue;
+      if (!(std::fabs(a - b) <= tolerancia_legible * std::fmax(std::fabs(a), std::fabs(b))) &&
+          a != b)
+        return df.texto();
+    }
+    return legible.texto();
+  } catch (const ErrorTexto &) {
+    return df.texto();
+  } catch (const ErrorExpresion &) {
+    return df.texto();
+  }
+}
+
 } // namespace
 
 Funciones prepara_funciones(const std::string &texto_f, const char *texto_df) {
@@ -296,7 +321,9 @@ Funciones prepara_funciones(const std::string &texto_f, const char *texto_df) {
     Expresion f(texto_f, "f");
     if (texto_df == nullptr) {
       const Derivacion d = derivacion(f.datos->programa);
-      return con_derivada(std::move(f), d);
+      Funciones fs = con_derivada(std::move(f), d);
+      fs.df.datos->texto = texto_legible(fs.f.datos->programa, fs.df);
+      return fs;
     }
     Expresion df(texto_df, "f'");
     return {std::move(f), std::move(df), false};

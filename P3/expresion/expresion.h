@@ -93,8 +93,11 @@ struct Funciones {
   std::string aviso = {};
 };
 
-// texto_df == nullptr: derive f' from texto_f; df.texto() is then the derived
-// text, in the same grammar. Throws ErrorExpresion, and nothing else.
+// texto_df == nullptr: derive f' from texto_f. df evaluates the exact
+// derivative; df.texto() is it as a student writes it, in the same grammar:
+// term by term in the order of f's terms, the numbers as typed and the
+// coefficients with at most 15 significant digits (-1/(x - 1.1)^2), and it
+// reads back to df within rounding. Throws ErrorExpresion, and nothing else.
 Funciones prepara_funciones(const std::string &texto_f, const char *texto_df);
 
 // When f' was typed and clearly disagrees with central differences of f at

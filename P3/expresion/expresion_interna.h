@@ -116,6 +116,9 @@ struct Derivacion {
   std::string funcion;
 };
 Derivacion deriva(const Programa &f);
+// The same derivative as shown to the user (deriva_legible.h): term by term
+// in the order of f's terms, with the numbers as typed. Throws ErrorTexto.
+std::string deriva_legible(const Programa &f);
 
 // A point where a derivative clearly disagrees with central differences of
 // the function, and both values there.

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "P3/dibujo/curva.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/metodos.h"
 #include "P3/rootcompare/desenlace.h"
@@ -19,11 +20,11 @@ namespace raices {
 namespace {
 
 const PLINT COLOR_EJES = 1, COLOR_GUIA = 2, PRIMER_COLOR = 3;
+const PLINT COLOR_SOMBRA = PRIMER_COLOR + static_cast<PLINT>(NUM_METODOS);
 const int MUESTRAS = 401;                    // points of the curve of f
 const std::size_t TRAZO_MAXIMO = 2000;       // points of a method's line
 const std::size_t MARCAS_MAXIMAS = 120;      // markers of a method in a panel
 const double VENTANA = 5;                    // f panel: iterates within 5 (B - A) of [A, B]
-const double PERCENTIL = 0.02;               // f panel: values outside these quantiles clip
 const double SUELO = -17;                    // lowest log10 error drawn
 const double TECHO = 2;                      // highest log10 error drawn, over log10 max(1, B - A)
 const std::size_t TITULO_MAXIMO = 72;        // characters of f(x) in the title
@@ -125,79 +126,51 @@ void rango_x(const Problema &p, const std::vector<Resultado> &resultados, PLFLT 
   }
 }
 
-// The y range: the curve's finite values between the PERCENTIL quantiles,
-// and 0. Iterates beyond it are drawn on its edge.
-void rango_y(std::vector<PLFLT> valores, PLFLT &y0, PLFLT &y1) {
-  valores.erase(
-      std::remove_if(valores.begin(), valores.end(), [](PLFLT y) { return !std::isfinite(y); }),
-      valores.end());
-  y0 = y1 = 0;
-  if (!valores.empty()) {
-    std::sort(valores.begin(), valores.end());
-    const auto corte = static_cast<std::size_t>(PERCENTIL * static_cast<double>(valores.size()));
-    y0 = std::min<PLFLT>(0, valores[corte]);
-    y1 = std::max<PLFLT>(0, valores[valores.size() - 1 - corte]);
-  }
-  if (!(y1 > y0)) y0 -= 1, y1 += 1;
-  const PLFLT margen = 0.08 * (y1 - y0);
-  y0 -= margen;
-  y1 += margen;
-}
-
-// The curve of f, cut where f is not finite or jumps across the window.
-void curva(const std::vector<PLFLT> &x, const std::vector<PLFLT> &y, const Ventana &v) {
-  std::vector<PLFLT> tx, ty;
-  const auto traza = [&] {
-    if (tx.size() >= 2) plline(static_cast<PLINT>(tx.size()), tx.data(), ty.data());
-    tx.clear();
-    ty.clear();
-  };
-  const PLFLT alto = v.y1 - v.y0;
-  for (std::size_t i = 0; i < x.size(); ++i) {
-    if (!std::isfinite(y[i])) {
-      traza();
-      continue;
-    }
-    const PLFLT yi = std::clamp<PLFLT>(y[i], v.y0 - alto, v.y1 + alto);
-    if (!ty.empty() && ((ty.back() > v.y1 && yi < v.y0) || (ty.back() < v.y0 && yi > v.y1)))
-      traza();
-    tx.push_back(x[i]);
-    ty.push_back(yi);
-  }
-  traza();
-}
-
+// A and B, held inside the window: beyond what PLplot computes with, their
+// lines would stand at its edge anyway.
 void extremos(const Problema &p, const Ventana &v) {
+  const PLFLT a = std::clamp<PLFLT>(p.a, v.x0, v.x1), b = std::clamp<PLFLT>(p.b, v.x0, v.x1);
   plcol0(COLOR_GUIA);
   pllsty(2);
-  pljoin(p.a, v.y0, p.a, v.y1);
-  if (p.b != p.a) pljoin(p.b, v.y0, p.b, v.y1);
+  pljoin(a, v.y0, a, v.y1);
+  if (p.b != p.a) pljoin(b, v.y0, b, v.y1);
   pllsty(1);
   pljoin(v.x0, 0, v.x1, 0);
   plcol0(COLOR_EJES);
   const PLFLT arriba = v.y1 - 0.05 * (v.y1 - v.y0);
-  plptex(p.a, arriba, 1, 0, -0.3, "A");
-  if (p.b != p.a) plptex(p.b, arriba, 1, 0, 1.3, "B");
+  if (b - a < 0.02 * (v.x1 - v.x0)) { // too close to tell apart
+    plptex(a / 2 + b / 2, arriba, 1, 0, 0.5, p.b != p.a ? "[A, B]" : "A");
+    return;
+  }
+  plptex(a, arriba, 1, 0, -0.3, "A");
+  plptex(b, arriba, 1, 0, 1.3, "B");
+}
+
+// What the f panel shows beyond f itself, in one line above its frame.
+void nota_curva(const Curva &c) {
+  std::string nota;
+  if (c.sale_arriba || c.sale_abajo)
+    nota += std::string(SALE_ARRIBA) + " " + SALE_ABAJO + " f sigue fuera del panel   ";
+  if (!c.evitables.empty()) nota += "\xE2\x97\x8B punto evitable   ";
+  if (!c.indefinidos.empty()) nota += "gris: f no definida";
+  if (!nota.empty()) plmtex("t", 0.4, 0, 0, nota.c_str()); // already UTF-8
 }
 
 void panel_funcion(const std::string &descripcion, const Problema &p,
                    const std::vector<Resultado> &resultados) {
-  Ventana v{};
-  rango_x(p, resultados, v.x0, v.x1);
-  std::vector<PLFLT> x(MUESTRAS), y(MUESTRAS);
-  for (int i = 0; i < MUESTRAS; ++i) {
-    x[i] = v.x0 + (v.x1 - v.x0) * i / (MUESTRAS - 1);
-    y[i] = p.f(x[i]);
-  }
-  rango_y(y, v.y0, v.y1);
+  PLFLT x0 = 0, x1 = 0;
+  rango_x(p, resultados, x0, x1);
+  const Tramo x = tramo_dibujable(x0, x1);
+  const Curva c = analiza_curva(p.f, x, MUESTRAS);
+  const Ventana v{x.desde, x.hasta, c.y0, c.y1};
   plvpor(0.1, 0.97, 0.7, 0.95);
   plwind(v.x0, v.x1, v.y0, v.y1);
+  plwidth(2);
+  traza_curva(c, COLOR_EJES, COLOR_SOMBRA);
+  plwidth(1);
   extremos(p, v);
   plcol0(COLOR_EJES);
-  plbox("bcnst", 0, 0, "bcnstv", 0, 0);
-  plwidth(2);
-  curva(x, y, v);
-  plwidth(1);
+  caja(x, v.y0, v.y1);
   for (const Resultado &r : resultados) {
     const std::vector<Iterado> its = recorrido(r);
     for (const std::size_t i : muestra(its.size(), MARCAS_MAXIMAS)) {
@@ -209,6 +182,7 @@ void panel_funcion(const std::string &descripcion, const Problema &p,
   pllab("x", "f(x)",
         utf8("f(x) = " + recorta(descripcion, TITULO_MAXIMO) + ": iterados de cada m\xE9todo")
             .c_str());
+  nota_curva(c);
 }
 
 // ---- errors ----------------------------------------------------------------
@@ -396,6 +370,7 @@ void define_colores() {
   plscol0(COLOR_GUIA, 150, 150, 150);
   for (std::size_t m = 0; m < NUM_METODOS; ++m)
     plscol0(color(m), ESTILOS[m].color.r, ESTILOS[m].color.g, ESTILOS[m].color.b);
+  plscol0(COLOR_SOMBRA, 225, 225, 225);
 }
 
 void dibuja_paneles(const std::string &descripcion, const Problema &p,

@@ -1,7 +1,7 @@
-// The curve is cut at every singular point and wherever f is not finite,
-// so that no line joins the two sides of a pole. The y range reaches a few
-// times the median of |f| at most, as the largest values, near a pole,
-// would flatten everything else; it always holds y = 0.
+// The curve, its range, the removable points and the undefined stretches
+// are drawn as P3/dibujo/curva.h does for both programs; the curve is also
+// cut at every singular point the search found, so that no line joins the
+// two sides of a pole or a jump.
 #include "P3/rootscan/grafica_raices.h"
 
 #include <plplot.h>
@@ -10,84 +10,53 @@
 #include <cmath>
 #include <vector>
 
+#include "P3/dibujo/curva.h"
 #include "P3/dibujo/dibujo_fichero.h"
 
 namespace {
 
 const PLINT ANCHO = 900, ALTO = 560; // page size in pixels
 const int MUESTRAS = 1001;           // points of the curve of f
-const double CUANTIL = 0.5;          // the median of |f| on the curve sets the range:
-const double HOLGURA = 4;            // this many times it, at most
-const double MARGEN = 0.05;          // of the y range, above and below
 const PLFLT LETRA = 0.9, LETRA_MARCA = 0.7;
-const PLINT NEGRO = 1, GRIS = 2, AZUL = 3, VERDE = 4, NARANJA = 5, ROJO = 6;
+const PLINT FONDO = 0, NEGRO = 1, GRIS = 2, AZUL = 3, VERDE = 4, NARANJA = 5, ROJO = 6, SOMBRA = 7;
 // Filled circle, diamond and ring (UTF-8).
 const char *const MARCA_RAIZ = "\xE2\x97\x8F";
 const char *const MARCA_PAR = "\xE2\x97\x86";
 const char *const MARCA_CASI = "\xE2\x97\x8B";
 
-struct Curva {
-  std::vector<PLFLT> x, y;
-  PLFLT y0 = -1, y1 = 1; // the y range drawn
-};
-
-// f at MUESTRAS points, and the range of y.
-Curva muestrea(const std::function<double(double)> &f, double a, double b) {
-  Curva c;
-  std::vector<PLFLT> modulos;
-  for (int i = 0; i < MUESTRAS; ++i) {
-    const double x = a + (b - a) * i / (MUESTRAS - 1);
-    c.x.push_back(x);
-    c.y.push_back(f(x));
-    if (std::isfinite(c.y.back())) modulos.push_back(std::fabs(c.y.back()));
-  }
-  if (modulos.empty()) return c;
-  const auto k = static_cast<std::size_t>(CUANTIL * static_cast<double>(modulos.size() - 1));
-  std::nth_element(modulos.begin(), modulos.begin() + static_cast<std::ptrdiff_t>(k),
-                   modulos.end());
-  const double tope = HOLGURA * modulos[k];
-  c.y0 = 0, c.y1 = 0;
-  for (const PLFLT y : c.y) {
-    if (!std::isfinite(y)) continue;
-    c.y0 = std::min(c.y0, std::max(y, -tope));
-    c.y1 = std::max(c.y1, std::min(y, tope));
-  }
-  if (c.y0 == c.y1) c.y0 = -1, c.y1 = 1;
-  const PLFLT margen = MARGEN * (c.y1 - c.y0);
-  c.y0 -= margen, c.y1 += margen;
-  return c;
+// The singular points where the curve is cut (poles and jumps), and those
+// where f is only undefined, which may be removable.
+raices::Curva curva(const std::function<double(double)> &f, const raices::Tramo &x,
+                    const raices::Exploracion &e) {
+  std::vector<double> cortes, indefinidos;
+  for (const raices::Hallazgo &h : e.singulares)
+    (h.clase == raices::Clase::indefinida ? indefinidos : cortes).push_back(h.x);
+  return raices::analiza_curva(f, x, MUESTRAS, cortes, indefinidos);
 }
 
+// A singular point the curve already shows: a removable point, or the edge
+// of a shaded stretch where f is not defined. No dashed line for those.
+bool mostrado(const raices::Curva &c, double x) {
+  const double paso = (c.x.back() - c.x.front()) / static_cast<double>(c.x.size() - 1);
+  return std::any_of(c.evitables.begin(), c.evitables.end(),
+                     [x](const raices::Evitable &e) { return e.x == x; }) ||
+         std::any_of(c.indefinidos.begin(), c.indefinidos.end(), [x, paso](const raices::Tramo &t) {
+           return x >= t.desde - paso && x <= t.hasta + paso;
+         });
+}
+
+// Whether the window had to be widened around [a, b] to be numbered.
+bool ensanchado(const raices::Tramo &x, double a, double b) { return x.desde != a || x.hasta != b; }
+
 void define_colores() {
+  plscol0(FONDO, 255, 255, 255);
   plscol0(NEGRO, 0, 0, 0);
   plscol0(GRIS, 150, 150, 150);
   plscol0(AZUL, 0, 114, 178);
   plscol0(VERDE, 0, 158, 115);
   plscol0(NARANJA, 230, 159, 0);
   plscol0(ROJO, 213, 94, 0);
-}
-
-// The curve between singular points, cut where f is not finite; values far
-// outside the range are brought to its edge's neighbourhood, which PLplot
-// clips, so that its numbers stay small.
-void traza(const Curva &c, const raices::Exploracion &e) {
-  const PLFLT lejos = 2 * (c.y1 - c.y0);
-  std::vector<PLFLT> x, y;
-  auto vacia = [&] {
-    if (x.size() >= 2) plline(static_cast<PLINT>(x.size()), x.data(), y.data());
-    x.clear(), y.clear();
-  };
-  std::size_t s = 0;
-  for (std::size_t i = 0; i < c.x.size(); ++i) {
-    while (s < e.singulares.size() && e.singulares[s].x <= c.x[i]) ++s, vacia();
-    if (!std::isfinite(c.y[i])) {
-      vacia();
-      continue;
-    }
-    x.push_back(c.x[i]);
-    y.push_back(std::clamp(c.y[i], c.y0 - lejos, c.y1 + lejos));
-  }
-  vacia();
+  plscol0(SOMBRA, 225, 225, 225);
 }
 
 void marca(PLINT color, const char *simbolo, PLFLT x, PLFLT y) {
@@ -97,11 +66,12 @@ void marca(PLINT color, const char *simbolo, PLFLT x, PLFLT y) {
   plschr(0, LETRA);
 }
 
-void puntos(const Curva &c, const raices::Exploracion &e) {
+void puntos(const raices::Curva &c, const raices::Exploracion &e) {
   plwidth(1.5);
   pllsty(2);
   plcol0(ROJO);
-  for (const raices::Hallazgo &h : e.singulares) pljoin(h.x, c.y0, h.x, c.y1);
+  for (const raices::Hallazgo &h : e.singulares)
+    if (!mostrado(c, h.x)) pljoin(h.x, c.y0, h.x, c.y1);
   pllsty(1);
   for (const raices::Hallazgo &h : e.raices)
     marca(h.clase == raices::Clase::par ? VERDE : AZUL,
@@ -110,7 +80,7 @@ void puntos(const Curva &c, const raices::Exploracion &e) {
 }
 
 // One entry per kind of point the picture shows.
-void leyenda(const raices::Exploracion &e) {
+void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos) {
   auto par = [](const raices::Hallazgo &h) { return h.clase == raices::Clase::par; };
   const bool pares = std::any_of(e.raices.begin(), e.raices.end(), par);
   const bool otras = !std::all_of(e.raices.begin(), e.raices.end(), par);
@@ -123,17 +93,30 @@ void leyenda(const raices::Exploracion &e) {
   if (otras) entradas.push_back({"ra\xEDz", PL_LEGEND_SYMBOL, AZUL, MARCA_RAIZ});
   if (pares) entradas.push_back({"ra\xEDz m\xFAltiple par", PL_LEGEND_SYMBOL, VERDE, MARCA_PAR});
   if (!e.casi.empty()) entradas.push_back({"casi ra\xEDz", PL_LEGEND_SYMBOL, NARANJA, MARCA_CASI});
-  if (!e.singulares.empty()) entradas.push_back({"punto singular", PL_LEGEND_LINE, ROJO, ""});
+  const bool singulares =
+      std::any_of(e.singulares.begin(), e.singulares.end(),
+                  [&c](const raices::Hallazgo &h) { return !mostrado(c, h.x); });
+  if (singulares) entradas.push_back({"punto singular", PL_LEGEND_LINE, ROJO, ""});
+  if (!c.evitables.empty())
+    entradas.push_back({"punto evitable", PL_LEGEND_SYMBOL, AZUL, MARCA_CASI});
+  if (!c.indefinidos.empty())
+    entradas.push_back({"f no definida", PL_LEGEND_COLOR_BOX, SOMBRA, ""});
+  if (c.sale_arriba || c.sale_abajo)
+    entradas.push_back({"f fuera del dibujo", PL_LEGEND_SYMBOL, AZUL,
+                        c.sale_arriba ? raices::SALE_ARRIBA : raices::SALE_ABAJO});
+  if (extremos) entradas.push_back({"[A, B]", PL_LEGEND_LINE, GRIS, ""});
   if (entradas.empty()) return;
   const auto n = static_cast<PLINT>(entradas.size());
   std::vector<std::string> textos8;
   std::vector<const char *> textos, simbolos;
-  std::vector<PLINT> opciones, colores, estilos(n, 2), numeros(n, 1);
-  std::vector<PLFLT> anchos(n, 1.5), escalas(n, LETRA_MARCA / LETRA);
+  std::vector<PLINT> opciones, colores, colores_texto, estilos(n, 2), numeros(n, 1);
+  std::vector<PLINT> patrones(n, 0);
+  std::vector<PLFLT> anchos(n, 1.5), escalas(n, LETRA_MARCA / LETRA), cajas(n, 0.7), rayas(n, 1);
   for (const Entrada &x : entradas) {
     textos8.push_back(raices::utf8(x.texto));
     opciones.push_back(x.opcion);
     colores.push_back(x.color);
+    colores_texto.push_back(x.color == SOMBRA ? NEGRO : x.color);
     simbolos.push_back(x.simbolo);
   }
   for (const std::string &t : textos8) textos.push_back(t.c_str());
@@ -141,23 +124,34 @@ void leyenda(const raices::Exploracion &e) {
   plcol0(NEGRO);
   pllegend(&ancho, &alto, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX,
            PL_POSITION_RIGHT | PL_POSITION_OUTSIDE, 0.02, 0.0, 0.05, 0, NEGRO, 1, 0, 0, n,
-           opciones.data(), 1.0, 0.85, 2.0, 0.0, colores.data(), textos.data(), nullptr, nullptr,
-           nullptr, nullptr, colores.data(), estilos.data(), anchos.data(), colores.data(),
-           escalas.data(), numeros.data(), simbolos.data());
+           opciones.data(), 1.0, 0.85, 2.0, 0.0, colores_texto.data(), textos.data(),
+           colores.data(), patrones.data(), cajas.data(), rayas.data(), colores.data(),
+           estilos.data(), anchos.data(), colores.data(), escalas.data(), numeros.data(),
+           simbolos.data());
 }
 
-void panel(const std::string &descripcion, const Curva &c, double a, double b,
-           const raices::Exploracion &e) {
-  const PLFLT x0 = a < b ? a : a - 1, x1 = a < b ? b : b + 1;
-  plvpor(0.1, 0.74, 0.12, 0.9);
-  plwind(x0, x1, c.y0, c.y1);
+// A and B, when the window had to be widened around them to be numbered.
+void extremos(const raices::Tramo &x, const raices::Curva &c, double a, double b) {
+  if (!ensanchado(x, a, b)) return;
   plcol0(GRIS);
-  pljoin(x0, 0, x1, 0);
-  plcol0(NEGRO);
-  plbox("bcnst", 0, 0, "bcnstv", 0, 0);
-  plcol0(AZUL);
+  pllsty(2);
+  pljoin(a, c.y0, a, c.y1);
+  pljoin(b, c.y0, b, c.y1);
+  pllsty(1);
+}
+
+void panel(const std::string &descripcion, const raices::Curva &c, const raices::Tramo &x, double a,
+           double b, const raices::Exploracion &e) {
+  plvpor(0.1, 0.74, 0.12, 0.9);
+  plwind(x.desde, x.hasta, c.y0, c.y1);
   plwidth(2);
-  traza(c, e);
+  raices::traza_curva(c, AZUL, SOMBRA);
+  plwidth(1);
+  plcol0(GRIS);
+  pljoin(x.desde, 0, x.hasta, 0);
+  extremos(x, c, a, b);
+  plcol0(NEGRO);
+  raices::caja(x, c.y0, c.y1);
   puntos(c, e);
   plwidth(1);
   plcol0(NEGRO);
@@ -168,7 +162,7 @@ void panel(const std::string &descripcion, const Curva &c, double a, double b,
                                   : " ra\xED"
                                     "ces");
   pllab("x", "f(x)", raices::utf8(titulo).c_str());
-  leyenda(e);
+  leyenda(e, c, ensanchado(x, a, b));
 }
 
 } // namespace
@@ -176,9 +170,10 @@ void panel(const std::string &descripcion, const Curva &c, double a, double b,
 std::string dibuja_raices(const std::string &ruta, const std::string &descripcion,
                           const std::function<double(double)> &f, double a, double b,
                           const raices::Exploracion &e) {
-  const Curva c = muestrea(f, a, b);
+  const raices::Tramo x = raices::tramo_dibujable(a, b);
+  const raices::Curva c = curva(f, x, e);
   return raices::dibuja_fichero(ruta, "rootscan", {ANCHO, ALTO, define_colores, [&] {
                                                      plschr(0, LETRA);
-                                                     panel(descripcion, c, a, b, e);
+                                                     panel(descripcion, c, x, a, b, e);
                                                    }});
 }

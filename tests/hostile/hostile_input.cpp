@@ -1,11 +1,13 @@
 // hostile_input PROGRAM PATH: runs PATH, one of the suite's programs, on several hundred cases
 // generated from a fixed seed: hostile standard input, hostile arguments and, for rootbench,
 // rootcompare and rootscan, hostile expressions after -f and -d; for rootcompare and rootscan,
-// hostile numbers after -a, -b, -t (rootcompare's -n) and hostile paths after -g. Every run
+// hostile numbers after -a, -b, -t (rootcompare's -n), hostile paths after -g and pictures of
+// intervals that are hard to draw, leaving no temporary file behind. Every run
 // must end within 5 s, by exit and not by a signal, with a documented status and standard
 // error (a sanitizer report is neither) and the standard output its kind of run allows. A
 // failing case's input is written to hostile-PROGRAM-K.in in the working directory, to feed it
 // to the program by hand.
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -420,6 +422,15 @@ std::vector<Case> argument_cases(const Program &p, bool scan) {
         std::string("hostile-\n\x1b[2J/x.svg"), "/nonexistent/" + std::string(5000, 'a') + ".svg",
         std::string(300, 'b') + ".svg", own + "-" + junk(below(30) + 1, 20, true)})
     add({"-g", path, "-f", pick(split("x - 0.25|cos(x) - x|1/(x - 0.5)", '|'))});
+  // Pictures of intervals PLplot cannot number as they are: a few ulps wide,
+  // with subnormal ends, the whole range of doubles.
+  for (const std::string &ends :
+       split("1 1.0000000000000002|0 4.9406564584124654e-324|-4.9406564584124654e-324 "
+             "4.9406564584124654e-324|1e-310 1.0000000000001e-310|-1.7976931348623157e308 "
+             "1.7976931348623157e308|1e308 1.7976931348623157e308|1 1|-1e-300 1e-300",
+             '|'))
+    for (const std::string &f : split("sin(x)|x - 1|sin(x)/x|1/(x - 1)|1e-320*x", '|'))
+      add({"-f", f, "-a", split(ends)[0], "-b", split(ends)[1], "-g", own + ".svg"});
   for (int k = 0; k < 30; ++k)
     add({"-f", expression(4), "-a", realistic('l'), "-b", realistic('r')});
   for (int k = 0; k < 10; ++k) add({"-f", expression(3), "-d", expression(3), "--csv"});
@@ -646,6 +657,18 @@ void report(const Program &p, const char *path, std::size_t k, const Case &c, co
             << r.out.size() << " bytes): " << quoted(r.out, 300) << std::endl;
 }
 
+// The names of the files .NAME-XXXXXX in the working directory.
+std::string leftovers(const std::string &name) {
+  std::string found;
+  DIR *dir = opendir(".");
+  if (dir == nullptr) return found;
+  for (const dirent *e = readdir(dir); e != nullptr; e = readdir(dir))
+    if (std::strncmp(e->d_name, ("." + name + "-").c_str(), name.size() + 2) == 0)
+      found += std::string(" ") + e->d_name;
+  closedir(dir);
+  return found;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -681,6 +704,12 @@ int main(int argc, char **argv) {
     const std::string what = problem(*p, texts, cases[k], r);
     if (!what.empty()) report(*p, argv[2], k, cases[k], r, what);
     failures += what.empty() ? 0 : 1;
+  }
+  // No picture's temporary file is left behind.
+  const std::string left = leftovers(p->name);
+  if (!left.empty()) {
+    std::cout << "FAIL " << p->name << ": temporary files left: " << left << "\n";
+    ++failures;
   }
   std::cout << p->name << ": " << k << " of " << cases.size() << " runs, " << failures << " failed"
             << (failures >= 5 ? " (stopped)" : "") << "\n";

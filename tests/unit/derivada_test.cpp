@@ -1,9 +1,11 @@
 // Derivatives of typed functions: a typed f' checked against differences of
 // f, and the derivation answering every text quickly, whatever its numbers.
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -90,6 +92,45 @@ TEST(Derivada, ClasicasSinAviso) {
   for (const Tecleada &c : clasicas) {
     const std::string df = prepara_funciones(c.f, nullptr).df.texto();
     EXPECT_EQ(aviso_derivada(prepara_funciones(c.f, df.c_str()), c.a, c.b), "") << c.f;
+  }
+}
+
+// The derivative as shown: the numbers as typed, coefficients of at most 15
+// significant digits, terms in the order of f's, signs out of the bases. The
+// text reads back, through the same grammar, to the evaluated f' within
+// rounding, at points spread over where f is defined.
+TEST(Derivada, MostradaComoLaEscribeUnEstudiante) {
+  const std::vector<std::pair<std::string, std::string>> casos = {
+      {"1/(x-1.1)", "-1/(x - 1.1)^2"},
+      {"1/(1.1-x)^3", "3/(x - 1.1)^4"},
+      {"(1.1-x)^3", "-3*(x - 1.1)^2"},
+      {"0.1*x^3 + 1.5e-3*exp(2.2*x)", "0.3*x^2 + 0.0033*exp(2.2*x)"},
+      {"exp(-x) - 2*x*x", "-exp(-x) - 4*x"},
+      {"cos(x) - x", "-sin(x) - 1"},
+      {"x^3 - 2*x - 5", "3*x^2 - 2"},
+      {"(x+1.1)*(x+2.2)", "2*x + 3.3"},
+      {"0.375*x^2", "0.75*x"},
+      {"x^0.5", "0.5/x^0.5"},
+      {"x^-2.5", "-2.5/x^3.5"},
+      {"(x + 1.1)^2.5", "2.5*(x + 1.1)^1.5"},
+      {"x/2.5 + sin(2.2)*x", "0.4 + sin(2.2)"},
+      {"sqrt(x) + sqrt(2)*x", "1/(2*sqrt(x)) + sqrt(2)"},
+      {"x^(1/3)", "1/(3*x^(2/3))"},
+      {"1e300*x^2", "2e+300*x"},
+      {"3^40*x", "1.21576654590569e+19"},
+      {"abs(x - 0.1)", "(x - 0.1)/abs(x - 0.1)"},
+      {"log10(x) + pi*x", "1/(log(10)*x) + pi"},
+      {"7 - 0.1", "0"},
+  };
+  for (const auto &[f, mostrada] : casos) {
+    const Funciones fs = prepara_funciones(f, nullptr);
+    EXPECT_EQ(fs.df.texto(), mostrada) << f;
+    const Expresion leida(fs.df.texto());
+    for (int i = -40; i <= 40; ++i) {
+      const double x = 0.0731 * i + 0.013, exacta = fs.df(x), vuelta = leida(x);
+      if (std::isnan(exacta)) continue;
+      EXPECT_NEAR(vuelta, exacta, 1e-13 * std::fabs(exacta)) << f << " en x = " << x;
+    }
   }
 }
 
