@@ -22,11 +22,14 @@
 #ifndef RAICES_RESUELVE_H
 #define RAICES_RESUELVE_H
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <functional>
 #include <initializer_list>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 
 #include "cierre.h"
@@ -136,19 +139,23 @@ namespace detalle {
 // below a few ulps.
 constexpr double ENTORNO_TOL = 10, ENTORNO_MINIMO = 8 * DBL_EPSILON;
 
-inline bool es_acotado(std::size_t m) { return DESCRIPTORES[m].familia == Familia::acotado; }
+template <typename M> constexpr bool es_acotado = M::descriptor.familia == Familia::acotado;
 
-template <typename Fn> class Veredicto {
+// The verdict for method M of the table, known when the code is compiled,
+// so that its estimate and stopping test inline into the loop.
+template <typename M, typename Fn> class Veredicto {
 public:
-  Veredicto(Fn &F, std::size_t m, const Criterio &c, double a, double b)
-      : F_(F), m_(m), c_(c), a_(a), b_(b) {}
+  Veredicto(Fn &F, const Criterio &c, double a, double b)
+      : F_(F), c_(c), a_(a), b_(b), absoluta_(c.absoluta), relativa_(c.relativa), suma_(c.suma),
+        ancho_(c.parada == Parada::anchura || (c.parada == Parada::familia && es_acotado<M>)),
+        ceros_(c.ceros_exactos) {}
 
   // The answer after the steps: a bracket's better end, else the estimate.
   void responde(const Busqueda &s, Solucion &sol) const {
-    sol.raiz = estimacion(m_, s);
-    sol.otro = otro(m_, s);
+    sol.raiz = M::estimacion(s);
+    sol.otro = M::otro(s);
     sol.f_raiz = F_(sol.raiz);
-    if (es_acotado(m_)) {
+    if constexpr (es_acotado<M>) {
       const double f_otro = F_(sol.otro);
       if (std::fabs(f_otro) < std::fabs(sol.f_raiz)) {
         std::swap(sol.raiz, sol.otro);
@@ -166,7 +173,7 @@ public:
     if (sol.f_raiz == 0) return raiz(sol);
     const double fa = F_(a_), fb = F_(b_);
     const double fraccion = fraccion_residuo(std::fmax(c_.absoluta, c_.relativa));
-    if (es_acotado(m_)) {
+    if constexpr (es_acotado<M>) {
       cierra_cambio(sol.raiz, sol.f_raiz, sol.otro, sol);
       if (residuo_relativo(sol.f_cierre, fa, fb, fraccion)) return raiz(sol);
       return fija(sol, Desenlace::singularidad, SINGULARIDAD);
@@ -184,12 +191,11 @@ public:
   // estimate before it: previo), or Motivo::ninguno when they go on or fail.
   Motivo motivo(const Busqueda &s, int estado, double x, double previo) const {
     if (estado == RAICES_CONTINUA) {
-      const double tol = c_.tolerancia(x);
-      const bool ancho =
-          c_.parada == Parada::anchura || (c_.parada == Parada::familia && es_acotado(m_));
-      if (ancho ? ancho_menor(x, otro(m_, s), tol) : cambio_menor(x, previo, tol))
+      const double r = relativa_ * std::fabs(x); // Criterio::tolerancia(x)
+      const double tol = suma_ ? absoluta_ + r : std::fmax(absoluta_, r);
+      if (ancho_ ? ancho_menor(x, M::otro(s), tol) : cambio_menor(x, previo, tol))
         return Motivo::tolerancia;
-      return c_.ceros_exactos && F_(x) == 0 ? Motivo::exacta : Motivo::ninguno;
+      return ceros_ && F_(x) == 0 ? Motivo::exacta : Motivo::ninguno;
     }
     if (estado == RAICES_EXITO) return Motivo::exacta;
     if (estado == RAICES_ESTANCADA) return Motivo::estancada;
@@ -202,7 +208,7 @@ public:
   void concluye(const Busqueda &s, int estado, double x, double previo, Solucion &sol) const {
     if (!c_.juzga) {
       sol.raiz = x;
-      sol.otro = otro(m_, s);
+      sol.otro = M::otro(s);
     } else {
       responde(s, sol);
     }
@@ -248,42 +254,54 @@ private:
   }
 
   Fn &F_;
-  std::size_t m_;
   const Criterio &c_;
   double a_, b_;
+  // The stopping test's data, copied so that they stay in registers across
+  // the calls of F, which could change the criterion for all the compiler
+  // knows.
+  double absoluta_, relativa_;
+  bool suma_, ancho_, ceros_;
 };
 
 } // namespace detalle
 
-// Method m (a row of the table) on F (and dF, for the methods that take it)
-// from a and b as its descriptor's Arranque says, stopped as c says, with
-// observa(Paso) called after the start and after every step. Calls F and dF
-// through the steps, and F alone for the zero checks and the verdict.
-template <typename Fn, typename DFn, typename Observa = SinObservador>
-Solucion resuelve(std::size_t m, Fn &&F, DFn &&dF, double a, double b, const Criterio &c,
-                  Observa &&observa = {}) {
+namespace detalle {
+
+// The whole search by method M, its start, step, estimate and stopping test
+// called directly: resuelve below picks M once per search, so no step goes
+// through the table's indirect calls.
+template <typename M, typename Fn, typename DFn, typename Observa>
+Solucion resuelve_con(Fn &F, DFn &dF, double a, double b, const Criterio &c, Observa &observa) {
   Solucion sol;
+  // Counted in locals, kept in registers, and written to sol before the
+  // observer looks and at the end.
+  long evals_f = 0, evals_df = 0;
   auto Fc = [&](double x) {
-    ++sol.evals_f;
+    ++evals_f;
     return F(x);
   };
   auto dFc = [&](double x) {
-    ++sol.evals_df;
+    ++evals_df;
     return dF(x);
   };
-  const detalle::Veredicto<Fn> veredicto(F, m, c, a, b);
+  const Veredicto<M, Fn> veredicto(F, c, a, b);
   Busqueda s;
   s.a = a; // a method that starts from a point leaves both in the state
   s.b = b;
   s.tolerancia = c.tolerancia_al_metodo ? c.absoluta : 0;
-  int estado = inicia(m, Fc, dFc, a, b, s);
-  double previo = estimacion(m, s);
+  int estado = M::inicia(Fc, dFc, a, b, s);
+  double previo = M::estimacion(s);
   const auto informa = [&](int paso, double x, bool ultimo) {
-    observa(Paso{paso, estado, x, previo, s, ultimo, sol});
+    constexpr bool mira = !std::is_same_v<std::decay_t<Observa>, SinObservador>;
+    if (!(mira || ultimo)) return;
+    sol.pasos = paso;
+    sol.evals_f = evals_f;
+    sol.evals_df = evals_df;
+    if constexpr (mira) observa(Paso{paso, estado, x, previo, s, ultimo, sol});
   };
   // An exact zero at a starting point ends the search before any step.
   if (c.ceros_exactos) {
-    const bool dos = DESCRIPTORES[m].arranque != Arranque::desde_a;
+    constexpr bool dos = M::descriptor.arranque != Arranque::desde_a;
     for (const double x : {a, b}) {
       if (!(x == a || dos) || F(x) != 0) continue;
       sol.raiz = sol.x_cierre = x;
@@ -296,26 +314,52 @@ Solucion resuelve(std::size_t m, Fn &&F, DFn &&dF, double a, double b, const Cri
     }
   }
   if (estado != RAICES_EXITO) {
-    detalle::Veredicto<Fn>::fija(sol, Desenlace::no_arranca, estado);
+    Veredicto<M, Fn>::fija(sol, Desenlace::no_arranca, estado);
     informa(0, previo, true);
     return sol;
   }
   informa(0, previo, false);
-  for (int k = 1; k <= c.max_pasos; ++k) {
-    estado = avanza(m, Fc, dFc, s);
-    sol.pasos = k;
-    const double x = estimacion(m, s);
-    sol.motivo = veredicto.motivo(s, estado, x, previo);
-    const bool ultimo =
-        sol.motivo != Motivo::ninguno || estado != RAICES_CONTINUA || k == c.max_pasos;
-    if (ultimo) veredicto.concluye(s, estado, x, previo, sol);
+  const int max_pasos = c.max_pasos;
+  for (int k = 1; k <= max_pasos; ++k) {
+    estado = M::avanza(Fc, dFc, s);
+    const double x = M::estimacion(s);
+    const Motivo motivo = veredicto.motivo(s, estado, x, previo);
+    const bool ultimo = motivo != Motivo::ninguno || estado != RAICES_CONTINUA || k == max_pasos;
+    if (ultimo) {
+      sol.motivo = motivo;
+      veredicto.concluye(s, estado, x, previo, sol);
+    }
     informa(k, x, ultimo);
     if (ultimo) return sol;
     previo = x;
   }
   // max_pasos below 1: not one step allowed.
-  detalle::Veredicto<Fn>::fija(sol, Desenlace::limite, MAX_ITERACIONES);
+  sol.evals_f = evals_f;
+  sol.evals_df = evals_df;
+  Veredicto<M, Fn>::fija(sol, Desenlace::limite, MAX_ITERACIONES);
   return sol;
+}
+
+// The row m of the table picked once: one indirect call per search.
+template <typename Fn, typename DFn, typename Observa, std::size_t... I>
+Solucion despacha(std::size_t m, Fn &F, DFn &dF, double a, double b, const Criterio &c,
+                  Observa &observa, std::index_sequence<I...> /*filas*/) {
+  using Resolutor = Solucion (*)(Fn &, DFn &, double, double, const Criterio &, Observa &);
+  static constexpr std::array<Resolutor, sizeof...(I)> tabla{
+      &resuelve_con<std::tuple_element_t<I, Metodos>, Fn, DFn, Observa>...};
+  return tabla[m](F, dF, a, b, c, observa);
+}
+
+} // namespace detalle
+
+// Method m (a row of the table) on F (and dF, for the methods that take it)
+// from a and b as its descriptor's Arranque says, stopped as c says, with
+// observa(Paso) called after the start and after every step. Calls F and dF
+// through the steps, and F alone for the zero checks and the verdict.
+template <typename Fn, typename DFn, typename Observa = SinObservador>
+Solucion resuelve(std::size_t m, Fn &&F, DFn &&dF, double a, double b, const Criterio &c,
+                  Observa &&observa = {}) {
+  return detalle::despacha(m, F, dF, a, b, c, observa, detalle::TODOS);
 }
 
 // The same, for a method that takes no derivative.

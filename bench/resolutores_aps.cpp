@@ -26,10 +26,10 @@ struct Contada {
 
 } // namespace
 
+// F counted as brentq's is.
 Cuenta con_metodo(std::size_t m, const Problema &p) {
   Cuenta c;
-  double ultimo = NAN;
-  const Contada F{&p, &c, &ultimo};
+  const auto F = [&p, &c](double x) { return ++c.llamadas, p(x); };
   const auto s = raices::resuelve(m, F, p.a, p.b, criterio(m));
   c.x = s.raiz;
   c.resuelto = s.desenlace == raices::Desenlace::raiz && s.motivo != raices::Motivo::estancada &&
