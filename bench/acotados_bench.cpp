@@ -1,9 +1,11 @@
 // Time per solve of bracketing solvers in one run: the brentq transcription
 // (brentq.h) and our Brent, Boost's toms748_solve and our Chandrupatla, on
 // the Alefeld-Potra-Shi problems and on cheap smooth functions, every
-// solver under the rule of resolutores_aps.h. Ours run twice: through the method
-// table, as the search runs them, and with their step functions called
-// directly.
+// solver under the rule of resolutores_aps.h. Ours run twice: through the
+// search, raices::resuelve, as every program runs them, and with their step
+// functions called directly in a loop of their own; the difference between
+// the two is what the search adds to the steps, the direct loop what the
+// steps cost against the peer's whole solve.
 //
 // A round times one block of solves of the whole workload by each solver in
 // turn, the order rotating from round to round, so that the four blocks of
@@ -43,8 +45,8 @@ aps::Cuenta chandrupatla(const aps::Problema &p) {
 
 // The same rule with the step functions called directly, in a loop of
 // their own, and F counted as brentq's is: what the steps themselves cost,
-// without the table's dispatch of a step (an indirect call, the state kept
-// in memory across it).
+// without the search's loop, stopping test and verdict around them. Kept to
+// tell the step's cost from the search's.
 aps::Cuenta brent_directo(const aps::Problema &p) {
   aps::Cuenta c;
   const auto F = [&p, &c](double x) { return ++c.llamadas, p(x); };
@@ -79,9 +81,9 @@ struct Lado {
 };
 // Ratios: 1 and 2 against 0, 4 and 5 against 3.
 const Lado LADOS[] = {
-    {"brentq (C++)", brentq_comun},        {"Brent, table", brent},
-    {"Brent, direct", brent_directo},      {"Boost toms748", aps::con_toms748},
-    {"Chandrupatla, table", chandrupatla}, {"Chandrupatla, direct", chandrupatla_directo}};
+    {"brentq (C++)", brentq_comun},         {"Brent, search", brent},
+    {"Brent, direct", brent_directo},       {"Boost toms748", aps::con_toms748},
+    {"Chandrupatla, search", chandrupatla}, {"Chandrupatla, direct", chandrupatla_directo}};
 constexpr std::size_t NUM_LADOS = sizeof LADOS / sizeof LADOS[0];
 
 struct Carga {
@@ -155,7 +157,7 @@ int main(int argc, char **argv) {
   const int rondas = argc > 1 ? std::max(1, std::atoi(argv[1])) : 201;
   std::printf("| workload |");
   for (const Lado &l : LADOS) std::printf(" %s: calls / ns per solve |", l.nombre);
-  std::printf(" Brent, table / brentq | Brent, direct / brentq | Chandrupatla, table / toms748 |"
+  std::printf(" Brent, search / brentq | Brent, direct / brentq | Chandrupatla, search / toms748 |"
               " Chandrupatla, direct / toms748 |\n|---|");
   for (std::size_t i = 0; i < NUM_LADOS + 4; ++i) std::printf("---:|");
   std::printf("\n");
