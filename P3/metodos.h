@@ -134,6 +134,8 @@ struct Brent {
   }
   static double estimacion(const Busqueda &s) { return s.brent.b; }
   static double otro(const Busqueda &s) { return s.brent.c; }
+  // F at the estimate, which the state keeps: the search need not call F.
+  static double f_estimacion(const Busqueda &s) { return s.brent.fb; }
 };
 
 // Chandrupatla's estimate is the end with the smaller |F|; it takes the
@@ -155,6 +157,10 @@ struct Chandrupatla {
   static double otro(const Busqueda &s) {
     const EstadoChandrupatla &e = s.chandrupatla;
     return std::fabs(e.fa) < std::fabs(e.fb) ? e.b : e.a;
+  }
+  static double f_estimacion(const Busqueda &s) {
+    const EstadoChandrupatla &e = s.chandrupatla;
+    return std::fabs(e.fa) < std::fabs(e.fb) ? e.fa : e.fb;
   }
 };
 
@@ -206,6 +212,9 @@ struct Steffensen {
   static double estimacion(const Busqueda &s) { return s.raiz; }
   static double otro(const Busqueda &s) { return s.previo; }
 };
+
+// An adapter may also give f_estimacion(s), F at its estimate as its state
+// keeps it, so that the search's test for an exact zero calls F no more.
 
 // The table: every method of the library, in the order the programs show
 // them, bracketing methods first.

@@ -141,6 +141,12 @@ constexpr double ENTORNO_TOL = 10, ENTORNO_MINIMO = 8 * DBL_EPSILON;
 
 template <typename M> constexpr bool es_acotado = M::descriptor.familia == Familia::acotado;
 
+// Method M's state keeps F at its estimate (M::f_estimacion).
+template <typename M, typename = void> struct GuardaF : std::false_type {};
+template <typename M>
+struct GuardaF<M, std::void_t<decltype(M::f_estimacion(std::declval<const Busqueda &>()))>>
+    : std::true_type {};
+
 // The verdict for method M of the table, known when the code is compiled,
 // so that its estimate and stopping test inline into the loop.
 template <typename M, typename Fn> class Veredicto {
@@ -195,12 +201,12 @@ public:
       const double tol = suma_ ? absoluta_ + r : std::fmax(absoluta_, r);
       if (ancho_ ? ancho_menor(x, M::otro(s), tol) : cambio_menor(x, previo, tol))
         return Motivo::tolerancia;
-      return ceros_ && F_(x) == 0 ? Motivo::exacta : Motivo::ninguno;
+      return ceros_ && f_en(s, x) == 0 ? Motivo::exacta : Motivo::ninguno;
     }
     if (estado == RAICES_EXITO) return Motivo::exacta;
     if (estado == RAICES_ESTANCADA) return Motivo::estancada;
     // A failed step at an exact zero: a root all the same.
-    return F_(x) == 0 ? Motivo::exacta : Motivo::ninguno;
+    return f_en(s, x) == 0 ? Motivo::exacta : Motivo::ninguno;
   }
 
   // The outcome of a search whose last step returned estado with estimate
@@ -239,6 +245,16 @@ public:
   }
 
 private:
+  // F at the estimate x: from the state when the method keeps it there,
+  // else by a call of F.
+  double f_en(const Busqueda &s, double x) const {
+    if constexpr (GuardaF<M>::value) {
+      return M::f_estimacion(s);
+    } else {
+      return F_(x);
+    }
+  }
+
   double entorno(double x) const {
     return std::fmax(ENTORNO_TOL * c_.tolerancia(x), ENTORNO_MINIMO * std::fmax(1.0, std::fabs(x)));
   }
