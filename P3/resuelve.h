@@ -74,7 +74,8 @@ struct Criterio {
   int max_pasos = 100;
   Parada parada = Parada::familia;
   // Also stop on F exactly 0 at the starting points and at every new
-  // estimate, looked at with calls of F outside the step's own.
+  // estimate, looked at with calls of F outside the step's own, or in the
+  // state of a method that keeps F at its estimate (Brent, Chandrupatla).
   bool ceros_exactos = true;
   // Judge a stop as above (calls of F beyond the steps'); false: every stop
   // is a root, for benchmarks that time the methods' own work.
