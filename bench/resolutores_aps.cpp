@@ -2,6 +2,7 @@
 // and Boost.Math's toms748_solve, each counting its calls of F.
 #include "resolutores_aps.h"
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <utility>
@@ -24,13 +25,21 @@ struct Contada {
   }
 };
 
+// The rule for each method, built once as a caller that solves many
+// problems builds it.
+const std::array<raices::Criterio, raices::NUM_METODOS> CRITERIOS = [] {
+  std::array<raices::Criterio, raices::NUM_METODOS> c;
+  for (std::size_t m = 0; m < c.size(); ++m) c[m] = criterio(m);
+  return c;
+}();
+
 } // namespace
 
 // F counted as brentq's is.
 Cuenta con_metodo(std::size_t m, const Problema &p) {
   Cuenta c;
   const auto F = [&p, &c](double x) { return ++c.llamadas, p(x); };
-  const auto s = raices::resuelve(m, F, p.a, p.b, criterio(m));
+  const auto s = raices::resuelve(m, F, p.a, p.b, CRITERIOS[m]);
   c.x = s.raiz;
   c.resuelto = s.desenlace == raices::Desenlace::raiz && s.motivo != raices::Motivo::estancada &&
                c.llamadas <= MAX_LLAMADAS;
