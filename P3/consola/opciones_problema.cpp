@@ -16,6 +16,7 @@ const long MAXITER_TOPE = 100000; // bounds the iterates kept in memory
 const int AYUDA = 256;
 const int VERSION = 257;
 const int CSV = 258;
+const int DEMUESTRA = 259;
 
 const option LARGAS[] = {{"funcion", required_argument, nullptr, 'f'},
                          {"derivada", required_argument, nullptr, 'd'},
@@ -24,6 +25,7 @@ const option LARGAS[] = {{"funcion", required_argument, nullptr, 'f'},
                          {"tolerancia", required_argument, nullptr, 't'},
                          {"pasos", required_argument, nullptr, 'n'},
                          {"csv", no_argument, nullptr, CSV},
+                         {"demuestra", no_argument, nullptr, DEMUESTRA},
                          {"help", no_argument, nullptr, AYUDA},
                          {"version", no_argument, nullptr, VERSION},
                          {nullptr, 0, nullptr, 0}};
@@ -52,11 +54,13 @@ std::string escrita(int c, bool larga, char *argv[]) {
 
 OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int argc, char *argv[]) {
   const char *const nombre = programa.nombre;
-  // Without -n, --pasos is cut off the table and -n off the short options.
+  // Without -n, --pasos is cut off the table and -n off the short options;
+  // --demuestra likewise.
   option largas[sizeof LARGAS / sizeof LARGAS[0]];
   int n = 0;
   for (const option &l : LARGAS)
-    if (programa.con_pasos || l.val != 'n') largas[n++] = l;
+    if ((programa.con_pasos || l.val != 'n') && (programa.con_demuestra || l.val != DEMUESTRA))
+      largas[n++] = l;
   // The leading ':' tells a missing value (':') from an unknown option ('?').
   const char *const cortas = programa.con_pasos ? ":f:d:a:b:t:n:g:" : ":f:d:a:b:t:g:";
   OpcionesProblema o;
@@ -79,6 +83,7 @@ OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int arg
       o.maxiter = raices::lee_entero(nombre, escrita(c, larga >= 0, argv), optarg, 1, MAXITER_TOPE);
       break;
     case CSV: o.csv = true; break;
+    case DEMUESTRA: o.demuestra = true; break;
     case AYUDA:
     case VERSION:
       if (pedida == 0) pedida = c;

@@ -10,6 +10,7 @@ struct OpcionesProblema {
   const char *derivada = nullptr; // -d EXPR, or null
   const char *grafica = nullptr;  // -g FILE (.svg, .png or .pdf), or null
   bool csv = false;               // --csv instead of the table
+  bool demuestra = false;         // --demuestra, where the program takes it
   double a = 0, b = 1;            // -a, -b
   double tol = 1e-12;             // -t
   int maxiter = 100;              // -n, where the program takes it
@@ -20,6 +21,7 @@ struct ProgramaProblema {
   const char *nombre;                                     // in every refusal
   std::string ayuda;                                      // the --help text
   bool con_pasos;                                         // takes -n/--pasos
+  bool con_demuestra;                                     // takes --demuestra
   const char *(*formato_dibujo)(const std::string &ruta); // device or nullptr
 };
 

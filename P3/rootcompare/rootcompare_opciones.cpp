@@ -45,6 +45,6 @@ const char *const OPCIONES =
 OpcionesProblema lee_opciones_compara(int argc, char *argv[]) {
   // The rules come from the method table, as the table itself does.
   const std::string ayuda = USO + raices::reglas() + "\n" + OPCIONES;
-  const ProgramaProblema programa{"rootcompare", ayuda, true, raices::formato_dibujo};
+  const ProgramaProblema programa{"rootcompare", ayuda, true, false, raices::formato_dibujo};
   return lee_opciones_problema(programa, argc, argv);
 }

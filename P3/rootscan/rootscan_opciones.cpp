@@ -43,6 +43,6 @@ const char *const TEXTO_AYUDA =
 } // namespace
 
 OpcionesProblema lee_opciones_barrido(int argc, char *argv[]) {
-  const ProgramaProblema programa{"rootscan", TEXTO_AYUDA, false, raices::formato_dibujo};
+  const ProgramaProblema programa{"rootscan", TEXTO_AYUDA, false, false, raices::formato_dibujo};
   return lee_opciones_problema(programa, argc, argv);
 }
