@@ -36,10 +36,40 @@ void lista(std::ostream &out, const char *titulo, const std::vector<raices::Hall
         << '\n';
 }
 
+// Stretches: where each begins and ends, and its kind.
+void lista_tramos(std::ostream &out, const std::vector<raices::Hallazgo> &v) {
+  if (v.empty()) return;
+  char linea[128];
+  (void)std::snprintf(linea, sizeof linea, "%-26s%-26s%s", "desde", "hasta", "tramo");
+  out << linea << '\n';
+  for (const raices::Hallazgo &h : v) {
+    (void)std::snprintf(linea, sizeof linea, "%-26.17g%-26.17g%s", h.inf, h.sup,
+                        raices::nombre_clase(h.clase));
+    out << linea << '\n';
+  }
+}
+
+const char *clave_prueba(raices::Prueba p) {
+  switch (p) {
+  case raices::Prueba::exacta: return "exacta";
+  case raices::Prueba::demostrada: return "demostrada";
+  case raices::Prueba::refutada: return "refutada";
+  case raices::Prueba::sin_demostrar: return "sin_demostrar";
+  }
+  return "";
+}
+
 void filas_csv(std::ostream &out, const char *punto, const std::vector<raices::Hallazgo> &v) {
   for (const raices::Hallazgo &h : v)
     out << punto << ',' << con_formato("%.17g", h.x) << ',' << con_formato("%.17g", std::fabs(h.fx))
-        << ',' << raices::clave_clase(h.clase) << '\n';
+        << ',' << raices::clave_clase(h.clase) << ',' << con_formato("%.17g", h.inf) << ','
+        << con_formato("%.17g", h.sup) << ',' << clave_prueba(h.prueba) << '\n';
+}
+
+bool hay_nula(const raices::Exploracion &e) {
+  for (const raices::Hallazgo &h : e.tramos)
+    if (h.clase == raices::Clase::nula) return true;
+  return false;
 }
 
 } // namespace
@@ -62,12 +92,13 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
   if (cabecera.size() > ANCHO) cabecera = cabecera.substr(0, ANCHO - MAS_LARGO) + "...";
   const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
   out << cabecera << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
-  if (e.raices.empty()) {
+  if (e.raices.empty() && !hay_nula(e)) {
     out << "Ninguna ra\xEDz en " << intervalo << ".\n";
   } else {
     lista(out, "ra\xEDz", e.raices);
   }
   lista(out, "punto singular", e.singulares);
+  lista_tramos(out, e.tramos);
   lista(out, "m\xEDnimo de |f| sin ra\xEDz", e.casi);
   out << e.raices.size()
       << (e.raices.size() == 1 ? " ra\xEDz, "
@@ -78,9 +109,10 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
 }
 
 void escribe_csv(std::ostream &out, const raices::Exploracion &e) {
-  out << "punto,x,abs_f,tipo\n";
+  out << "punto,x,abs_f,tipo,inf,sup,prueba\n";
   filas_csv(out, "raiz", e.raices);
   filas_csv(out, "singular", e.singulares);
+  filas_csv(out, "tramo", e.tramos);
   filas_csv(out, "casi", e.casi);
   out << std::flush;
 }

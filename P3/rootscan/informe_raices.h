@@ -13,13 +13,16 @@ std::string numero(double x);
 // The table, every line within 80 columns (Latin-1): f(x) (shortened when
 // long), [A, B] and TOL; a row per root (x to 17 significant digits, |f(x)|
 // and kind), then the singular points and the near misses under headings
-// of their own; "Ninguna raíz" when there is none; and one line with the
-// number of roots, the F calls and the resolution.
+// of their own, the stretches where f is 0 or not defined (from, to,
+// kind); "Ninguna raíz" when there is no root and no stretch where f is 0;
+// and one line with the number of roots, the F calls and the resolution.
 void escribe_informe(std::ostream &out, const std::string &descripcion, double a, double b,
                      double tol, const raices::Exploracion &e);
 
-// "punto,x,abs_f,tipo", then one row per point found, by x within roots,
-// singular points and near misses. ASCII only.
+// "punto,x,abs_f,tipo,inf,sup,prueba", then one row per point found, by x
+// within roots, singular points, stretches and near misses: [inf, sup] is
+// a root's last bracket or a stretch, and prueba what balls say of it.
+// ASCII only.
 void escribe_csv(std::ostream &out, const raices::Exploracion &e);
 
 #endif
