@@ -16,6 +16,9 @@ set(RAICES_PUBLIC_HEADERS
   P3/raices.h
   P3/estados.h
   P3/prueba.h
+  P3/bola.h
+  P3/chorro.h
+  P3/comprueba_raiz.h
   P3/raices_pasos.h
   P3/metodos.h
   P3/paradas.h
@@ -52,7 +55,7 @@ configure_package_config_file(cmake/raicesConfig.cmake.in
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/raicesConfigVersion.cmake
   COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/raicesConfig.cmake
-  ${PROJECT_BINARY_DIR}/raicesConfigVersion.cmake
+  ${PROJECT_BINARY_DIR}/raicesConfigVersion.cmake ${PROJECT_SOURCE_DIR}/cmake/FindArb.cmake
   DESTINATION ${RAICES_CMAKE_DIR})
 
 # pkg-config: the prefix is found from the .pc file's own place, so the tree
@@ -79,6 +82,22 @@ list(TRANSFORM RAICES_PC_METODOS REPLACE "descriptor{[ \n]*\"([a-z_]+)\"" "\\1")
 list(JOIN RAICES_PC_METODOS ", " RAICES_PC_METODOS)
 if(RAICES_PC_METODOS STREQUAL "")
   message(FATAL_ERROR "no method descriptors found in P3/metodos.h")
+endif()
+# Arb and what it is built on, for a static libraices: -l for each library,
+# with its folder when the compiler does not search it anyway.
+set(RAICES_PC_ARB_LIBS "")
+foreach(library IN ITEMS ${Arb_LIBRARY} ${Arb_FLINT_LIBRARY} ${Arb_MPFR_LIBRARY} ${Arb_GMP_LIBRARY})
+  get_filename_component(folder ${library} DIRECTORY)
+  get_filename_component(name ${library} NAME_WE)
+  string(REGEX REPLACE "^lib" "" name "${name}")
+  if(NOT folder IN_LIST CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES)
+    string(APPEND RAICES_PC_ARB_LIBS " -L${folder}")
+  endif()
+  string(APPEND RAICES_PC_ARB_LIBS " -l${name}")
+endforeach()
+set(RAICES_PC_ARB_CFLAGS "")
+if(NOT Arb_INCLUDE_DIR IN_LIST CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
+  set(RAICES_PC_ARB_CFLAGS " -I${Arb_INCLUDE_DIR}")
 endif()
 configure_file(cmake/raices.pc.in ${PROJECT_BINARY_DIR}/raices.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/raices.pc

@@ -209,6 +209,23 @@ double Expresion::operator()(double x) const noexcept {
   }
 }
 
+raices::Bola Expresion::operator()(const raices::Bola &x) const noexcept {
+  try {
+    return evalua(datos->programa, x);
+  } catch (...) {
+    return raices::Bola::indefinida(x.precision());
+  }
+}
+
+raices::Chorro Expresion::operator()(const raices::Chorro &x) const noexcept {
+  try {
+    return evalua(datos->programa, x);
+  } catch (...) {
+    const long p = x.precision();
+    return {raices::Bola::indefinida(p), raices::Bola::indefinida(p)};
+  }
+}
+
 const std::string &Expresion::texto() const { return datos->texto; }
 
 namespace {

@@ -1,13 +1,16 @@
 // Functions typed by the user: f(x) as text, parsed and evaluated in IEEE
-// double, and its derivative, typed too or derived symbolically from the
-// same text. Front end of rootbench and rootcompare; the step library does
-// not depend on it.
+// double or on balls (P3/bola.h), and its derivative, typed too or derived
+// symbolically from the same text. Front end of rootbench, rootcompare and
+// rootscan; the step library does not depend on it.
 #ifndef P3_EXPRESION_H
 #define P3_EXPRESION_H
 
 #include <cstddef>
 #include <memory>
 #include <string>
+
+#include "P3/bola.h"
+#include "P3/chorro.h"
 
 // A text that is not an acceptable expression in x. mensaje is the context
 // line for error(), one line: Spanish, names the problem and, where known,
@@ -52,6 +55,16 @@ public:
   ~Expresion();
   // Value at x; infinities and NaN are returned as they come. Never throws.
   double operator()(double x) const noexcept;
+  // Value on the ball x, at its precision: the same compiled program run in
+  // ball arithmetic, so that the ball holds the exact value of f at every
+  // point of x (pi and e taken as the true constants, the numbers of the
+  // text as the doubles they read to). Undecided (not finite) where f is not
+  // defined or not bounded on all of x. Never throws.
+  raices::Bola operator()(const raices::Bola &x) const noexcept;
+  // Value and derivative on the ball x (first-order Taylor arithmetic on the
+  // same program, P3/chorro.h): what raices::comprueba_raiz uses to bound f
+  // near a multiple root. Never throws.
+  raices::Chorro operator()(const raices::Chorro &x) const noexcept;
   // The text as given (for a derived f', the text of the derivative).
   const std::string &texto() const;
 

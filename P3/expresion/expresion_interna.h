@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "P3/bola.h"
+#include "P3/chorro.h"
 #include "P3/expresion/expresion.h"
 
 // The elementary functions of the grammar, in the order of their names.
@@ -71,6 +73,11 @@ struct Paso {
 };
 
 using Programa = std::vector<Paso>;
+
+// The program run on balls at the precision of x, and on balls with their
+// derivative.
+raices::Bola evalua(const Programa &programa, const raices::Bola &x);
+raices::Chorro evalua(const Programa &programa, const raices::Chorro &x);
 
 // Checks the text before it is parsed: length, nesting of parentheses,
 // characters, names and numbers. Throws ErrorTexto.

@@ -1,0 +1,259 @@
+// Balls of Arb behind the operators and functions of the grammar. Each
+// operation checks what Arb leaves to its caller: an undecided operand gives
+// an undecided result (Arb would take 0 * [0 +/- inf] to be 0), and a
+// function is applied only where it is defined on the whole ball.
+#include "bola.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include <arf.h>
+
+namespace raices {
+
+Bola::Bola(double x, long precision) : precision_(precision) {
+  arb_init(valor_);
+  arb_set_d(valor_, x); // NaN and infinities give a ball that is not finite
+}
+
+Bola Bola::suma_exacta(double a, double b, long precision) {
+  Bola s(a, precision);
+  if (!std::isfinite(a) || !std::isfinite(b)) return indefinida(precision);
+  arf_t y;
+  arf_init(y);
+  arf_set_d(y, b);
+  arf_add(arb_midref(s.valor_), arb_midref(s.valor_), y, ARF_PREC_EXACT, ARF_RND_DOWN);
+  arf_clear(y);
+  return s;
+}
+
+Bola Bola::entre(double lo, double hi, long precision) {
+  if (!std::isfinite(lo) || !std::isfinite(hi) || !(lo <= hi)) return indefinida(precision);
+  Bola b(0.0, precision);
+  arf_t a, z;
+  arf_init(a);
+  arf_init(z);
+  arf_set_d(a, lo);
+  arf_set_d(z, hi);
+  arb_set_interval_arf(b.valor_, a, z, precision);
+  arf_clear(a);
+  arf_clear(z);
+  return b;
+}
+
+Bola Bola::pi(long precision) {
+  Bola b(0.0, precision);
+  arb_const_pi(b.valor_, precision);
+  return b;
+}
+
+Bola Bola::e(long precision) {
+  Bola b(0.0, precision);
+  arb_const_e(b.valor_, precision);
+  return b;
+}
+
+Bola Bola::indefinida(long precision) {
+  Bola b(0.0, precision);
+  arb_indeterminate(b.valor_);
+  return b;
+}
+
+Bola::Bola(const Bola &otra) : precision_(otra.precision_) {
+  arb_init(valor_);
+  arb_set(valor_, otra.valor_);
+}
+
+Bola::Bola(Bola &&otra) noexcept : precision_(otra.precision_) {
+  arb_init(valor_);
+  arb_swap(valor_, otra.valor_);
+}
+
+Bola &Bola::operator=(const Bola &otra) {
+  if (this != &otra) {
+    arb_set(valor_, otra.valor_);
+    precision_ = otra.precision_;
+  }
+  return *this;
+}
+
+Bola &Bola::operator=(Bola &&otra) noexcept {
+  arb_swap(valor_, otra.valor_);
+  precision_ = otra.precision_;
+  return *this;
+}
+
+Bola::~Bola() { arb_clear(valor_); }
+
+double Bola::inf() const {
+  if (!finita()) return -HUGE_VAL;
+  arf_t u;
+  arf_init(u);
+  arb_get_lbound_arf(u, valor_, ARF_PREC_EXACT);
+  const double d = arf_get_d(u, ARF_RND_FLOOR);
+  arf_clear(u);
+  return d;
+}
+
+double Bola::sup() const {
+  if (!finita()) return HUGE_VAL;
+  arf_t u;
+  arf_init(u);
+  arb_get_ubound_arf(u, valor_, ARF_PREC_EXACT);
+  const double d = arf_get_d(u, ARF_RND_CEIL);
+  arf_clear(u);
+  return d;
+}
+
+double Bola::medio() const {
+  if (!finita()) return NAN;
+  return arf_get_d(arb_midref(valor_), ARF_RND_NEAR);
+}
+
+bool Bola::finita() const { return arb_is_finite(valor_) != 0; }
+bool Bola::contiene_cero() const { return !finita() || arb_contains_zero(valor_) != 0; }
+bool Bola::positiva() const { return finita() && arb_is_positive(valor_) != 0; }
+bool Bola::negativa() const { return finita() && arb_is_negative(valor_) != 0; }
+bool Bola::es_cero() const { return arb_is_zero(valor_) != 0; }
+
+std::string Bola::texto(long digitos, bool con_radio) const {
+  if (!finita()) return "indefinida";
+  const std::unique_ptr<char, void (*)(void *)> s(
+      arb_get_str(valor_, std::max(1L, digitos), con_radio ? 0 : ARB_STR_NO_RADIUS), flint_free);
+  return s.get();
+}
+
+namespace {
+
+using Unaria = void (*)(arb_t, const arb_t, slong);
+using Binaria = void (*)(arb_t, const arb_t, const arb_t, slong);
+
+// op(x), or an undecided ball when x is.
+Bola aplica(Unaria op, const Bola &x) {
+  if (!x.finita()) return Bola::indefinida(x.precision());
+  Bola r(0.0, x.precision());
+  op(r.arb(), x.arb(), x.precision());
+  return r;
+}
+
+Bola aplica(Binaria op, const Bola &x, const Bola &y) {
+  const long p = std::max(x.precision(), y.precision());
+  if (!x.finita() || !y.finita()) return Bola::indefinida(p);
+  Bola r(0.0, p);
+  op(r.arb(), x.arb(), y.arb(), p);
+  return r;
+}
+
+// x >= cota at every point of x (exact comparison of its lower bound).
+bool al_menos(const Bola &x, long cota) {
+  if (!x.finita()) return false;
+  arf_t u;
+  arf_init(u);
+  arb_get_lbound_arf(u, x.arb(), ARF_PREC_EXACT);
+  const bool si = arf_cmp_si(u, cota) >= 0;
+  arf_clear(u);
+  return si;
+}
+
+// -1 <= x <= 1 at every point of x.
+bool en_unidad(const Bola &x) { return al_menos(x, -1) && al_menos(-x, -1); }
+
+// The square root of a ball with no negative point (it may touch 0).
+void raiz_arb(arb_t r, const arb_t x, slong p) { arb_sqrtpos(r, x, p); }
+
+void log10_arb(arb_t r, const arb_t x, slong p) { arb_log_base_ui(r, x, 10, p); }
+
+// |x|; for a ball that holds 0, [m +/- m] with m a bound of |x|/2 (taken
+// from the radius type, so that the midpoint holds it exactly): no negative
+// point, so that sqrt(abs(x)) stays defined.
+void abs_arb(arb_t r, const arb_t x, slong /*exact*/) {
+  if (arb_contains_zero(x) == 0) {
+    arb_abs(r, x);
+    return;
+  }
+  arb_get_mag(arb_radref(r), x);
+  mag_mul_2exp_si(arb_radref(r), arb_radref(r), -1);
+  arf_set_mag(arb_midref(r), arb_radref(r));
+}
+
+// x^y for an even y > 0 and a ball x that holds 0: [0, |x|max^y], where
+// Arb's products would give a ball reaching below 0.
+Bola potencia_par(const Bola &x, const Bola &y) {
+  const long p = std::max(x.precision(), y.precision());
+  Bola cota(0.0, p);
+  arb_get_abs_ubound_arf(arb_midref(cota.arb()), x.arb(), p);
+  Bola r = aplica(arb_pow, cota, y);
+  if (!r.finita()) return r;
+  abs_arb(r.arb(), (r * Bola::entre(-1, 1, p)).arb(), p);
+  return r;
+}
+
+} // namespace
+
+Bola operator-(const Bola &x) { return aplica(arb_neg_round, x); }
+Bola operator+(const Bola &x) { return x; }
+Bola operator+(const Bola &x, const Bola &y) { return aplica(arb_add, x, y); }
+Bola operator-(const Bola &x, const Bola &y) { return aplica(arb_sub, x, y); }
+Bola operator*(const Bola &x, const Bola &y) { return aplica(arb_mul, x, y); }
+Bola operator/(const Bola &x, const Bola &y) {
+  if (y.contiene_cero()) return Bola::indefinida(std::max(x.precision(), y.precision()));
+  return aplica(arb_div, x, y);
+}
+Bola operator+(const Bola &x, double y) { return x + Bola(y, x.precision()); }
+Bola operator-(const Bola &x, double y) { return x - Bola(y, x.precision()); }
+Bola operator*(const Bola &x, double y) { return x * Bola(y, x.precision()); }
+Bola operator/(const Bola &x, double y) { return x / Bola(y, x.precision()); }
+Bola operator+(double x, const Bola &y) { return Bola(x, y.precision()) + y; }
+Bola operator-(double x, const Bola &y) { return Bola(x, y.precision()) - y; }
+Bola operator*(double x, const Bola &y) { return Bola(x, y.precision()) * y; }
+Bola operator/(double x, const Bola &y) { return Bola(x, y.precision()) / y; }
+
+Bola sin(const Bola &x) { return aplica(arb_sin, x); }
+Bola cos(const Bola &x) { return aplica(arb_cos, x); }
+// Arb bounds tan through sin/cos, and a ball that reaches a pole comes out
+// not finite.
+Bola tan(const Bola &x) { return aplica(arb_tan, x); }
+Bola asin(const Bola &x) {
+  return en_unidad(x) ? aplica(arb_asin, x) : Bola::indefinida(x.precision());
+}
+Bola acos(const Bola &x) {
+  return en_unidad(x) ? aplica(arb_acos, x) : Bola::indefinida(x.precision());
+}
+Bola atan(const Bola &x) { return aplica(arb_atan, x); }
+Bola sinh(const Bola &x) { return aplica(arb_sinh, x); }
+Bola cosh(const Bola &x) { return aplica(arb_cosh, x); }
+Bola tanh(const Bola &x) { return aplica(arb_tanh, x); }
+Bola exp(const Bola &x) { return aplica(arb_exp, x); }
+Bola log(const Bola &x) {
+  return x.positiva() ? aplica(arb_log, x) : Bola::indefinida(x.precision());
+}
+Bola log10(const Bola &x) {
+  return x.positiva() ? aplica(log10_arb, x) : Bola::indefinida(x.precision());
+}
+// sqrt is defined at 0 itself: a ball that only touches 0 from above is fine.
+Bola sqrt(const Bola &x) {
+  return al_menos(x, 0) ? aplica(raiz_arb, x) : Bola::indefinida(x.precision());
+}
+Bola abs(const Bola &x) { return aplica(abs_arb, x); }
+Bola fabs(const Bola &x) { return abs(x); }
+
+// Arb takes an exact integer exponent by repeated squaring (any sign of x),
+// an exact half-integer through sqrt, and anything else as exp(y log x); a
+// ball of x that is not positive there gives an undecided result. 0 to a
+// negative power is a pole.
+Bola pow(const Bola &x, const Bola &y) {
+  const long p = std::max(x.precision(), y.precision());
+  if (!x.finita() || !y.finita()) return Bola::indefinida(p);
+  const bool entero = arb_is_int(y.arb()) != 0;
+  if (!entero && !al_menos(x, 0)) return Bola::indefinida(p);
+  const bool cero = arb_is_zero(y.arb()) != 0; // x^0 is 1 for every x
+  if (x.contiene_cero() && !cero && !y.positiva()) return Bola::indefinida(p);
+  if (x.contiene_cero() && arb_is_int_2exp_si(y.arb(), 1) != 0 && y.positiva())
+    return potencia_par(x, y);
+  return aplica(arb_pow, x, y);
+}
+Bola pow(const Bola &x, double y) { return pow(x, Bola(y, x.precision())); }
+Bola pow(double x, const Bola &y) { return pow(Bola(x, y.precision()), y); }
+
+} // namespace raices

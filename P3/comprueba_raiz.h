@@ -1,0 +1,74 @@
+// The check of a reported root x: what ball arithmetic proves of F within
+// [x - delta, x + delta], delta being the tolerance of whoever reports x.
+//
+//   exacta         F(x) is exactly 0;
+//   refutada       F is proven nonzero on all of [x - delta, x + delta];
+//   demostrada     F is continuous on the interval and takes both strict
+//                  signs at x - delta, x, x + delta: a root lies within;
+//   sin_demostrar  none of these, up to Bola::precision_maxima bits (an even
+//                  root, a tangency, a value too close to 0 to decide, F not
+//                  defined on all of the interval).
+//
+// F is any callable that takes a raices::Bola and returns one (a generic
+// lambda over the grammar's functions, a typed expression). The check starts
+// at 53 bits and climbs the precision ladder of Bola while undecided. The
+// interval is bounded once in plain ball arithmetic, which overestimates
+// near a multiple root; a callable that also takes a Chorro (value and
+// derivative, P3/chorro.h) lets the check bound F by the mean value theorem
+// there instead, which refutes points near, not at, a multiple root.
+#ifndef RAICES_COMPRUEBA_RAIZ_H
+#define RAICES_COMPRUEBA_RAIZ_H
+
+#include <cmath>
+#include <type_traits>
+
+#include "bola.h"
+#include "chorro.h"
+#include "prueba.h"
+
+namespace raices {
+
+namespace detalle {
+
+// -1, 0 or 1: the proven strict sign of v, 0 when not proven.
+inline int signo(const Bola &v) { return v.positiva() ? 1 : v.negativa() ? -1 : 0; }
+
+// F over every point of [x - delta, x + delta]: the value ball, and a bound
+// by the mean value theorem when F also runs on Chorro (then the tighter of
+// the two where both exclude 0 matters only through its sign).
+template <class F> Bola en_entorno(F &f, double x, double delta, long p, const Bola &en_x) {
+  const Bola entorno = Bola(x, p) + Bola::entre(-delta, delta, p);
+  if constexpr (std::is_invocable_r_v<Chorro, F &, const Chorro &>) {
+    const Chorro j = f(Chorro::variable(entorno));
+    if (!j.valor.finita() || !j.valor.contiene_cero()) return j.valor;
+    const Bola media = en_x + j.derivada * Bola::entre(-delta, delta, p);
+    return media.finita() ? media : j.valor;
+  } else {
+    (void)en_x;
+    return f(entorno);
+  }
+}
+
+} // namespace detalle
+
+template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
+  if (!std::isfinite(x) || !std::isfinite(delta) || !(delta >= 0)) return Prueba::sin_demostrar;
+  for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
+    const Bola en_x = f(Bola(x, p));
+    if (en_x.es_cero()) return Prueba::exacta;
+    // F is finite, so continuous, on all of the interval: it may refute, and
+    // a sign change within it proves a root.
+    const Bola entorno = detalle::en_entorno(f, x, delta, p, en_x);
+    if (!entorno.finita()) continue;
+    if (!entorno.contiene_cero()) return Prueba::refutada;
+    const int s = detalle::signo(en_x);
+    const int a = detalle::signo(f(Bola::suma_exacta(x, -delta, p)));
+    const int b = detalle::signo(f(Bola::suma_exacta(x, delta, p)));
+    if (s * a < 0 || s * b < 0 || a * b < 0) return Prueba::demostrada;
+  }
+  return Prueba::sin_demostrar;
+}
+
+} // namespace raices
+
+#endif

@@ -1,0 +1,79 @@
+// The compiled program of an expression run on balls: the same postfix
+// steps that muParser runs on doubles, each one on Arb balls at the
+// precision of x, or on balls with their derivative (Chorro). The numbers
+// of the text are the doubles the parser read; pi and e are the true
+// constants.
+#include <utility>
+#include <vector>
+
+#include "P3/chorro.h"
+#include "P3/expresion/expresion_interna.h"
+
+namespace {
+
+using raices::Bola;
+using raices::Chorro;
+
+// A constant of the program as a value of type V.
+template <class V> V constante(const Bola &c);
+template <> Bola constante<Bola>(const Bola &c) { return c; }
+template <> Chorro constante<Chorro>(const Bola &c) { return {c, Bola(0.0, c.precision())}; }
+
+template <class V> V aplica(Funcion f, const V &v) {
+  switch (f) {
+  case Funcion::sin: return sin(v);
+  case Funcion::cos: return cos(v);
+  case Funcion::tan: return tan(v);
+  case Funcion::asin: return asin(v);
+  case Funcion::acos: return acos(v);
+  case Funcion::atan: return atan(v);
+  case Funcion::sinh: return sinh(v);
+  case Funcion::cosh: return cosh(v);
+  case Funcion::tanh: return tanh(v);
+  case Funcion::exp: return exp(v);
+  case Funcion::log: return log(v);
+  case Funcion::log10: return log10(v);
+  case Funcion::sqrt: return sqrt(v);
+  case Funcion::abs: return abs(v);
+  }
+  return constante<V>(Bola::indefinida(v.precision()));
+}
+
+template <class V> V opera(Paso::Tipo t, const V &a, const V &b) {
+  switch (t) {
+  case Paso::suma: return a + b;
+  case Paso::resta: return a - b;
+  case Paso::producto: return a * b;
+  case Paso::cociente: return a / b;
+  default: return pow(a, b);
+  }
+}
+
+template <class V> V corre(const Programa &programa, const V &x) {
+  const long p = x.precision();
+  std::vector<V> pila;
+  pila.reserve(programa.size());
+  for (const Paso &paso : programa) {
+    switch (paso.tipo) {
+    case Paso::variable: pila.push_back(x); break;
+    case Paso::pi: pila.push_back(constante<V>(Bola::pi(p))); break;
+    case Paso::e: pila.push_back(constante<V>(Bola::e(p))); break;
+    case Paso::numero: pila.push_back(constante<V>(Bola(paso.numero_, p))); break;
+    case Paso::opuesto: pila.back() = -pila.back(); break;
+    case Paso::funcion: pila.back() = aplica(paso.funcion_, pila.back()); break;
+    default: {
+      // A program the parser compiled never runs its stack short.
+      if (pila.size() < 2) return constante<V>(Bola::indefinida(p));
+      V b = std::move(pila.back());
+      pila.pop_back();
+      pila.back() = opera(paso.tipo, pila.back(), b);
+    }
+    }
+  }
+  return pila.size() == 1 ? pila.back() : constante<V>(Bola::indefinida(p));
+}
+
+} // namespace
+
+Bola evalua(const Programa &programa, const Bola &x) { return corre(programa, x); }
+Chorro evalua(const Programa &programa, const Chorro &x) { return corre(programa, x); }

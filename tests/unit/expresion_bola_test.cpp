@@ -1,0 +1,109 @@
+// The typed expression on balls: the ball holds the double's value wherever
+// f is defined, and is undecided exactly where the double is not finite.
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "P3/bola.h"
+#include "P3/chorro.h"
+#include "P3/comprueba_raiz.h"
+#include "P3/expresion/expresion.h"
+
+namespace {
+
+using raices::Bola;
+
+TEST(ExpresionBola, ContieneElValorDoble) {
+  const char *textos[] = {
+      "sin(x)",       "cos(x)",       "tan(x)",          "asin(x)",
+      "acos(x)",      "atan(x)",      "sinh(x)",         "cosh(x)",
+      "tanh(x)",      "exp(x)",       "log(x)",          "log10(x)",
+      "sqrt(x)",      "abs(x)",       "sen(x) + tg(x)",  "ln(x)",
+      "pi*x + e",     "-x^2",         "-2^2 + x",        "x^2^3",
+      "x^-x^2",       "x^0.5",        "x^(1/3)",         "1/x",
+      "1/(x - 0.25)", "(1+x)/(x-.5)", "exp(-x) - 2*x*x", "x^3 - 3*x^2 + 3*x - 1",
+      "log(1+x) - x", "e^x"};
+  const double puntos[] = {-2.75, -1.0, -0.3, 0.0, 0.25, 0.5, 1.0, 1.7, 3.0};
+  for (const char *texto : textos) {
+    const Expresion f(texto);
+    for (double x : puntos)
+      for (long p : {53L, 256L}) {
+        const double d = f(x);
+        const Bola b = f(Bola(x, p));
+        ASSERT_EQ(b.finita(), std::isfinite(d)) << texto << " en x = " << x;
+        if (!b.finita()) continue;
+        EXPECT_EQ(b.precision(), p);
+        // The double carries a few roundings: within them of the ball.
+        const double holgura = 1e-14 * std::fmax(1, std::fabs(d));
+        EXPECT_LE(b.inf(), d + holgura) << texto << " en x = " << x;
+        EXPECT_GE(b.sup(), d - holgura) << texto << " en x = " << x;
+      }
+  }
+}
+
+// f and its derived f' on one ball around a point: f' holds the slope of f.
+TEST(ExpresionBola, DerivadaEnUnaBola) {
+  const Funciones fs = prepara_funciones("x*exp(-x) + sin(x)^2", nullptr);
+  const double a = 0.5, b = 0.5 + 1e-9, h = b - a; // h exact
+  const Bola i = Bola::entre(a, b, 128);
+  const Bola pendiente = (fs.f(Bola(b, 128)) - fs.f(Bola(a, 128))) / h;
+  const Bola df = fs.df(i);
+  EXPECT_LE(df.inf(), pendiente.sup());
+  EXPECT_GE(df.sup(), pendiente.inf());
+  EXPECT_LT(df.sup() - df.inf(), 1e-7);
+}
+
+// Taylor arithmetic on the program of f gives the slope that the derived f'
+// gives, ball against ball, over functions of every kind of the grammar.
+TEST(ExpresionBola, ChorroComoLaDerivada) {
+  const char *textos[] = {"x*exp(-x) + sin(x)^2",
+                          "tan(x)/x - log10(x)",
+                          "asin(x/4)*acos(x/4)",
+                          "sqrt(x)*atan(x)^3",
+                          "sinh(x)-cosh(x)+tanh(x)",
+                          "x^x",
+                          "2^x*e^-x",
+                          "abs(x - 2)*x",
+                          "1/(x-1)^2",
+                          "(1+x)^(1/3)"};
+  for (const char *texto : textos) {
+    const Funciones fs = prepara_funciones(texto, nullptr);
+    for (double x : {0.3, 1.7, 2.5, 3.9}) {
+      const Bola bola = Bola::entre(x, x + 1e-6, 128);
+      const raices::Chorro j = fs.f(raices::Chorro::variable(bola));
+      const Bola df = fs.df(bola);
+      if (!df.finita()) continue;
+      ASSERT_TRUE(j.derivada.finita()) << texto << " en x = " << x;
+      EXPECT_FALSE(j.derivada.sup() < df.inf() || df.sup() < j.derivada.inf())
+          << texto << " en x = " << x;
+    }
+  }
+}
+
+// The check of a root on typed functions: both evaluations of the
+// expression, on balls and with their derivative.
+TEST(ExpresionBola, CompruebaRaiz) {
+  struct Caso {
+    const char *texto;
+    double x, delta;
+    raices::Prueba prueba;
+  };
+  const Caso casos[] = {
+      {"exp(-x)", 750, 750e-12, raices::Prueba::refutada},
+      {"x^3 - 3*x^2 + 3*x - 1", 1.0000038, 1e-12, raices::Prueba::refutada},
+      {"x^3 - 3*x^2 + 3*x - 1", 1, 1e-12, raices::Prueba::exacta},
+      {"x^4 - 4*x^3 + 6*x^2 - 4*x + 1", 1.0001, 1e-12, raices::Prueba::refutada},
+      {"log(1+x) - x", 1e-9, 1e-12, raices::Prueba::refutada},
+      {"cos(x) - x", 0.7390851332151607, 1e-12, raices::Prueba::demostrada},
+      {"sin(pi*x)", 1, 1e-12, raices::Prueba::demostrada}, // pi is the true constant
+      {"sqrt(x-1)", 0.991, 1e-12, raices::Prueba::sin_demostrar},
+      {"abs(sin(x))", 3.141592653589793, 1e-12, raices::Prueba::sin_demostrar},
+  };
+  for (const Caso &c : casos) {
+    const Expresion f(c.texto);
+    EXPECT_EQ(raices::comprueba_raiz(f, c.x, c.delta), c.prueba) << c.texto << " en " << c.x;
+  }
+}
+
+} // namespace
