@@ -19,5 +19,6 @@
 #include "metodos.h" // every method's header
 #include "paradas.h"
 #include "prueba.h"
+#include "resuelve.h"
 
 #endif

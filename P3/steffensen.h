@@ -22,16 +22,21 @@ int steffensenIni(func F, double &f_raiz, double &raiz);
 
 // raiz = raiz - f_raiz^2 / (F(raiz + f_raiz) - f_raiz), then f_raiz =
 // F(raiz): two calls. Returns 0 at once when f_raiz == 0 (raiz is a root);
-// 9 (nothing written) when F(raiz + f_raiz) is not finite; 12 (nothing
-// written) when the divisor is zero; 23 (nothing written, no second call)
-// when the new point equals raiz bit for bit, the correction being below an
-// ulp of a point that is not a root. Otherwise 0 (new f_raiz == 0), -2 or 9
+// 23 at once (nothing written, F not called) when raiz + f_raiz == raiz:
+// f_raiz is below half an ulp of a point that is not a root, so the
+// difference quotient has no step to work on; 9 (nothing written) when
+// F(raiz + f_raiz) is not finite; 12 (nothing written) when the divisor is
+// zero; 23 (nothing written, no second call) when the new point equals raiz
+// bit for bit, the correction being below an ulp of a point that is not a
+// root. Otherwise 0 (new f_raiz == 0), -2 or 9
 // (new f_raiz not finite), with raiz and f_raiz written.
 // f^2 / divisor is computed as f * (f / divisor): the quotient is about
 // 1 / F', so neither factor overflows or underflows where f^2 would.
 template <typename Fn> int steffensenIter(Fn &&F, double &f_raiz, double &raiz) {
   if (f_raiz == 0) return RAICES_EXITO; // raiz is already an exact root
-  double f_avance = F(raiz + f_raiz);
+  const double avance = raiz + f_raiz;
+  if (avance == raiz) return RAICES_ESTANCADA; // exact: f_raiz vanishes beside raiz
+  double f_avance = F(avance);
   if (!std::isfinite(f_avance)) return RAICES_NO_FINITO;
   double divisor = f_avance - f_raiz;
   if (divisor == 0) return RAICES_DIVISION_CERO; // exact: only when both values are equal

@@ -56,6 +56,7 @@
 #include "paradas.h"
 #include "prueba.h"
 #include "raices_pasos.h"
+#include "resuelve.h"
 
 namespace raices {
 
@@ -471,11 +472,8 @@ private:
     Hallazgo h{x, std::fabs(fx), Clase::par};
     if (dF_ != nullptr) {
       auto dg = [this](double t) { return (*dF_)(t); };
-      Busqueda s;
-      bool sigue = inicia(METODO_REFINO, dg, l.x, r.x, s) == RAICES_EXITO;
-      for (int paso = 0; sigue && paso < PASOS_REFINO && !estrecho(s); ++paso)
-        sigue = avanza(METODO_REFINO, dg, s) == RAICES_CONTINUA;
-      const double xd = estimacion(METODO_REFINO, s), fd = std::fabs(f(xd));
+      const Solucion s = resuelve(METODO_REFINO, dg, l.x, r.x, refino());
+      const double xd = s.raiz, fd = s.desenlace == Desenlace::no_arranca ? 0 : std::fabs(f(xd));
       if (xd >= l.x && xd <= r.x && fd <= std::fmax(h.fx, CERO * escala_en(xd)))
         h = {xd, fd, Clase::par};
     } else if (h.fx == 0) {
@@ -490,12 +488,17 @@ private:
     r_.raices.push_back(h);
   }
 
-  // The refining method's bracket is narrower than the tolerance, or than
-  // a few ulps.
-  bool estrecho(const Busqueda &s) const {
-    const double x = estimacion(METODO_REFINO, s), o = otro(METODO_REFINO, s);
-    return ancho_menor(x, o, tolerancia_relativa(tol_, x)) ||
-           ancho_menor(x, o, 4 * DBL_EPSILON * std::fabs(x) + DBL_MIN);
+  // The refining search: its steps alone, stopped when the bracket is
+  // narrower than the tolerance tol max(1, |x|), or than a few ulps; what
+  // the stop means is decided here.
+  Criterio refino() const {
+    Criterio c;
+    c.absoluta = std::fmax(tol_, DBL_MIN);
+    c.relativa = std::fmax(tol_, 4 * DBL_EPSILON);
+    c.max_pasos = PASOS_REFINO;
+    c.ceros_exactos = false;
+    c.juzga = false;
+    return c;
   }
 
   // The kind of a root at an end of the samples, from its one neighbour v.
@@ -509,23 +512,16 @@ private:
 
   // The sign change between l and r, refined; then a zero, or a pole or jump.
   void refina(double l, double fl, double r, double fr) {
-    auto g = this->g();
-    Busqueda s;
-    // The start's 0 lets the search go on; a step's 0 is an exact zero.
-    int estado = inicia(METODO_REFINO, g, l, r, s);
-    if (estado != RAICES_EXITO) return; // only if F gave other values at l and r
-    bool sigue = true;
-    for (int paso = 0; sigue && paso < PASOS_REFINO && !estrecho(s); ++paso) {
-      estado = avanza(METODO_REFINO, g, s);
-      sigue = estado == RAICES_CONTINUA;
-    }
-    const double x = estimacion(METODO_REFINO, s);
-    if (estado == RAICES_NO_FINITO) { // stepped onto the point where F blows up
+    const Solucion s = resuelve(METODO_REFINO, g(), l, r, refino());
+    // No start only if F gave other values at l and r.
+    if (s.desenlace == Desenlace::no_arranca) return;
+    const double x = s.raiz;
+    if (s.estado == RAICES_NO_FINITO) { // stepped onto the point where F blows up
       const double fx = f(x);
       r_.singulares.push_back({x, std::fabs(fx), std::isnan(fx) ? Clase::salto : Clase::polo});
       return;
     }
-    clasifica(x, otro(METODO_REFINO, s), l, fl, r, fr);
+    clasifica(x, s.otro, l, fl, r, fr);
   }
 
   // x refined in the sign change [l, r], o the other end of the last bracket.

@@ -22,6 +22,7 @@ set(RAICES_PUBLIC_HEADERS
   P3/raices_pasos.h
   P3/metodos.h
   P3/paradas.h
+  P3/resuelve.h
   P3/cierre.h
   P3/todas_las_raices.h
   P3/dobles.h

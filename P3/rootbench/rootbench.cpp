@@ -7,11 +7,9 @@
 #include <iomanip>
 #include <iostream>
 
-#include "P3/cierre.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
-#include "P3/paradas.h"
 #include "P3/raices.h"
 #include "P3/rootbench/rootbench_lectura.h"
 #include "P3/rootbench/rootbench_metodos.h"
@@ -42,60 +40,44 @@ void escribe_tabla(double a, double b, double raiz, int iter) {
        << raiz << "\t  " << std::setw(12) << b << endl;
 }
 
-template <typename Fn>
-static bool cierra_en_cero(const Fn &f, double a, double b, const Busqueda &e) {
-  const Punto p = cierra(f, e.a, e.b);
-  return residuo_no_crece(p.fx, f(a), f(b));
+// The context of error() for a search that stopped where f has no zero.
+static const char *contexto_falso(int estado) {
+  if (estado == SINGULARIDAD)
+    return "error en la ra\xEDz: f no se anula en el punto hallado (posible polo o "
+           "discontinuidad)";
+  return "error en la ra\xEDz: f no se anula en el punto hallado";
 }
 
-// After a bracketing search that ended by its tolerance: the final bracket
-// must close on a zero, not on a pole or a jump. It is halved on to the last
-// doubles, out of sight; |f| there above |f| at both typed ends means that
-// f does not vanish at the point found.
-static void comprueba_cero(const Objetivo &o, double a, double b, const Busqueda &e) {
-  const bool cero = o.f_compilada != nullptr ? cierra_en_cero(o.f_compilada, a, b, e)
-                                             : cierra_en_cero(o.f, a, b, e);
-  if (!cero)
-    error("error en la ra\xEDz: f no se anula en el punto hallado (posible polo o "
-          "discontinuidad)",
-          SINGULARIDAD);
-}
-
-// The search loop shared by the methods. It runs until a step hits the root
-// exactly (bracketing methods only), the change falls below tol, or the
-// iteration limit ends the run; the limit is tested after each row, so
-// converging on the last allowed iteration still counts as exceeding it.
+// The search, through the library's: one row per step, written as the
+// observer sees it. The verdict is known when the row's stopping test holds,
+// so the convergence line is written only over a root; any other verdict
+// ends the run with its error after the last row. The iteration limit is
+// tested after each row, so converging on the last allowed iteration still
+// counts as exceeding it.
 static void busca(const OpcionBench &m, const Objetivo &o, double a, double b, double tol,
                   int maxiter) {
-  Busqueda e;
-  e.a = a; // Newton leaves the typed ends in the table's columns
-  e.b = b;
-  int status = inicia(m, o, a, b, e);
-  if (status != RAICES_EXITO) error(m.mensaje_inicio, status);
-
-  const bool acotado = DESCRIPTORES[m.metodo].familia == Familia::acotado;
-  double raiz_previa = a; // Newton's raiz is a at this point too
-  int iter = 0;
-  bool por_tolerancia = false;
-  status = RAICES_CONTINUA;
-  while (status == RAICES_CONTINUA) {
-    ++iter;
-    status = avanza(m, o, e);
-    const bool exacta = acotado && status == RAICES_EXITO;
-    if (exacta) cout << "El m\xE9todo converge exactamente" << endl;
-    if (status != RAICES_CONTINUA && !exacta) error("error en la iteraci\xF3n", status);
-    if (status == RAICES_CONTINUA && bajo_tolerancia(m, e, raiz_previa, tol)) {
-      status = RAICES_EXITO;
-      por_tolerancia = true;
-      cout << " El m\xE9todo ha convergido por debajo de la tolerancia" << endl;
+  double raiz = 0;
+  const auto observa = [&raiz](const Paso &paso) {
+    if (paso.paso == 0 || paso.sol.desenlace == Desenlace::falla) return;
+    if (paso.ultimo && paso.sol.desenlace == Desenlace::raiz) {
+      if (paso.sol.motivo == Motivo::exacta) cout << "El m\xE9todo converge exactamente" << endl;
+      if (paso.sol.motivo == Motivo::tolerancia)
+        cout << " El m\xE9todo ha convergido por debajo de la tolerancia" << endl;
     }
-    escribe_tabla(e.a, e.b, e.raiz, iter);
-    if (iter >= maxiter) error("excede n\xFAmero m\xE1ximo de iteraciones", MAX_ITERACIONES);
-    raiz_previa = e.raiz;
+    escribe_tabla(paso.s.a, paso.s.b, paso.s.raiz, paso.paso);
+    raiz = paso.s.raiz;
+  };
+  const Solucion s = resuelve(m, o, a, b, tol, maximo(maxiter, 1), observa);
+  switch (s.desenlace) {
+  case Desenlace::no_arranca: error(m.mensaje_inicio, s.estado);
+  case Desenlace::falla: error("error en la iteraci\xF3n", s.estado);
+  case Desenlace::limite: error("excede n\xFAmero m\xE1ximo de iteraciones", MAX_ITERACIONES);
+  case Desenlace::raiz: break;
+  default: error(contexto_falso(s.estado), s.estado);
   }
-  cout << " La ra\xEDz es " << std::setw(12) << std::setprecision(8) << e.raiz << endl;
-  cout << " N\xFAmero de iteraciones empleado " << iter << endl;
-  if (acotado && por_tolerancia) comprueba_cero(o, a, b, e);
+  if (s.pasos >= maxiter) error("excede n\xFAmero m\xE1ximo de iteraciones", MAX_ITERACIONES);
+  cout << " La ra\xEDz es " << std::setw(12) << std::setprecision(8) << raiz << endl;
+  cout << " N\xFAmero de iteraciones empleado " << s.pasos << endl;
 }
 
 // A typed f' that is clearly not the derivative of f on [a, b]: one line on

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "P3/metodos.h"
+#include "P3/resuelve.h"
 #include "Util/matutil.h"
 
 namespace raices {
@@ -21,29 +22,22 @@ struct Objetivo {
   std::function<double(double)> df;
 };
 
-// What is compared with the tolerance after a step.
-enum class Cambio {
-  anchura,   // the width of the bracket left
-  correccion // the change of the estimate
-};
-
 struct OpcionBench {
   std::size_t metodo;         // row of the library's table
   const char *nombre;         // line of the parameter report
   const char *mensaje_inicio; // context of error() when the start call fails
-  Cambio cambio;
+  Parada parada;              // the width of the bracket left, or the change of the estimate
 };
 
 // The method of the number the user typed (1, 2, 3), or nullptr.
 const OpcionBench *metodo_numero(int numero);
 
-// The start and the step of the method on o, over s.
-int inicia(const OpcionBench &m, const Objetivo &o, double a, double b, Busqueda &s);
-int avanza(const OpcionBench &m, const Objetivo &o, Busqueda &s);
-
-// The row's stopping test after a step, raiz_previa being the estimate
-// before it: the bracket's width or the estimate's change is below tol.
-bool bajo_tolerancia(const OpcionBench &m, const Busqueda &s, double raiz_previa, double tol);
+// The library's search by the method on o, stopped by the row's test on
+// the absolute tolerance tol and judged, after at most max_pasos steps,
+// with observa called after the start and every step. Exact zeros are
+// looked for only where the steps report them.
+Solucion resuelve(const OpcionBench &m, const Objetivo &o, double a, double b, double tol,
+                  int max_pasos, const std::function<void(const Paso &)> &observa);
 
 } // namespace raices
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "P3/estados.h"
+#include "P3/resuelve.h"
 
 namespace raices {
 
@@ -30,20 +31,11 @@ struct Iterado {
   double cambio; // |x - previous estimate|; 0 at step 0
 };
 
-enum class Desenlace {
-  converge,     // stopping test and residual test both hold
-  singularidad, // a sign change closed on a point that is no zero (21)
-  estancado,    // the estimate stopped moving where f is no zero (23)
-  no_converge,  // maxiter steps without meeting the stopping test (11)
-  falla,        // a step failed (the library's status: 9, 12)
-  no_arranca,   // the start failed (the library's status: 9, 12, 27)
-};
-
 struct Resultado {
-  std::size_t metodo = 0; // row of the method table
-  Desenlace desenlace = Desenlace::no_arranca;
-  int estado = 0;      // outcome code: 0 when it converges, else the code above
-  bool fuera = false;  // converged outside [a, b]
+  std::size_t metodo = 0;                      // row of the method table
+  Desenlace desenlace = Desenlace::no_arranca; // the library's verdict
+  int estado = 0;                              // outcome code: 0 when it converges, else the status
+  bool fuera = false;                          // converged outside [a, b]
   double raiz = 0;     // the answer: a bracketing method's final end with the
   double f_raiz = 0;   // smaller |f|, an open method's last estimate; f there
   double x_cierre = 0; // where the residual test looked: the final bracket
@@ -52,10 +44,6 @@ struct Resultado {
   Iterado inicio{};              // the starting estimate, step 0
   std::vector<Iterado> iterados; // one per step taken
 };
-
-// The residual test's share of the scale of f, max(|f(a)|, |f(b)|), for a
-// tolerance tol: 1e-4, or tol when larger, never above 1.
-double fraccion_residuo(double tol);
 
 // The methods of the table, in its order.
 std::vector<Resultado> compara(const Problema &p);

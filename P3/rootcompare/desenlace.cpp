@@ -8,12 +8,13 @@ namespace {
 
 const char *palabra(Desenlace d) {
   switch (d) {
-  case Desenlace::converge: return "converge";
+  case Desenlace::raiz: return "converge";
   case Desenlace::singularidad: return "singularidad";
-  case Desenlace::estancado: return "estancado";
-  case Desenlace::no_converge: return "no converge";
+  case Desenlace::estancada: return "estancado";
+  case Desenlace::limite: return "no converge";
   case Desenlace::falla: return "falla";
   case Desenlace::no_arranca: return "no arranca";
+  case Desenlace::no_alcanza: return "no alcanza";
   }
   return "";
 }
@@ -23,7 +24,7 @@ const char *palabra(Desenlace d) {
 std::string texto_desenlace(const Resultado &r, Detalle detalle) {
   std::string texto = palabra(r.desenlace);
   if (detalle == Detalle::palabra) return texto;
-  if (r.desenlace == Desenlace::converge) return r.fuera ? texto + " fuera de [A, B]" : texto;
+  if (r.desenlace == Desenlace::raiz) return r.fuera ? texto + " fuera de [A, B]" : texto;
   texto += " (" + std::to_string(r.estado);
   if (detalle == Detalle::catalogo) texto += std::string(": ") + texto_error(r.estado);
   return texto + ")";

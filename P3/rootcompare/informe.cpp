@@ -95,7 +95,7 @@ void escribe_cabecera(std::ostream &os, const std::string &descripcion, const Pr
                  " paran cuando x cambia menos de TOL*max(1, |x|) o ya no puede cambiar; "
                  "todos paran si f(x) = 0 exactamente.")
      << "\n"
-     << envuelve("Converge si al parar |f(ra\xEDz)| <= max(|f(A)|, |f(B)|) y |f| <= " + residuo +
+     << envuelve("Converge si al parar |f| <= " + residuo +
                  "*max(|f(A)|, |f(B)|) en el intervalo final cerrado hasta dos doubles "
                  "vecinos o, en los abiertos, en x, con un cambio de signo o un m\xEDnimo de "
                  "|f| junto a x. Ra\xEDz: en [A, B], el extremo final de menor |f|. Orden: "
@@ -115,7 +115,7 @@ std::string celda_desenlace(const Resultado &r) {
 
 void escribe_fila(std::ostream &os, const std::vector<Resultado> &todos, const Resultado &r) {
   std::string raiz = "-", f_raiz = "-", orden = "-", usados = "-";
-  if (!r.iterados.empty()) {
+  if (!r.iterados.empty() || r.desenlace == Desenlace::raiz) {
     raiz = raiz_corta(r.raiz);
     f_raiz = formatea(std::fabs(r.f_raiz), std::chars_format::scientific, 1);
     const Orden o = orden_observado(r, raiz_referencia(todos, r));
@@ -131,7 +131,7 @@ void escribe_fila(std::ostream &os, const std::vector<Resultado> &todos, const R
 
 // The note of a method whose outcome is more than "converge", or "".
 std::string nota(const Resultado &r) {
-  if (r.desenlace == Desenlace::converge && !r.fuera) return "";
+  if (r.desenlace == Desenlace::raiz && !r.fuera) return "";
   std::string texto = std::string(nombre(r)) + ": " + texto_desenlace(r, Detalle::catalogo);
   const auto en = [](double x, double fx) {
     return "x = " + numero(x) +
@@ -139,7 +139,7 @@ std::string nota(const Resultado &r) {
   };
   if (r.desenlace == Desenlace::singularidad)
     texto += ": f cambia de signo sin anularse, " + en(r.x_cierre, r.f_cierre);
-  if (r.desenlace == Desenlace::estancado) texto += ": x deja de moverse, " + en(r.raiz, r.f_raiz);
+  if (r.desenlace == Desenlace::estancada) texto += ": x deja de moverse, " + en(r.raiz, r.f_raiz);
   return texto + ".";
 }
 

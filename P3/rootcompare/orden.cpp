@@ -58,7 +58,7 @@ double raiz_referencia(const std::vector<Resultado> &todos, const Resultado &r) 
   const double radio = MISMA_RAIZ * std::fmax(1.0, std::fabs(x));
   const Resultado *mejor = nullptr;
   for (const Resultado &otro : todos) {
-    if (otro.desenlace != Desenlace::converge) continue;
+    if (otro.desenlace != Desenlace::raiz) continue;
     if (!(std::fabs(otro.raiz - x) <= radio)) continue;
     if (mejor == nullptr || std::fabs(otro.f_raiz) < std::fabs(mejor->f_raiz)) mejor = &otro;
   }

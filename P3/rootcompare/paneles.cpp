@@ -221,7 +221,7 @@ double referencia(const std::vector<Resultado> &todos, const Resultado &r) {
   if (std::isfinite(propia)) return propia;
   const Resultado *mejor = nullptr;
   for (const Resultado &otro : todos) {
-    if (otro.desenlace != Desenlace::converge) continue;
+    if (otro.desenlace != Desenlace::raiz) continue;
     if (mejor == nullptr || std::fabs(otro.f_raiz) < std::fabs(mejor->f_raiz)) mejor = &otro;
   }
   return mejor != nullptr ? mejor->raiz : NAN;

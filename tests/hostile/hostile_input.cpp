@@ -135,7 +135,11 @@ const std::vector<Expected> SEARCH_ENDINGS = [] {
                           {9, "error en la iteraci\xF3n\n" + NO_FINITO},
                           {12, "error en la iteraci\xF3n\nIntento de dividir por cero\n"},
                           {11, "excede n\xFAmero m\xE1ximo de iteraciones\n"
-                               "Se ha excedido el n\xFAmero m\xE1ximo de iteraciones\n"}};
+                               "Se ha excedido el n\xFAmero m\xE1ximo de iteraciones\n"},
+                          {21, "error en la ra\xEDz: f no se anula en el punto hallado (posible "
+                               "polo o discontinuidad)\nSe ha detectado una singularidad\n"},
+                          {23, "error en la ra\xEDz: f no se anula en el punto hallado\n"
+                               "Iteraci\xF3n estancada\n"}};
   for (const std::string &start : split("bisecIni rfalsiIni newtonIni")) {
     e.push_back({9, "error en " + start + "\n" + NO_FINITO});
     e.push_back({27, "error en " + start + "\nRa\xEDz no acotada en intervalo\n"});

@@ -21,8 +21,6 @@ using raices::FuncionReal;
 using raices::Problema;
 using raices::Resultado;
 
-const double NINGUNA = NAN; // no root expected
-
 Problema problema(FuncionReal f, FuncionReal df, double a, double b, double tol = 1e-12) {
   return {std::move(f), std::move(df), a, b, tol, 100};
 }
@@ -35,134 +33,16 @@ const Resultado &metodo(const std::vector<Resultado> &rs, const std::string &cla
   std::abort();
 }
 
-// What a method must report on a problem: its outcome and, when it
-// converges, a root within 2 TOL max(1, |x*|) of x* (outside [A, B] or not).
-struct Veredicto {
-  const char *clave;
-  Desenlace desenlace;
-  double x_estrella = NINGUNA;
-  bool fuera = false;
-};
-
-struct Caso {
-  const char *nombre;
-  Problema p;
-  std::vector<Veredicto> veredictos;
-};
-
-std::vector<Caso> casos() {
-  const auto D = Desenlace::converge, S = Desenlace::singularidad, E = Desenlace::estancado,
-             N = Desenlace::no_converge, F = Desenlace::falla;
-  const double pi = std::acos(-1.0), omega = 0.56714329040978384;
-  const auto polo = [](double x) { return 1 / (x - 1.1); };
-  const auto salto = [](double x) { return (x - 0.3) / std::fabs(x - 0.3); };
-  const auto tan_ = [](double x) { return std::tan(x); };
-  const auto sec2 = [](double x) { return 1 / (std::cos(x) * std::cos(x)); };
-  const auto xex = [](double x) { return x * std::exp(x) - 1; };
-  const auto dxex = [](double x) { return (x + 1) * std::exp(x); };
-  const auto x10 = [](double x) { return std::pow(x, 10) - 1; };
-  const auto dx10 = [](double x) { return 10 * std::pow(x, 9); };
-  const auto x20 = [](double x) { return std::pow(x, 20) - 1; };
-  const auto dx20 = [](double x) { return 20 * std::pow(x, 19); };
-  const auto seno = [](double x) { return std::sin(x); };
-  const auto coseno = [](double x) { return std::cos(x); };
-  const auto cx = [](double x) { return std::cos(x) - x; };
-  const auto dcx = [](double x) { return -std::sin(x) - 1; };
-  const auto cubica = [](double x) { return x * x * x - 2 * x - 5; };
-  const auto dcubica = [](double x) { return 3 * x * x - 2; };
-  // Root at 0: a relative-only test (TOL |x|) would never stop bisection.
-  const auto impar = [](double x) { return x + x * x * x; };
-  const auto dimpar = [](double x) { return 1 + 3 * x * x; };
-  return {
-      {"pole",
-       problema(polo, polo, 0, 2),
-       {{"biseccion", S}, {"illinois", S}, {"regula_falsi", N}, {"newton", N}}},
-      {"jump",
-       problema(salto, salto, 0, 1),
-       {{"biseccion", S}, {"regula_falsi", S}, {"illinois", S}, {"brent", S}, {"secante", F}}},
-      {"tan over [1, 2]",
-       problema(tan_, sec2, 1, 2),
-       {{"biseccion", S},
-        {"illinois", S},
-        {"brent", S},
-        {"secante", D, pi, true},
-        {"newton", D, 0, true}}},
-      {"Steffensen stalls",
-       problema(xex, dxex, 0, 1),
-       {{"steffensen", E}, {"biseccion", D, omega}, {"newton", D, omega}, {"secante", D, omega}}},
-      {"secant stalls",
-       problema(x10, dx10, 0, 1.3),
-       {{"secante", E}, {"biseccion", D, 1}, {"illinois", D, 1}, {"brent", D, 1}}},
-      {"Steffensen from 2.5",
-       problema(x20, dx20, 2.5, 3),
-       {{"steffensen", E}, {"newton", D, 1, true}}},
-      {"root at A",
-       problema(seno, coseno, 0, 3),
-       {{"biseccion", D, 0},
-        {"regula_falsi", D, 0},
-        {"illinois", D, 0},
-        {"brent", D, 0},
-        {"secante", D, 0},
-        {"newton", D, 0},
-        {"steffensen", D, 0}}},
-      {"root at 0, relative test",
-       problema(impar, dimpar, -1, 2),
-       {{"biseccion", D, 0},
-        {"illinois", D, 0},
-        {"brent", D, 0},
-        {"secante", D, 0},
-        {"newton", D, 0},
-        {"regula_falsi", N}}},
-      {"cos(x) - x",
-       problema(cx, dcx, 0, 1),
-       {{"biseccion", D, 0.73908513321516067},
-        {"regula_falsi", D, 0.73908513321516067},
-        {"illinois", D, 0.73908513321516067},
-        {"brent", D, 0.73908513321516067},
-        {"secante", D, 0.73908513321516067},
-        {"newton", D, 0.73908513321516067},
-        {"steffensen", D, 0.73908513321516067}}},
-      {"x^3 - 2x - 5",
-       problema(cubica, dcubica, 2, 3),
-       {{"biseccion", D, 2.0945514815423265},
-        {"illinois", D, 2.0945514815423265},
-        {"brent", D, 2.0945514815423265},
-        {"secante", D, 2.0945514815423265},
-        {"newton", D, 2.0945514815423265},
-        {"steffensen", D, 2.0945514815423265}}},
-  };
-}
-
-TEST(RootcompareVeredictos, EveryMethodSaysWhatHappened) {
-  for (const Caso &c : casos()) {
-    const std::vector<Resultado> rs = raices::compara(c.p);
-    for (const Veredicto &v : c.veredictos) {
-      const Resultado &r = metodo(rs, v.clave);
-      EXPECT_EQ(r.desenlace, v.desenlace) << c.nombre << ", " << v.clave << " at " << r.raiz;
-      EXPECT_EQ(r.fuera, v.fuera) << c.nombre << ", " << v.clave;
-      if (v.desenlace != Desenlace::converge) {
-        EXPECT_NE(r.estado, 0) << c.nombre << ", " << v.clave;
-        continue;
-      }
-      EXPECT_EQ(r.estado, 0);
-      EXPECT_LE(std::fabs(r.raiz - v.x_estrella),
-                2 * c.p.tol * std::fmax(1.0, std::fabs(v.x_estrella)))
-          << c.nombre << ", " << v.clave;
-    }
-  }
-}
-
-// A bracketing method answers with the end of its final bracket with the
-// smaller |f|, never with its last point when the other end is better.
-TEST(RootcompareVeredictos, BracketingAnswerIsTheBetterEnd) {
-  for (const Caso &c : casos()) {
-    for (const Resultado &r : raices::compara(c.p)) {
-      if (r.iterados.empty() || r.desenlace == Desenlace::falla ||
-          raices::DESCRIPTORES[r.metodo].familia != raices::Familia::acotado)
-        continue;
-      EXPECT_LE(std::fabs(r.f_raiz), std::fabs(r.iterados.back().fx)) << c.nombre;
-    }
-  }
+// An open method that converges outside [A, B] is marked so; the verdict
+// itself is the library's (tests/unit/resuelve_test.cpp).
+TEST(RootcompareVeredictos, OutsideTheIntervalIsMarked) {
+  const Problema p = problema([](double x) { return std::tan(x); },
+                              [](double x) { return 1 / (std::cos(x) * std::cos(x)); }, 1, 2);
+  const std::vector<Resultado> rs = raices::compara(p);
+  EXPECT_TRUE(metodo(rs, "secante").fuera);
+  EXPECT_TRUE(metodo(rs, "newton").fuera);
+  EXPECT_FALSE(metodo(rs, "biseccion").fuera);
+  EXPECT_EQ(metodo(rs, "biseccion").desenlace, Desenlace::singularidad);
 }
 
 struct Esperado {
@@ -195,8 +75,7 @@ TEST(RootcompareOrden, ObservedOrdersNearTheirTheoreticalValues) {
     const std::vector<Resultado> rs = raices::compara(p);
     for (const Esperado &e : esperados) {
       const Resultado &r = metodo(rs, e.clave);
-      ASSERT_EQ(r.desenlace, Desenlace::converge)
-          << e.clave << " on [" << p.a << ", " << p.b << "]";
+      ASSERT_EQ(r.desenlace, Desenlace::raiz) << e.clave << " on [" << p.a << ", " << p.b << "]";
       const raices::Orden o = raices::orden_observado(r, raices::raiz_referencia(rs, r));
       EXPECT_NEAR(o.p, e.orden, e.margen) << e.clave << " on [" << p.a << ", " << p.b << "]";
       EXPECT_GE(o.usados, 3U);
@@ -214,7 +93,7 @@ TEST(RootcompareOrden, ObservedOrdersNearTheirTheoreticalValues) {
 // reference.
 TEST(RootcompareOrden, NoOrderFromTooFewOrImplausibleErrors) {
   Resultado r;
-  r.desenlace = Desenlace::converge;
+  r.desenlace = Desenlace::raiz;
   r.inicio = {0, 2, 0, 0};
   r.iterados = {{1, 1.01, 0, 0}, {2, 1.0001, 0, 0}, {3, 1.0, 0, 0}};
   EXPECT_TRUE(std::isnan(raices::orden_observado(r, 1.0).p));
@@ -226,7 +105,7 @@ TEST(RootcompareOrden, NoOrderFromTooFewOrImplausibleErrors) {
   r.iterados[1].x = 1.001; // e: 1e-2, 1e-3, 1e-12: order 9
   EXPECT_TRUE(std::isnan(raices::orden_observado(r, 1.0).p));
   Resultado lejos = r;
-  lejos.desenlace = Desenlace::no_converge;
+  lejos.desenlace = Desenlace::limite;
   lejos.raiz = 5;
   r.raiz = 1;
   EXPECT_TRUE(std::isnan(raices::raiz_referencia({r, lejos}, lejos)));

@@ -1,0 +1,320 @@
+// One whole search by any method of the table (metodos.h): the start, the
+// steps under the stopping test of the method's family (paradas.h), and the
+// verdict on where it stopped. Every program and benchmark solves through
+// it, so "converged" means one thing everywhere.
+//
+// The verdict, with its thresholds written once here:
+//   - F exactly 0 at a point the search reached is a root, whatever the step
+//     said of it (Newton's zero derivative at a double root, say).
+//   - A bracket that stopped is closed to neighbouring doubles (cierre.h).
+//     It holds a root when |F| there is at most `fraccion_residuo` of the
+//     scale of F on the problem, the larger |F| at the two starting points;
+//     else F stays away from 0 where it changes sign, unbounded or jumping:
+//     a singular point (21). |F| at the answer itself is not judged: a
+//     steep F is large a tolerance away from a true root.
+//   - An open method's point that stopped holds a root when its |F| passes
+//     the same residual test and F has a zero around it (cero_local): an
+//     estimate creeping along a tail where F only tends to 0 fails that. A
+//     point that fails is a stall (23), or a singular point (21) when the
+//     last two points straddle a sign change that closes with |F| large.
+//   - A root that the caller's check (Criterio::comprueba) refutes is not
+//     within the tolerance (14).
+#ifndef RAICES_RESUELVE_H
+#define RAICES_RESUELVE_H
+
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+#include <functional>
+
+#include "cierre.h"
+#include "estados.h"
+#include "metodos.h"
+#include "paradas.h"
+#include "prueba.h"
+
+namespace raices {
+
+// How a search ended.
+enum class Desenlace {
+  raiz,         // stopped, and the verdict finds a zero there
+  singularidad, // stopped on a sign change that is no zero: a pole or a jump (21)
+  estancada,    // an open method stopped where F has no zero (23)
+  limite,       // the step limit came first (11)
+  falla,        // a step failed (the library's status: 9, 12)
+  no_arranca,   // the start failed (the library's status: 9, 12, 27)
+  no_alcanza,   // a root that the caller's check refutes (14)
+};
+
+// The test that ends the search after each step.
+enum class Parada {
+  familia, // the method's family: a bracket's width, an open method's change
+  anchura, // the width between the estimate and the other end
+  cambio,  // the change of the estimate in the last step
+};
+
+// Why the steps stopped, for a caller that words it.
+enum class Motivo {
+  ninguno,    // they did not: a failure or the step limit
+  exacta,     // F is exactly 0 at the point
+  tolerancia, // the stopping test held
+  estancada,  // the step could not move its estimate (23)
+};
+
+struct Criterio {
+  // The tolerance at x: max(absoluta, relativa |x|), or their sum when
+  // `suma` (brentq's xtol + rtol |x|).
+  double absoluta = 0, relativa = 0;
+  bool suma = false;
+  int max_pasos = 100;
+  Parada parada = Parada::familia;
+  // Also stop on F exactly 0 at the starting points and at every new
+  // estimate, looked at with calls of F outside the step's own.
+  bool ceros_exactos = true;
+  // Judge a stop as above (calls of F beyond the steps'); false: every stop
+  // is a root, for benchmarks that time the methods' own work.
+  bool juzga = true;
+  // What ball arithmetic proves of a root x within delta, the tolerance at
+  // x; empty: no check, and Solucion::prueba stays sin_demostrar.
+  std::function<Prueba(double x, double delta)> comprueba;
+
+  double tolerancia(double x) const {
+    const double r = relativa * std::fabs(x);
+    return suma ? absoluta + r : std::fmax(absoluta, r);
+  }
+};
+
+struct Solucion {
+  Desenlace desenlace = Desenlace::no_arranca;
+  int estado = 0; // 0 for a root, else the status of the outcome above
+  Motivo motivo = Motivo::ninguno;
+  // The answer: a bracketing method's final end with the smaller |F|, an
+  // open method's last estimate; F there. The other end of the bracket, or
+  // the estimate before the last.
+  double raiz = NAN, f_raiz = NAN, otro = NAN;
+  // Where the verdict looked: the bracket closed to neighbouring doubles,
+  // else raiz.
+  double x_cierre = NAN, f_cierre = NAN;
+  int pasos = 0;
+  long evals_f = 0, evals_df = 0; // the calls of the start and the steps only
+  Prueba prueba = Prueba::sin_demostrar;
+};
+
+// What the observer sees after the start (paso 0) and after every step.
+struct Paso {
+  int paso;
+  int estado;        // the start's or the step's status
+  double x, previo;  // the estimate after it, and before it
+  const Busqueda &s; // the method's state
+  bool ultimo;       // the search ends here; sol holds its outcome
+  const Solucion &sol;
+};
+
+// An observer that looks at nothing.
+struct SinObservador {
+  void operator()(const Paso & /*paso*/) const {}
+};
+
+// The residual test's share of the scale of F for a tolerance tol: a sign
+// change whose |F|, closed to neighbouring doubles, stays above 1e-4 of |F|
+// at the starting points is a pole or a jump; a zero, even of the steepest
+// root x^(1/3), ends far below it. A loose tol loosens it for the open
+// methods' estimates, which stop short of the last doubles; never above 1.
+constexpr double RESIDUO = 1e-4;
+inline double fraccion_residuo(double tol) { return std::fmin(1.0, std::fmax(RESIDUO, tol)); }
+
+namespace detalle {
+
+// Half-width of the zero test around an open method's point: ten
+// tolerances, where a point that stopped on its change still lies; never
+// below a few ulps.
+constexpr double ENTORNO_TOL = 10, ENTORNO_MINIMO = 8 * DBL_EPSILON;
+
+inline bool es_acotado(std::size_t m) { return DESCRIPTORES[m].familia == Familia::acotado; }
+
+template <typename Fn> class Veredicto {
+public:
+  Veredicto(Fn &F, std::size_t m, const Criterio &c, double a, double b)
+      : F_(F), m_(m), c_(c), a_(a), b_(b) {}
+
+  // The answer after the steps: a bracket's better end, else the estimate.
+  void responde(const Busqueda &s, Solucion &sol) const {
+    sol.raiz = estimacion(m_, s);
+    sol.otro = otro(m_, s);
+    sol.f_raiz = F_(sol.raiz);
+    if (es_acotado(m_)) {
+      const double f_otro = F_(sol.otro);
+      if (std::fabs(f_otro) < std::fabs(sol.f_raiz)) {
+        std::swap(sol.raiz, sol.otro);
+        sol.f_raiz = f_otro;
+      }
+    }
+    sol.x_cierre = sol.raiz;
+    sol.f_cierre = sol.f_raiz;
+  }
+
+  // Root, singular point or stall of a search that stopped; previo is the
+  // estimate before the last.
+  void juzga(double previo, Solucion &sol) const {
+    if (!std::isfinite(sol.raiz)) return fija(sol, Desenlace::falla, RAICES_NO_FINITO);
+    if (sol.f_raiz == 0) return raiz(sol);
+    const double fa = F_(a_), fb = F_(b_);
+    const double fraccion = fraccion_residuo(std::fmax(c_.absoluta, c_.relativa));
+    if (es_acotado(m_)) {
+      cierra_cambio(sol.raiz, sol.f_raiz, sol.otro, sol);
+      if (residuo_relativo(sol.f_cierre, fa, fb, fraccion)) return raiz(sol);
+      return fija(sol, Desenlace::singularidad, SINGULARIDAD);
+    }
+    if (residuo_relativo(sol.f_raiz, fa, fb, fraccion) &&
+        cero_local(F_, sol.raiz, entorno(sol.raiz)))
+      return raiz(sol);
+    cierra_cambio(sol.raiz, sol.f_raiz, previo, sol);
+    if (sol.x_cierre != sol.raiz && !residuo_relativo(sol.f_cierre, fa, fb, fraccion))
+      return fija(sol, Desenlace::singularidad, SINGULARIDAD);
+    fija(sol, Desenlace::estancada, RAICES_ESTANCADA);
+  }
+
+  // A root at sol.raiz, unless the caller's check refutes it.
+  void raiz(Solucion &sol) const {
+    fija(sol, Desenlace::raiz, SALIDA_BIEN);
+    if (!c_.comprueba) return;
+    sol.prueba = c_.comprueba(sol.raiz, c_.tolerancia(sol.raiz));
+    if (sol.prueba == Prueba::refutada) fija(sol, Desenlace::no_alcanza, NO_ALCANZA);
+  }
+
+  static void fija(Solucion &sol, Desenlace d, int estado) {
+    sol.desenlace = d;
+    sol.estado = estado;
+  }
+
+private:
+  double entorno(double x) const {
+    return std::fmax(ENTORNO_TOL * c_.tolerancia(x), ENTORNO_MINIMO * std::fmax(1.0, std::fabs(x)));
+  }
+
+  // When F has opposite strict signs at x and y, their sign change closed
+  // to neighbouring doubles into sol's x_cierre, f_cierre.
+  void cierra_cambio(double x, double fx, double y, Solucion &sol) const {
+    const double fy = F_(y);
+    if (!detalle::signo_opuesto(fx, fy)) return;
+    const Punto p = cierra(F_, std::fmin(x, y), std::fmax(x, y));
+    sol.x_cierre = p.x;
+    sol.f_cierre = p.fx;
+  }
+
+  Fn &F_;
+  std::size_t m_;
+  const Criterio &c_;
+  double a_, b_;
+};
+
+} // namespace detalle
+
+// Method m (a row of the table) on F (and dF, for the methods that take it)
+// from a and b as its descriptor's Arranque says, stopped as c says, with
+// observa(Paso) called after the start and after every step. Calls F and dF
+// through the steps, and F alone for the zero checks and the verdict.
+template <typename Fn, typename DFn, typename Observa = SinObservador>
+Solucion resuelve(std::size_t m, Fn &&F, DFn &&dF, double a, double b, const Criterio &c,
+                  Observa &&observa = {}) {
+  Solucion sol;
+  auto Fc = [&](double x) {
+    ++sol.evals_f;
+    return F(x);
+  };
+  auto dFc = [&](double x) {
+    ++sol.evals_df;
+    return dF(x);
+  };
+  const detalle::Veredicto<Fn> veredicto(F, m, c, a, b);
+  Busqueda s;
+  s.a = a; // a method that starts from a point leaves both in the state
+  s.b = b;
+  s.tolerancia = c.absoluta;
+  int estado = inicia(m, Fc, dFc, a, b, s);
+  double previo = estimacion(m, s);
+  const auto informa = [&](int paso, double x, bool ultimo) {
+    observa(Paso{paso, estado, x, previo, s, ultimo, sol});
+  };
+  // An exact zero at a starting point ends the search before any step.
+  if (c.ceros_exactos) {
+    const bool dos = DESCRIPTORES[m].arranque != Arranque::desde_a;
+    for (const double x : {a, b}) {
+      if (!(x == a || dos) || F(x) != 0) continue;
+      sol.raiz = sol.x_cierre = x;
+      sol.f_raiz = sol.f_cierre = 0;
+      sol.otro = x == a ? b : a;
+      sol.motivo = Motivo::exacta;
+      veredicto.raiz(sol);
+      informa(0, previo, true);
+      return sol;
+    }
+  }
+  if (estado != RAICES_EXITO) {
+    detalle::Veredicto<Fn>::fija(sol, Desenlace::no_arranca, estado);
+    informa(0, previo, true);
+    return sol;
+  }
+  informa(0, previo, false);
+  for (int k = 1; k <= c.max_pasos; ++k) {
+    estado = avanza(m, Fc, dFc, s);
+    sol.pasos = k;
+    const double x = estimacion(m, s);
+    if (estado == RAICES_CONTINUA) {
+      const double tol = c.tolerancia(x);
+      const bool ancho =
+          c.parada == Parada::anchura || (c.parada == Parada::familia && detalle::es_acotado(m));
+      if (ancho ? ancho_menor(x, otro(m, s), tol) : cambio_menor(x, previo, tol)) {
+        sol.motivo = Motivo::tolerancia;
+      } else if (c.ceros_exactos && F(x) == 0) {
+        sol.motivo = Motivo::exacta;
+      }
+    } else if (estado == RAICES_EXITO) {
+      sol.motivo = Motivo::exacta;
+    } else if (estado == RAICES_ESTANCADA) {
+      sol.motivo = Motivo::estancada;
+    } else if (F(x) == 0) { // a failed step at an exact zero: a root all the same
+      sol.motivo = Motivo::exacta;
+    }
+    const bool falla = estado != RAICES_CONTINUA && sol.motivo == Motivo::ninguno;
+    const bool ultimo = falla || sol.motivo != Motivo::ninguno || k == c.max_pasos;
+    if (ultimo) {
+      if (c.juzga) {
+        veredicto.responde(s, sol);
+      } else {
+        sol.raiz = x;
+        sol.otro = otro(m, s);
+      }
+      if (falla) {
+        detalle::Veredicto<Fn>::fija(sol, Desenlace::falla, estado);
+      } else if (sol.motivo == Motivo::ninguno) {
+        detalle::Veredicto<Fn>::fija(sol, Desenlace::limite, MAX_ITERACIONES);
+      } else if (!c.juzga) {
+        detalle::Veredicto<Fn>::fija(sol, Desenlace::raiz, SALIDA_BIEN);
+      } else if (sol.motivo == Motivo::exacta && F(x) == 0) {
+        sol.raiz = sol.x_cierre = x;
+        sol.f_raiz = sol.f_cierre = 0;
+        veredicto.raiz(sol);
+      } else {
+        veredicto.juzga(previo, sol);
+      }
+    }
+    informa(k, x, ultimo);
+    if (ultimo) return sol;
+    previo = x;
+  }
+  // max_pasos below 1: not one step allowed.
+  detalle::Veredicto<Fn>::fija(sol, Desenlace::limite, MAX_ITERACIONES);
+  return sol;
+}
+
+// The same, for a method that takes no derivative.
+template <typename Fn, typename Observa = SinObservador>
+Solucion resuelve(std::size_t m, Fn &&F, double a, double b, const Criterio &c,
+                  Observa &&observa = {}) {
+  return resuelve(m, F, detalle::sin_derivada, a, b, c, observa);
+}
+
+} // namespace raices
+
+#endif
