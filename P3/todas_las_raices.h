@@ -43,6 +43,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <type_traits>
@@ -72,6 +73,7 @@ constexpr std::size_t METODO_REFINO = indice<MetodoRefino>;
 constexpr long PRESUPUESTO = 1000000; // calls of F in one search, by default
 constexpr int CELDAS_INICIALES = 64;
 constexpr int NIVELES = 24;            // halvings of an initial cell, at most
+constexpr int NIVELES_JUEZ = 16;       // ... on a judge's word that it may hold a zero
 constexpr double MODELO = 0.02;        // error of the parabola, relative to |F|
 constexpr int PASOS_REFINO = 200;      // steps of the refining method, at most
 constexpr double RESIDUO_CERO = 1e-6;  // |F| at a zero, relative to its cell's ends
@@ -80,6 +82,7 @@ constexpr double SONDEO = 0.1;         // minima of |F| below this fraction of t
 constexpr double CERO = 1e-12;     // a minimum of |F| below this fraction of the scale is a root
 constexpr double CASI = 1e-3;      // below this fraction of F's median size, a near miss
 constexpr double POLO = 1e6;       // a maximum of |F| above this many times the scale is a pole
+constexpr double SOSPECHA = 1e6;   // |F| below this many times its rounding error: asked of a judge
 constexpr double AMPLIO = 1048576; // [a, b] reaching past this many times max(1, its nearest |x|)
                                    // is sampled on a logarithmic scale
 constexpr int CERO_TRAMO = 3;      // this many samples running with F == 0 over more than
@@ -117,6 +120,25 @@ struct Exploracion {
   int estado = SALIDA_BIEN;         // MAX_ITERACIONES when the budget ran out
 };
 
+// What ball arithmetic (or any other judge the caller has) says where the
+// doubles cannot tell; each may be empty. demuestra_raices.h builds them from
+// a callable that runs on balls.
+struct Jueces {
+  // F(x) where its double v lies below its own rounding error: a value of
+  // the true sign (0 only when F(x) is exactly 0, or no sign can be told),
+  // as accurate as the balls give it, never 0 by underflow; v where the
+  // balls cannot bound F at x.
+  std::function<double(double x, double v)> precisa;
+  // The rounding error of F(x) in doubles: the radius of its 53-bit ball.
+  std::function<double(double x)> ruido;
+  // What is proven of a root reported at x, within delta.
+  std::function<Prueba(double x, double delta)> comprueba;
+  // F' on [l, r]: 1 proven away from 0, 0 not, -1 not bounded.
+  std::function<int(double l, double r)> pendiente;
+  // F proven nonzero on all of [l, r]; F bounded (and so continuous) on it.
+  std::function<bool(double l, double r)> sin_cero, acotada;
+};
+
 // The kind's name as the programs show it (Latin-1), and its ASCII key.
 const char *nombre_clase(Clase c);
 const char *clave_clase(Clase c);
@@ -148,8 +170,8 @@ struct Agotado {}; // thrown when the budget is spent
 
 template <typename Fn, typename DFn> class Explorador {
 public:
-  Explorador(Fn &F, DFn *dF, double tol, long presupuesto)
-      : F_(F), dF_(dF), tol_(tol), presupuesto_(presupuesto) {}
+  Explorador(Fn &F, DFn *dF, double tol, long presupuesto, const Jueces &j)
+      : F_(F), dF_(dF), j_(j), tol_(tol), presupuesto_(presupuesto) {}
 
   Exploracion explora(double a, double b) {
     const double cerca = a <= 0 && b >= 0 ? 0 : std::fmin(std::fabs(a), std::fabs(b));
@@ -163,6 +185,7 @@ public:
       r_.estado = MAX_ITERACIONES;
     }
     r_.evaluaciones = llamadas_;
+    if (j_.comprueba) juzga_raices(a, b);
     ordena(r_.raices);
     funde();
     ordena(r_.singulares);
@@ -181,6 +204,9 @@ public:
 private:
   Fn &F_;
   DFn *dF_; // null: F' from a difference quotient
+  const Jueces &j_;
+  std::vector<double> nodos_; // the initial cells' ends
+  std::vector<double> ruido_; // the rounding error of F there, as the judge bounds it
   double tol_;
   double a_ = 0, b_ = 0;
   bool amplio_ = false; // sampled on the scale sign(x) log(1 + |x|)
@@ -196,7 +222,22 @@ private:
   double f(double x) {
     if (llamadas_ >= presupuesto_) throw Agotado{};
     ++llamadas_;
-    return F_(x);
+    const double v = F_(x);
+    return sospechosa(x, v) ? j_.precisa(x, v) : v;
+  }
+  // A finite value within SOSPECHA times the rounding error of F about x
+  // (the judge's, in x's initial cell and its neighbours): its
+  // digits, even its sign, may be rounding's. An exact 0 always is.
+  bool sospechosa(double x, double v) const {
+    if (!j_.precisa || !std::isfinite(v)) return false;
+    if (v == 0) return true;
+    if (ruido_.empty()) return false;
+    const auto c = static_cast<std::size_t>(
+        std::upper_bound(nodos_.begin() + 1, nodos_.end() - 1, x) - nodos_.begin() - 1);
+    double e = 0;
+    for (std::size_t k = c > 0 ? c - 1 : 0; k <= c + 1 && k < ruido_.size(); ++k)
+      e = std::fmax(e, ruido_[k]);
+    return std::fabs(v) <= SOSPECHA * e;
   }
 
   static void ordena(std::vector<Hallazgo> &v) {
@@ -217,10 +258,17 @@ private:
     std::vector<double> x(2 * CELDAS_INICIALES + 1), fx(x.size());
     for (std::size_t k = 0; k < x.size(); k += 2) {
       x[k] = k + 1 == x.size() ? b : nodo(a, b, static_cast<double>(k) / 2 / n);
-      fx[k] = f(x[k]);
+      nodos_.push_back(x[k]);
     }
+    for (std::size_t k = 1; k < x.size(); k += 2) x[k] = corte(x[k - 1], x[k + 1]);
+    // The rounding error at each cell's middle point, an ordinary double
+    // where the ends may be round numbers at which F is exact.
+    for (std::size_t k = 1; k < x.size() && j_.ruido; k += 2) {
+      const double e = j_.ruido(x[k]);
+      ruido_.push_back(std::isfinite(e) ? e : 0);
+    }
+    for (std::size_t k = 0; k < x.size(); k += 2) fx[k] = f(x[k]);
     for (std::size_t k = 1; k < x.size(); k += 2) {
-      x[k] = corte(x[k - 1], x[k + 1]);
       fx[k] = f(x[k]);
       escala_.push_back(mayor_finito({fx[k - 1], fx[k], fx[k + 1]}));
     }
@@ -282,7 +330,8 @@ private:
     // No finite value, or F == 0 throughout: nothing more to learn here.
     const bool vacia = std::none_of(std::begin(fs), std::end(fs),
                                     [](double y) { return std::isfinite(y) && y != 0; });
-    const bool resuelta = celda_resuelta(xs, fs);
+    const bool resuelta =
+        celda_resuelta(xs, fs) && (!padre_resuelto || nivel >= NIVELES_JUEZ || sin_cero(l, r, fs));
     if (vacia || (resuelta && padre_resuelto) || nivel == NIVELES ||
         !(x1 > l && x3 > x && r > x3)) {
       const bool suelo = !vacia && nivel == NIVELES;
@@ -293,6 +342,17 @@ private:
     }
     muestrea(l, fl, x1, fs[1], x, fx, nivel + 1, resuelta);
     muestrea(x, fx, x3, fs[3], r, fr, nivel + 1, resuelta);
+  }
+
+  // A cell of one sign throughout that the judge cannot prove free of
+  // zeros hides something narrower than its samples (the pole and root of
+  // 1/(x - 0.3) - 1e6): it is not resolved. A sign change or a zero among
+  // the samples is looked at anyway.
+  bool sin_cero(double l, double r, const double (&fs)[5]) const {
+    if (!j_.sin_cero) return true;
+    for (int i = 1; i < 5; ++i)
+      if (!mismo_signo(fs[0], fs[i]) || fs[i] == 0) return true;
+    return j_.sin_cero(l, r);
   }
 
   // The scale of F about sample i: its initial cell and both neighbours.
@@ -309,6 +369,42 @@ private:
                                     [](const Muestra &p, double t) { return p.x < t; });
     return escala(
         static_cast<std::size_t>(std::min(j - m_.begin(), std::ptrdiff_t(m_.size()) - 1)));
+  }
+
+  // What the judge proves of every root and near miss. A refuted root is
+  // none: an even one inside [a, b], small enough, is a near miss. A near
+  // miss that cannot be told from 0 is a possible even root; one below the
+  // normal doubles, where F underflows, is none (the doubles cannot show
+  // its minimum).
+  void juzga_raices(double a, double b) {
+    std::vector<Hallazgo> raices, casi;
+    for (Hallazgo h : r_.raices) {
+      h.prueba = j_.comprueba(h.x, radio(h));
+      if (h.prueba != Prueba::refutada) {
+        raices.push_back(h);
+      } else if (h.clase == Clase::par && h.x > a && h.x < b && h.fx <= CASI * mediana_ &&
+                 h.fx >= DBL_MIN) {
+        casi.push_back({h.x, h.fx, Clase::casi, NAN, NAN, h.prueba});
+      }
+    }
+    for (Hallazgo h : r_.casi) {
+      h.prueba = j_.comprueba(h.x, radio(h));
+      if (h.prueba == Prueba::refutada) {
+        if (h.fx >= DBL_MIN) casi.push_back(h);
+      } else {
+        raices.push_back({h.x, h.fx, Clase::par, NAN, NAN, h.prueba});
+      }
+    }
+    r_.raices.swap(raices);
+    r_.casi.swap(casi);
+  }
+  // Where a root reported at h.x lies: within the tolerance, or its last
+  // bracket; an even root or a minimum of |F| only to about sqrt(eps).
+  double radio(const Hallazgo &h) const {
+    const bool par = h.clase == Clase::par || h.clase == Clase::casi;
+    double d = std::fmax(tol_, par ? std::sqrt(DBL_EPSILON) : 0) * std::fmax(1.0, std::fabs(h.x));
+    if (!std::isnan(h.inf)) d = std::fmax(d, std::fmax(h.x - h.inf, h.sup - h.x));
+    return d;
   }
 
   // Roots next to each other that are one: at the same x, or both even or
@@ -429,6 +525,11 @@ private:
   // simple root has F' near the slope to the nearer end, even when the two
   // roots of a close pair make F' small beside the cell's |F|.
   Clase clase_impar(double x, double l, double fl, double r, double fr) {
+    if (j_.pendiente) { // F' over the root's tolerance, where a judge can bound it
+      const double d = tolerancia_relativa(tol_, x);
+      const int p = j_.pendiente(std::fmax(l, x - d), std::fmin(r, x + d));
+      if (p >= 0) return p == 1 ? Clase::simple : Clase::impar;
+    }
     double pendiente = HUGE_VAL;
     if (x > l) pendiente = std::fabs(fl) / (x - l);
     if (r > x) pendiente = std::fmin(pendiente, std::fabs(fr) / (r - x));
@@ -535,12 +636,16 @@ private:
       r_.raices.push_back({p.x, std::fabs(p.fx), clase_impar(p.x, l, fl, r, fr), inf, sup});
     } else if (std::isnan(p.fx)) { // undefined where it changes sign: 0/0 at a jump
       r_.singulares.push_back({p.x, std::fabs(p.fx), Clase::salto});
+    } else if (acotada(inf, sup)) { // continuous across its sign change: a zero
+      r_.raices.push_back({p.x, std::fabs(p.fx), clase_impar(p.x, l, fl, r, fr), inf, sup});
     } else {
       // fzero's rule: |F| above both ends of the cell has grown: a pole.
       const Clase c = residuo_no_crece(p.fx, fl, fr) ? Clase::salto : Clase::polo;
       r_.singulares.push_back({p.x, std::fabs(p.fx), c});
     }
   }
+  // F proven bounded on [l, r], so neither a pole nor a jump there.
+  bool acotada(double l, double r) const { return j_.acotada && j_.acotada(l, r); }
 
   // Halves the sign change [inf, sup] by count of doubles, as the
   // bisection step does, down to two neighbours or a value of F that is 0
@@ -584,7 +689,7 @@ private:
     if (fi < fizq && fi <= fder && (con_izq || con_der)) {
       sondea(i);
     } else if (m_[i].suelo && con_izq && con_der && fi >= fizq && fi > fder &&
-               fi > POLO * escala(i)) {
+               fi > POLO * escala(i) && !acotada(m_[i - 1].x, m_[i + 1].x)) {
       r_.singulares.push_back({m_[i].x, fi, Clase::polo});
     }
   }
@@ -665,18 +770,18 @@ template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_
 // presupuesto calls of F.
 template <typename Fn, typename DFn>
 Exploracion todas_las_raices(Fn &&F, DFn &&dF, double a, double b, double tol,
-                             long presupuesto = PRESUPUESTO) {
-  detalle::Explorador<std::remove_reference_t<Fn>, std::remove_reference_t<DFn>> e(F, &dF, tol,
-                                                                                   presupuesto);
+                             long presupuesto = PRESUPUESTO, const Jueces &jueces = {}) {
+  detalle::Explorador<std::remove_reference_t<Fn>, std::remove_reference_t<DFn>> e(
+      F, &dF, tol, presupuesto, jueces);
   return e.explora(a, b);
 }
 
 // The same with F' from a difference quotient of F (its calls counted).
 template <typename Fn>
-Exploracion todas_las_raices(Fn &&F, double a, double b, double tol,
-                             long presupuesto = PRESUPUESTO) {
+Exploracion todas_las_raices(Fn &&F, double a, double b, double tol, long presupuesto = PRESUPUESTO,
+                             const Jueces &jueces = {}) {
   using Sin = double (*)(double);
-  detalle::Explorador<std::remove_reference_t<Fn>, Sin> e(F, nullptr, tol, presupuesto);
+  detalle::Explorador<std::remove_reference_t<Fn>, Sin> e(F, nullptr, tol, presupuesto, jueces);
   return e.explora(a, b);
 }
 

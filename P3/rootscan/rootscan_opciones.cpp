@@ -16,9 +16,11 @@ namespace {
 const int AYUDA = 256;
 const int VERSION = 257;
 const int CSV = 258;
+const int DEMUESTRA = 259;
 
 const char *const TEXTO_AYUDA =
     "Uso: rootscan [-f EXPR [-d EXPR]] [-a A] [-b B] [-t TOL] [-g FICHERO] [--csv]\n"
+    "              [--demuestra]\n"
     "Busca todas las ra\xED"
     "ces de f en [A, B]: muestrea f de forma adaptativa, refina\n"
     "cada cambio de signo con el m\xE9todo de Brent y sondea cada m\xEDnimo de |f|\n"
@@ -43,6 +45,10 @@ const char *const TEXTO_AYUDA =
     "ces y puntos singulares; formato\n"
     "                         por la extensi\xF3n: .svg, .png o .pdf\n"
     "      --csv              una fila por punto hallado, en ASCII\n"
+    "      --demuestra        demuestra con aritm\xE9tica de bolas cada ra\xEDz (un\n"
+    "                         intervalo que la contiene y su prueba: \xFAnica, impar\n"
+    "                         o exacta) y que no hay otras en [A, B]; lista lo que\n"
+    "                         no pudo demostrar, con el motivo\n"
     "      --help             muestra esta ayuda y termina\n"
     "      --version          muestra la versi\xF3n y termina\n"
     "EXPR: como en rootbench, por ejemplo: rootscan -f 'sin(5*x)' -a 0 -b 5\n"
@@ -50,7 +56,8 @@ const char *const TEXTO_AYUDA =
     "ces o no; 4 argumento no\n"
     "v\xE1lido (opci\xF3n, n\xFAmero, expresi\xF3n, A > B, TOL < 0, extensi\xF3n del dibujo);\n"
     "5 no se pudo escribir el dibujo; 11 se agot\xF3 el presupuesto de evaluaciones\n"
-    "(se escribe lo hallado hasta entonces).\n";
+    "(se escribe lo hallado hasta entonces); 14 con --demuestra, quedan partes\n"
+    "sin demostrar (se escribe lo demostrado).\n";
 
 [[noreturn]] void rechaza(const char *que, const std::string &texto) {
   rechaza_argumento("rootscan", que, texto);
@@ -73,6 +80,7 @@ OpcionesBarrido lee_opciones_barrido(int argc, char *argv[]) {
                            {"extremo-b", required_argument, nullptr, 'b'},
                            {"tolerancia", required_argument, nullptr, 't'},
                            {"csv", no_argument, nullptr, CSV},
+                           {"demuestra", no_argument, nullptr, DEMUESTRA},
                            {"help", no_argument, nullptr, AYUDA},
                            {"version", no_argument, nullptr, VERSION},
                            {nullptr, 0, nullptr, 0}};
@@ -90,6 +98,7 @@ OpcionesBarrido lee_opciones_barrido(int argc, char *argv[]) {
     case 'b': o.b = raices::lee_real("rootscan", "-b", optarg); break;
     case 't': o.tol = raices::lee_real("rootscan", "-t", optarg); break;
     case CSV: o.csv = true; break;
+    case DEMUESTRA: o.demuestra = true; break;
     case AYUDA:
     case VERSION:
       if (pedida == 0) pedida = c;

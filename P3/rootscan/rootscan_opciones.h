@@ -7,6 +7,7 @@ struct OpcionesBarrido {
   const char *derivada = nullptr; // -d EXPR, or null
   const char *grafica = nullptr;  // -g FILE (.svg, .png or .pdf), or null
   bool csv = false;               // --csv: one row per point found
+  bool demuestra = false;         // --demuestra: every root proven, the rest proven free
   double a = 0, b = 1;            // -a, -b
   double tol = 1e-12;             // -t
 };

@@ -19,7 +19,7 @@ set(casos
   "-f|0~0~0                         1                         f = 0 en todo el tramo"
   "-f|sqrt(x-1)|-a|0|-b|2~0~0                         0.99999999999999989       f no definida"
   "-f|log(x)|-a|-1|-b|2~0~0                         inf       polo"
-  "-f|sin(1000000*x)|-a|0|-b|10~11~3.1415926535897933e-06    1.2e-16   simple"
+  "-f|sin(1000000*x)|-a|0|-b|10~11~3.1415926535897933e-06"
   "-t|1e300|-f|sin(5*x)|-a|0|-b|5~0~8 raíces"
   "-t|0|-f|sin(5*x)|-a|0|-b|5~0~8 raíces"
   "-f|exp(1000*x)-1|-a|-1|-b|1~0~1 raíz"
