@@ -97,6 +97,7 @@ namespace detalle {
 // What a call of F on a point's ball says: its proven sign, 0 when exactly
 // 0, or `indecisa` when undecided up to the precision limit.
 constexpr int INDECISA = 2;
+constexpr long MITADES_UTILES = 4096; // parts a cell may need to be cleared, at most
 constexpr int PROFUNDIDAD = 2200; // halvings of a cell, at most (1100 binades on each side of 0)
 
 template <class F> class Demostrador {
@@ -240,18 +241,20 @@ private:
     if (valor.finita() && !valor.contiene_cero()) return false;
     const double medio_x = nodo(c.l, c.r, 0.5);
     const bool monotona = derivada.finita() && !derivada.contiene_cero();
+    bool sin_salida = false;
     if (valor.finita() && derivada.finita()) {
       // The mean value theorem about the middle: far tighter on a narrow cell.
       const Bola en_medio = en(Bola(medio_x, c.p));
       const Bola mv = en_medio + derivada * (x - Bola(medio_x, c.p));
       if (mv.finita() && !mv.contiene_cero()) return false;
+      sin_salida = !monotona && inalcanzable(c, en_medio, mv);
     }
     if (valor.finita() && monotona && c.sl != INDECISA && c.sr != INDECISA) {
       if (c.sl * c.sr < 0) encierra(c);
       return false; // at most one root: at an end (an exact zero, found) or none
     }
     const bool estrecha = c.r - c.l <= tolerancia(medio_x) || !(medio_x > c.l && medio_x < c.r) ||
-                          c.nivel >= PROFUNDIDAD;
+                          c.nivel >= PROFUNDIDAD || sin_salida;
     if (estrecha) {
       deja(c, valor);
       return false;
@@ -271,6 +274,23 @@ private:
     m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1};
     m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1};
     return true;
+  }
+
+  // Whether halving cannot clear the cell before its parts are narrower
+  // than the tolerance, or only in more than MITADES_UTILES parts: the mean
+  // value bound's radius shrinks as the square of the width, F in the middle
+  // (its sign proven, its value not rounding noise) stays; so the parts
+  // clear at a width of about w / sqrt(radius / |F(m)|). Near a multiple
+  // root that is far below the tolerance, and halving on would cost
+  // millions of cells to leave about the same piece.
+  bool inalcanzable(const Celda &c, const Bola &en_medio, const Bola &mv) const {
+    if (!(en_medio.positiva() || en_medio.negativa())) return false;
+    const double menor = std::fmin(std::fabs(en_medio.inf()), std::fabs(en_medio.sup()));
+    if (!(en_medio.sup() - en_medio.inf() < menor / 4)) return false; // rounding: climb instead
+    const double cociente = (mv.sup() - mv.inf()) / 2 / menor;
+    const double ancho = (c.r - c.l) / std::sqrt(cociente);
+    return std::isfinite(ancho) && (ancho < tolerancia(medio(c.l, c.r)) / 16 ||
+                                    cociente > double(MITADES_UTILES) * MITADES_UTILES);
   }
 
   // A cell no wider than the tolerance, still undecided.
