@@ -97,7 +97,7 @@ namespace detalle {
 // What a call of F on a point's ball says: its proven sign, 0 when exactly
 // 0, or `indecisa` when undecided up to the precision limit.
 constexpr int INDECISA = 2;
-constexpr long MITADES_UTILES = 4096; // parts a cell may need to be cleared, at most
+constexpr double COCIENTE_ESTRECHA = 8; // see inalcanzable
 constexpr int PROFUNDIDAD = 2200; // halvings of a cell, at most (1100 binades on each side of 0)
 
 template <class F> class Demostrador {
@@ -222,6 +222,8 @@ private:
       if (juzga(d, mitades)) {
         pila.push_back(mitades[1]);
         pila.push_back(mitades[0]);
+      } else {
+        r_.explorado = d.r;
       }
     }
   }
@@ -276,21 +278,24 @@ private:
     return true;
   }
 
-  // Whether halving cannot clear the cell before its parts are narrower
-  // than the tolerance, or only in more than MITADES_UTILES parts: the mean
-  // value bound's radius shrinks as the square of the width, F in the middle
-  // (its sign proven, its value not rounding noise) stays; so the parts
-  // clear at a width of about w / sqrt(radius / |F(m)|). Near a multiple
-  // root that is far below the tolerance, and halving on would cost
-  // millions of cells to leave about the same piece.
+  // Whether halving is not worth it: the mean value bound's radius shrinks
+  // at best as the square of the width while F in the middle (its sign
+  // proven, its value not rounding noise) stays, so the parts clear at a
+  // width of about w / sqrt(radius / |F(m)|). The cell is left when that is
+  // below the tolerance, or, once the cell is narrower than sqrt(eps) |x|,
+  // when one halving would not do. Near a multiple root the bound of F'
+  // itself is what is wide, and halving on would cost millions of cells
+  // to leave about the same piece.
   bool inalcanzable(const Celda &c, const Bola &en_medio, const Bola &mv) const {
     if (!(en_medio.positiva() || en_medio.negativa())) return false;
     const double menor = std::fmin(std::fabs(en_medio.inf()), std::fabs(en_medio.sup()));
     if (!(en_medio.sup() - en_medio.inf() < menor / 4)) return false; // rounding: climb instead
     const double cociente = (mv.sup() - mv.inf()) / 2 / menor;
     const double ancho = (c.r - c.l) / std::sqrt(cociente);
-    return std::isfinite(ancho) && (ancho < tolerancia(medio(c.l, c.r)) / 16 ||
-                                    cociente > double(MITADES_UTILES) * MITADES_UTILES);
+    const double m = medio(c.l, c.r);
+    const bool estrecha = c.r - c.l <= std::sqrt(DBL_EPSILON) * std::fmax(1.0, std::fabs(m));
+    return std::isfinite(ancho) &&
+           (ancho < tolerancia(m) / 16 || (estrecha && cociente > COCIENTE_ESTRECHA));
   }
 
   // A cell no wider than the tolerance, still undecided.
