@@ -82,7 +82,7 @@ constexpr double SONDEO = 0.1;         // minima of |F| below this fraction of t
 constexpr double CERO = 1e-12;     // a minimum of |F| below this fraction of the scale is a root
 constexpr double CASI = 1e-3;      // below this fraction of F's median size, a near miss
 constexpr double POLO = 1e6;       // a maximum of |F| above this many times the scale is a pole
-constexpr double SOSPECHA = 1e6;   // |F| below this many times its rounding error: asked of a judge
+constexpr double SOSPECHA = 1e3;   // |F| below this many times its rounding error: asked of a judge
 constexpr double AMPLIO = 1048576; // [a, b] reaching past this many times max(1, its nearest |x|)
                                    // is sampled on a logarithmic scale
 constexpr int CERO_TRAMO = 3;      // this many samples running with F == 0 over more than
