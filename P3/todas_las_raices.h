@@ -74,6 +74,7 @@ constexpr long PRESUPUESTO = 1000000; // calls of F in one search, by default
 constexpr int CELDAS_INICIALES = 64;
 constexpr int NIVELES = 24;            // halvings of an initial cell, at most
 constexpr int NIVELES_JUEZ = 16;       // ... on a judge's word that it may hold a zero
+constexpr double JUNTO_A_RAIZ = 0.25;  // |F| at an end of a cell below this fraction of its largest
 constexpr double MODELO = 0.02;        // error of the parabola, relative to |F|
 constexpr int PASOS_REFINO = 200;      // steps of the refining method, at most
 constexpr double RESIDUO_CERO = 1e-6;  // |F| at a zero, relative to its cell's ends
@@ -348,10 +349,16 @@ private:
   // zeros hides something narrower than its samples (the pole and root of
   // 1/(x - 0.3) - 1e6): it is not resolved. A sign change or a zero among
   // the samples is looked at anyway.
+  // A cell that falls towards 0 at an end lies beside a root its neighbour
+  // shows; the judge is not asked there (most of the cells it would be).
   bool sin_cero(double l, double r, const double (&fs)[5]) const {
     if (!j_.sin_cero) return true;
-    for (int i = 1; i < 5; ++i)
+    double mayor = 0;
+    for (int i = 1; i < 5; ++i) {
       if (!mismo_signo(fs[0], fs[i]) || fs[i] == 0) return true;
+      mayor = std::fmax(mayor, std::fabs(fs[i]));
+    }
+    if (std::fmin(std::fabs(fs[0]), std::fabs(fs[4])) < JUNTO_A_RAIZ * mayor) return true;
     return j_.sin_cero(l, r);
   }
 
