@@ -177,8 +177,6 @@ public:
   Exploracion explora(double a, double b) {
     const double cerca = a <= 0 && b >= 0 ? 0 : std::fmin(std::fabs(a), std::fabs(b));
     amplio_ = std::fmax(std::fabs(a), std::fabs(b)) > AMPLIO * std::fmax(1.0, cerca);
-    a_ = a;
-    b_ = b;
     r_.explorado = a;
     try {
       recorre(a, b);
@@ -209,7 +207,6 @@ private:
   std::vector<double> nodos_; // the initial cells' ends
   std::vector<double> ruido_; // the rounding error of F there, as the judge bounds it
   double tol_;
-  double a_ = 0, b_ = 0;
   bool amplio_ = false; // sampled on the scale sign(x) log(1 + |x|)
   long presupuesto_, llamadas_ = 0;
   unsigned long cortes_ = 0;
