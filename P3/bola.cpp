@@ -12,7 +12,20 @@
 
 namespace raices {
 
-Bola::Bola(double x, long precision) : precision_(precision) {
+namespace {
+
+// Bits of a bound taken from a ball, rounded outward: more than a double's,
+// and never an exact sum of a midpoint and a radius whose exponents lie
+// 10^300 apart.
+constexpr slong bits_cota = 64;
+
+// Digits that texto() writes at most.
+constexpr long digitos_tope = 10000;
+
+} // namespace
+
+Bola::Bola(double x, long precision)
+    : precision_(std::clamp(precision, precision_minima, precision_tope)) {
   arb_init(valor_);
   arb_set_d(valor_, x); // NaN and infinities give a ball that is not finite
 }
@@ -36,7 +49,7 @@ Bola Bola::entre(double lo, double hi, long precision) {
   arf_init(z);
   arf_set_d(a, lo);
   arf_set_d(z, hi);
-  arb_set_interval_arf(b.valor_, a, z, precision);
+  arb_set_interval_arf(b.valor_, a, z, b.precision_);
   arf_clear(a);
   arf_clear(z);
   return b;
@@ -44,13 +57,13 @@ Bola Bola::entre(double lo, double hi, long precision) {
 
 Bola Bola::pi(long precision) {
   Bola b(0.0, precision);
-  arb_const_pi(b.valor_, precision);
+  arb_const_pi(b.valor_, b.precision_);
   return b;
 }
 
 Bola Bola::e(long precision) {
   Bola b(0.0, precision);
-  arb_const_e(b.valor_, precision);
+  arb_const_e(b.valor_, b.precision_);
   return b;
 }
 
@@ -90,7 +103,7 @@ double Bola::inf() const {
   if (!finita()) return -HUGE_VAL;
   arf_t u;
   arf_init(u);
-  arb_get_lbound_arf(u, valor_, ARF_PREC_EXACT);
+  arb_get_lbound_arf(u, valor_, bits_cota);
   const double d = arf_get_d(u, ARF_RND_FLOOR);
   arf_clear(u);
   return d;
@@ -100,7 +113,7 @@ double Bola::sup() const {
   if (!finita()) return HUGE_VAL;
   arf_t u;
   arf_init(u);
-  arb_get_ubound_arf(u, valor_, ARF_PREC_EXACT);
+  arb_get_ubound_arf(u, valor_, bits_cota);
   const double d = arf_get_d(u, ARF_RND_CEIL);
   arf_clear(u);
   return d;
@@ -120,7 +133,8 @@ bool Bola::es_cero() const { return arb_is_zero(valor_) != 0; }
 std::string Bola::texto(long digitos, bool con_radio) const {
   if (!finita()) return "indefinida";
   const std::unique_ptr<char, void (*)(void *)> s(
-      arb_get_str(valor_, std::max(1L, digitos), con_radio ? 0 : ARB_STR_NO_RADIUS), flint_free);
+      arb_get_str(valor_, std::clamp(digitos, 1L, digitos_tope), con_radio ? 0 : ARB_STR_NO_RADIUS),
+      flint_free);
   return s.get();
 }
 
@@ -145,12 +159,12 @@ Bola aplica(Binaria op, const Bola &x, const Bola &y) {
   return r;
 }
 
-// x >= cota at every point of x (exact comparison of its lower bound).
+// x >= cota at every point of x (its lower bound, rounded down).
 bool al_menos(const Bola &x, long cota) {
   if (!x.finita()) return false;
   arf_t u;
   arf_init(u);
-  arb_get_lbound_arf(u, x.arb(), ARF_PREC_EXACT);
+  arb_get_lbound_arf(u, x.arb(), bits_cota);
   const bool si = arf_cmp_si(u, cota) >= 0;
   arf_clear(u);
   return si;

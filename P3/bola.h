@@ -36,6 +36,9 @@ public:
   // (relative to its terms) is left undecided.
   static constexpr long precision_inicial = 53;
   static constexpr long precision_maxima = 4096;
+  // Any precision asked of a ball is taken within these bounds (Arb needs 2
+  // bits; a million bits is far beyond any use here and keeps memory small).
+  static constexpr long precision_minima = 2, precision_tope = 1L << 20;
   // The next rung of the ladder after p, or 0 past the limit.
   static constexpr long siguiente_precision(long p) {
     const long q = p < 128 ? 128 : 2 * p;
@@ -75,7 +78,7 @@ public:
   bool positiva() const; // every point > 0
   bool negativa() const; // every point < 0
   bool es_cero() const;  // exactly 0: midpoint and radius 0
-  // The value in decimal, to digitos significant digits: the midpoint only
+  // The value in decimal, to digitos significant digits (1 to 10000): the midpoint only
   // ("1.9e-326"), or with its radius ("[1.9e-326 +/- 2.2e-342]"); "indefinida"
   // when undecided.
   std::string texto(long digitos, bool con_radio = false) const;

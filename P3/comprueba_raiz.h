@@ -3,6 +3,8 @@
 //
 //   exacta         F(x) is exactly 0;
 //   refutada       F is proven nonzero on all of [x - delta, x + delta];
+//                  a delta below the spacing of the doubles at x is taken
+//                  as that spacing;
 //   demostrada     F is continuous on the interval and takes both strict
 //                  signs at x - delta, x, x + delta: a root lies within;
 //   sin_demostrar  none of these, up to Bola::precision_maxima bits (an even
@@ -28,7 +30,7 @@
 
 namespace raices {
 
-namespace detalle {
+namespace detalle_prueba {
 
 // -1, 0 or 1: the proven strict sign of v, 0 when not proven.
 inline int signo(const Bola &v) { return v.positiva() ? 1 : v.negativa() ? -1 : 0; }
@@ -49,21 +51,49 @@ template <class F> Bola en_entorno(F &f, double x, double delta, long p, const B
   }
 }
 
-} // namespace detalle
+} // namespace detalle_prueba
+
+// F(x) on balls at the first precision of the ladder where its sign is
+// decided (an exact 0 included), else at precision_maxima: the value to show
+// of a root that the check refutes, which double arithmetic may round to 0.
+template <class F> Bola valor_decidido(F &&f, double x) {
+  long p = Bola::precision_inicial;
+  for (long q = p; q != 0; q = Bola::siguiente_precision(q)) {
+    p = q;
+    const Bola v = f(Bola(x, p));
+    if (v.es_cero() || v.positiva() || v.negativa()) return v;
+  }
+  return f(Bola(x, p));
+}
+
+// The answer's ASCII key: "exacta", "demostrada", "refutada", "sin_demostrar".
+inline const char *clave_prueba(Prueba p) {
+  switch (p) {
+  case Prueba::exacta: return "exacta";
+  case Prueba::demostrada: return "demostrada";
+  case Prueba::refutada: return "refutada";
+  case Prueba::sin_demostrar: break;
+  }
+  return "sin_demostrar";
+}
 
 template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
   if (!std::isfinite(x) || !std::isfinite(delta) || !(delta >= 0)) return Prueba::sin_demostrar;
+  // No double lies nearer a root that is not a double than the spacing of
+  // the doubles there: a smaller delta (0 included) is taken as that.
+  const double ulp = std::nextafter(std::fabs(x), HUGE_VAL) - std::fabs(x);
+  if (std::isfinite(ulp)) delta = std::fmax(delta, ulp);
   for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
     const Bola en_x = f(Bola(x, p));
     if (en_x.es_cero()) return Prueba::exacta;
     // F is finite, so continuous, on all of the interval: it may refute, and
     // a sign change within it proves a root.
-    const Bola entorno = detalle::en_entorno(f, x, delta, p, en_x);
+    const Bola entorno = detalle_prueba::en_entorno(f, x, delta, p, en_x);
     if (!entorno.finita()) continue;
     if (!entorno.contiene_cero()) return Prueba::refutada;
-    const int s = detalle::signo(en_x);
-    const int a = detalle::signo(f(Bola::suma_exacta(x, -delta, p)));
-    const int b = detalle::signo(f(Bola::suma_exacta(x, delta, p)));
+    const int s = detalle_prueba::signo(en_x);
+    const int a = detalle_prueba::signo(f(Bola::suma_exacta(x, -delta, p)));
+    const int b = detalle_prueba::signo(f(Bola::suma_exacta(x, delta, p)));
     if (s * a < 0 || s * b < 0 || a * b < 0) return Prueba::demostrada;
   }
   return Prueba::sin_demostrar;

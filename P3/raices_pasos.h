@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "Util/matutil.h"
+#include "Util/funcion.h"
 #include "estados.h"
 
 namespace raices::detalle {

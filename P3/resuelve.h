@@ -26,6 +26,8 @@
 #include <cmath>
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 #include "cierre.h"
 #include "estados.h"
@@ -174,6 +176,45 @@ public:
     fija(sol, Desenlace::estancada, RAICES_ESTANCADA);
   }
 
+  // Why the steps stop after one that returned estado with estimate x (the
+  // estimate before it: previo), or Motivo::ninguno when they go on or fail.
+  Motivo motivo(const Busqueda &s, int estado, double x, double previo) const {
+    if (estado == RAICES_CONTINUA) {
+      const double tol = c_.tolerancia(x);
+      const bool ancho =
+          c_.parada == Parada::anchura || (c_.parada == Parada::familia && es_acotado(m_));
+      if (ancho ? ancho_menor(x, otro(m_, s), tol) : cambio_menor(x, previo, tol))
+        return Motivo::tolerancia;
+      return c_.ceros_exactos && F_(x) == 0 ? Motivo::exacta : Motivo::ninguno;
+    }
+    if (estado == RAICES_EXITO) return Motivo::exacta;
+    if (estado == RAICES_ESTANCADA) return Motivo::estancada;
+    // A failed step at an exact zero: a root all the same.
+    return F_(x) == 0 ? Motivo::exacta : Motivo::ninguno;
+  }
+
+  // The outcome of a search whose last step returned estado with estimate
+  // x, sol.motivo already set.
+  void concluye(const Busqueda &s, int estado, double x, double previo, Solucion &sol) const {
+    if (!c_.juzga) {
+      sol.raiz = x;
+      sol.otro = otro(m_, s);
+    } else {
+      responde(s, sol);
+    }
+    if (sol.motivo == Motivo::ninguno) {
+      if (estado == RAICES_CONTINUA) return fija(sol, Desenlace::limite, MAX_ITERACIONES);
+      return fija(sol, Desenlace::falla, estado);
+    }
+    if (!c_.juzga) return fija(sol, Desenlace::raiz, SALIDA_BIEN);
+    if (sol.motivo == Motivo::exacta && F_(x) == 0) {
+      sol.raiz = sol.x_cierre = x;
+      sol.f_raiz = sol.f_cierre = 0;
+      return raiz(sol);
+    }
+    juzga(previo, sol);
+  }
+
   // A root at sol.raiz, unless the caller's check refutes it.
   void raiz(Solucion &sol) const {
     fija(sol, Desenlace::raiz, SALIDA_BIEN);
@@ -260,45 +301,10 @@ Solucion resuelve(std::size_t m, Fn &&F, DFn &&dF, double a, double b, const Cri
     estado = avanza(m, Fc, dFc, s);
     sol.pasos = k;
     const double x = estimacion(m, s);
-    if (estado == RAICES_CONTINUA) {
-      const double tol = c.tolerancia(x);
-      const bool ancho =
-          c.parada == Parada::anchura || (c.parada == Parada::familia && detalle::es_acotado(m));
-      if (ancho ? ancho_menor(x, otro(m, s), tol) : cambio_menor(x, previo, tol)) {
-        sol.motivo = Motivo::tolerancia;
-      } else if (c.ceros_exactos && F(x) == 0) {
-        sol.motivo = Motivo::exacta;
-      }
-    } else if (estado == RAICES_EXITO) {
-      sol.motivo = Motivo::exacta;
-    } else if (estado == RAICES_ESTANCADA) {
-      sol.motivo = Motivo::estancada;
-    } else if (F(x) == 0) { // a failed step at an exact zero: a root all the same
-      sol.motivo = Motivo::exacta;
-    }
-    const bool falla = estado != RAICES_CONTINUA && sol.motivo == Motivo::ninguno;
-    const bool ultimo = falla || sol.motivo != Motivo::ninguno || k == c.max_pasos;
-    if (ultimo) {
-      if (c.juzga) {
-        veredicto.responde(s, sol);
-      } else {
-        sol.raiz = x;
-        sol.otro = otro(m, s);
-      }
-      if (falla) {
-        detalle::Veredicto<Fn>::fija(sol, Desenlace::falla, estado);
-      } else if (sol.motivo == Motivo::ninguno) {
-        detalle::Veredicto<Fn>::fija(sol, Desenlace::limite, MAX_ITERACIONES);
-      } else if (!c.juzga) {
-        detalle::Veredicto<Fn>::fija(sol, Desenlace::raiz, SALIDA_BIEN);
-      } else if (sol.motivo == Motivo::exacta && F(x) == 0) {
-        sol.raiz = sol.x_cierre = x;
-        sol.f_raiz = sol.f_cierre = 0;
-        veredicto.raiz(sol);
-      } else {
-        veredicto.juzga(previo, sol);
-      }
-    }
+    sol.motivo = veredicto.motivo(s, estado, x, previo);
+    const bool ultimo =
+        sol.motivo != Motivo::ninguno || estado != RAICES_CONTINUA || k == c.max_pasos;
+    if (ultimo) veredicto.concluye(s, estado, x, previo, sol);
     informa(k, x, ultimo);
     if (ultimo) return sol;
     previo = x;

@@ -26,7 +26,7 @@ const double BIG = 1e99;
 const double SMALL = 1e-10;
 
 // A real function of one real variable, as handed to the step library.
-typedef double (*func)(double);
+#include "funcion.h"
 // A real function of two real variables.
 typedef double (*fun2)(double, double);
 

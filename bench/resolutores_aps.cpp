@@ -30,18 +30,10 @@ Cuenta con_metodo(std::size_t m, const Problema &p) {
   Cuenta c;
   double ultimo = NAN;
   const Contada F{&p, &c, &ultimo};
-  raices::Busqueda s;
-  s.tolerancia = ANCHO;
-  if (raices::inicia(m, F, p.a, p.b, s) != RAICES_EXITO) return c;
-  while (c.llamadas < MAX_LLAMADAS) {
-    const int status = raices::avanza(m, F, s);
-    c.x = raices::estimacion(m, s);
-    if (status == RAICES_EXITO || (status == RAICES_CONTINUA && cerrado(c.x, raices::otro(m, s)))) {
-      c.resuelto = true;
-      break;
-    }
-    if (status != RAICES_CONTINUA) break;
-  }
+  const auto s = raices::resuelve(m, F, p.a, p.b, criterio(m));
+  c.x = s.raiz;
+  c.resuelto = s.desenlace == raices::Desenlace::raiz && s.motivo != raices::Motivo::estancada &&
+               c.llamadas <= MAX_LLAMADAS;
   return c;
 }
 

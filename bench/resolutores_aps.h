@@ -1,7 +1,7 @@
 // Whole solves of the Alefeld-Potra-Shi problems (problemas_aps.h) by the
 // bracketing methods of the step library's table and by Boost.Math's
 // toms748_solve, under one stopping rule built from the tests of paradas.h:
-// the bracket is narrower than ANCHO + 4 eps |x| (x its end nearer 0), or F
+// the bracket is narrower than ANCHO + 4 eps |x| (x the method's estimate), or F
 // is exactly 0 at the newest point. Calls of F are counted by a wrapper.
 #ifndef BENCH_RESOLUTORES_APS_H
 #define BENCH_RESOLUTORES_APS_H
@@ -11,6 +11,7 @@
 #include <cstddef>
 
 #include "P3/paradas.h"
+#include "P3/resuelve.h"
 #include "problemas_aps.h"
 
 namespace aps {
@@ -21,6 +22,20 @@ constexpr long MAX_LLAMADAS = 1000;
 inline bool cerrado(double p, double q) {
   const double x = std::fmin(std::fabs(p), std::fabs(q));
   return raices::ancho_menor(p, q, raices::tolerancia_mixta(ANCHO, 4 * DBL_EPSILON, x));
+}
+
+// The rule as the library's search takes it: width ANCHO + 4 eps |x|, as
+// many steps of method m as the calls allow, the stop unjudged.
+inline raices::Criterio criterio(std::size_t m) {
+  raices::Criterio c;
+  c.absoluta = ANCHO;
+  c.relativa = 4 * DBL_EPSILON;
+  c.suma = true;
+  const int por_paso = raices::DESCRIPTORES[m].evals_f;
+  c.max_pasos = static_cast<int>((MAX_LLAMADAS - 2 + por_paso - 1) / por_paso);
+  c.ceros_exactos = false;
+  c.juzga = false;
+  return c;
 }
 
 struct Cuenta {

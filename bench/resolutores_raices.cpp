@@ -1,7 +1,7 @@
-// Whole solves with the step library, through its table of methods: the
-// start function, then the step function while it returns RAICES_CONTINUA
-// and the stopping rule does not hold. F and dF are counting functors, so
-// the template forms of the step functions are the ones called.
+// Whole solves with the step library's one search (resuelve.h), stopped by
+// the rule's tests and left unjudged: the benchmark times the methods' own
+// work. F and dF are counting functors, so the template forms of the step
+// functions are the ones called.
 #include "P3/raices.h"
 #include "resolutores.h"
 
@@ -16,19 +16,16 @@ Resultado nuestro(std::size_t m, const casos::Caso &c) {
   const bool abierto = d.familia == raices::Familia::abierto;
   const double a = abierto ? c.x0 : c.a;
   const double b = abierto ? segundo_punto(c.x0) : c.b;
-  raices::Busqueda s;
-  s.tolerancia = TOL; // the rule's absolute part
-  if (raices::inicia(m, F, dF, a, b, s) != RAICES_EXITO) return r;
-  while (r.pasos < MAX_PASOS) {
-    ++r.pasos;
-    const int status = raices::avanza(m, F, dF, s);
-    r.x = raices::estimacion(m, s);
-    if (status == RAICES_EXITO || (status == RAICES_CONTINUA && cerca(r.x, raices::otro(m, s)))) {
-      r.para = true;
-      return r;
-    }
-    if (status != RAICES_CONTINUA) return r;
-  }
+  raices::Criterio criterio;
+  criterio.absoluta = criterio.relativa = TOL; // TOL max(1, |x|)
+  criterio.max_pasos = MAX_PASOS;
+  criterio.ceros_exactos = false;
+  criterio.juzga = false;
+  const raices::Solucion s = raices::resuelve(m, F, dF, a, b, criterio);
+  r.x = s.raiz;
+  r.pasos = s.pasos;
+  // A step that cannot move ends the search, short of the rule.
+  r.para = s.desenlace == raices::Desenlace::raiz && s.motivo != raices::Motivo::estancada;
   return r;
 }
 

@@ -37,6 +37,7 @@ set(RAICES_PUBLIC_HEADERS
   P3/chandrupatla.h
   P3/steffensen.h
   Util/error.h
+  Util/funcion.h
   Util/matutil.h
   Util/specfunc.h)
 foreach(header IN LISTS RAICES_PUBLIC_HEADERS)

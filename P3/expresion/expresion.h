@@ -88,6 +88,9 @@ struct Funciones {
   Expresion f;
   Expresion df;
   bool derivada_calculada; // true when f' was derived, not typed
+  // A derived f' that disagrees with differences of f: the warning line, without
+  // its newline; else empty.
+  std::string aviso = {};
 };
 
 // texto_df == nullptr: derive f' from texto_f; df.texto() is then the derived
@@ -97,9 +100,9 @@ Funciones prepara_funciones(const std::string &texto_f, const char *texto_df);
 // When f' was typed and clearly disagrees with central differences of f at
 // one of five points spread over [a, b], the ends included: one warning line,
 // without its newline, "Aviso: f'(x) no parece la derivada de f: en x = X,
-// f' = V, diferencias: D". Empty when f' was derived or agrees, and where
-// f is not smooth enough at the points to judge (a kink, a pole, a value
-// that is not finite).
+// f' = V, diferencias: D". Empty when f' agrees, and where f is not smooth
+// enough at the points to judge (a kink, a pole, a value that is not
+// finite). For a derived f', fs.aviso.
 std::string aviso_derivada(const Funciones &fs, double a, double b);
 
 #endif

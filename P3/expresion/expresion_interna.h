@@ -121,5 +121,12 @@ std::optional<Discrepancia> discrepancia(const Expresion &f, const Expresion &df
                                          const std::vector<double> &puntos);
 // "en x = X, f' = V, diferencias: D".
 std::string describe(const Discrepancia &d);
+// The first of the points where df is proven not to be the derivative of f:
+// its value there and the exact one, from Taylor arithmetic on balls over
+// the program of f (in the field diferencias), differ by more than 1e-9 of
+// their size. Points where f is not differentiable, or df not defined, are
+// passed over.
+std::optional<Discrepancia> discrepancia_exacta(const Expresion &f, const Expresion &df,
+                                                const std::vector<double> &puntos);
 
 #endif

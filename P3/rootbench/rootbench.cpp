@@ -7,6 +7,7 @@
 #include <iomanip>
 #include <iostream>
 
+#include "P3/comprueba_raiz.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
@@ -42,6 +43,8 @@ void escribe_tabla(double a, double b, double raiz, int iter) {
 
 // The context of error() for a search that stopped where f has no zero.
 static const char *contexto_falso(int estado) {
+  if (estado == NO_ALCANZA)
+    return "error en la ra\xEDz: f no se anula a menos de la tolerancia del punto hallado";
   if (estado == SINGULARIDAD)
     return "error en la ra\xEDz: f no se anula en el punto hallado (posible polo o "
            "discontinuidad)";
@@ -133,7 +136,11 @@ int main(int argc, char *argv[]) {
   cout << "f(x) = " << tecleadas.f.texto() << endl;
   cout << "f'(x) = " << tecleadas.df.texto()
        << (tecleadas.derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
+  // Every root found is checked on balls within the tolerance.
   return dialogo(Objetivo{nullptr, nullptr, [&tecleadas](double x) { return tecleadas.f(x); },
-                          [&tecleadas](double x) { return tecleadas.df(x); }},
+                          [&tecleadas](double x) { return tecleadas.df(x); },
+                          [&tecleadas](double x, double delta) {
+                            return comprueba_raiz(tecleadas.f, x, delta);
+                          }},
                  &tecleadas);
 }

@@ -35,6 +35,7 @@ Solucion resuelve(const OpcionBench &m, const Objetivo &o, double a, double b, d
   c.max_pasos = max_pasos;
   c.parada = m.parada;
   c.ceros_exactos = false;
+  c.comprueba = o.comprueba;
   return con(
       o, [&](auto &f, auto &df) { return raices::resuelve(m.metodo, f, df, a, b, c, observa); });
 }

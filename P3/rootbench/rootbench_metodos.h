@@ -20,6 +20,8 @@ struct Objetivo {
   func df_compilada;
   std::function<double(double)> f;
   std::function<double(double)> df;
+  // What balls prove of a root x within delta; empty: no check.
+  std::function<Prueba(double x, double delta)> comprueba{};
 };
 
 struct OpcionBench {

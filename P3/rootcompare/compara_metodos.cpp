@@ -20,6 +20,7 @@ Resultado corre(const Problema &p, std::size_t m) {
   Criterio c;
   c.absoluta = c.relativa = p.tol;
   c.max_pasos = p.maxiter;
+  c.comprueba = p.comprueba;
   // f for the report, outside the counts; a failed or stalled step moved nothing.
   const auto observa = [&](const Paso &paso) {
     const Iterado it{paso.paso, paso.x, p.f(paso.x), std::fabs(paso.x - paso.previo)};
@@ -38,6 +39,8 @@ Resultado corre(const Problema &p, std::size_t m) {
   r.f_cierre = s.f_cierre;
   r.evals_f = s.evals_f;
   r.evals_df = s.evals_df;
+  r.prueba = s.prueba;
+  if (s.prueba == Prueba::refutada && p.f_bolas) r.f_bolas = p.f_bolas(s.raiz);
   r.fuera = s.desenlace == Desenlace::raiz && !(r.raiz >= p.a && r.raiz <= p.b);
   return r;
 }

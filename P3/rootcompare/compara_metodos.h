@@ -7,9 +7,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "P3/estados.h"
+#include "P3/prueba.h"
 #include "P3/resuelve.h"
 
 namespace raices {
@@ -21,6 +23,11 @@ struct Problema {
   double a, b; // bracketing methods on [a, b]; the others start as the table says
   double tol;  // both stopping tests are tol * max(1, |x|)
   int maxiter; // steps allowed to each method
+  // What balls prove of a root x within delta, and f(x) as they compute it
+  // (for the note of a refuted root); empty: no check, and every prueba is
+  // sin_demostrar.
+  std::function<Prueba(double x, double delta)> comprueba{};
+  std::function<std::string(double x)> f_bolas{};
 };
 
 // One step's estimate. fx is evaluated for the report, outside the counts.
@@ -41,8 +48,10 @@ struct Resultado {
   double x_cierre = 0; // where the residual test looked: the final bracket
   double f_cierre = 0; // closed to neighbouring doubles, else raiz
   long evals_f = 0, evals_df = 0;
-  Iterado inicio{};              // the starting estimate, step 0
-  std::vector<Iterado> iterados; // one per step taken
+  Prueba prueba = Prueba::sin_demostrar; // what balls prove of raiz, when checked
+  std::string f_bolas;                   // f(raiz) by balls, for a refuted root
+  Iterado inicio{};                      // the starting estimate, step 0
+  std::vector<Iterado> iterados;         // one per step taken
 };
 
 // The methods of the table, in its order.

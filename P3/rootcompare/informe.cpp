@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iomanip>
 
+#include "P3/comprueba_raiz.h"
 #include "P3/metodos.h"
 #include "P3/rootcompare/desenlace.h"
 #include "P3/rootcompare/orden.h"
@@ -49,19 +50,23 @@ std::string raiz_corta(double x) {
   return texto.size() <= ANCHO_RAIZ ? texto : numero(x, CIFRAS_CORTAS);
 }
 
-// The names of the methods whose descriptor passes `elige`, in the table's
-// order: "a", "a y b", "a, b y c".
+// "a", "a y b", "a, b y c".
+std::string lista(const std::vector<const char *> &nombres) {
+  std::string texto;
+  for (std::size_t i = 0; i < nombres.size(); ++i) {
+    if (i > 0) texto += i + 1 == nombres.size() ? " y " : ", ";
+    texto += nombres[i];
+  }
+  return texto;
+}
+
+// The names of the methods whose descriptor passes `elige`, in the table's order.
 template <typename Elige> std::string nombres(Elige elige) {
   std::vector<const char *> elegidos;
   for (const Descriptor &d : DESCRIPTORES) {
     if (elige(d)) elegidos.push_back(d.nombre);
   }
-  std::string texto;
-  for (std::size_t i = 0; i < elegidos.size(); ++i) {
-    if (i > 0) texto += i + 1 == elegidos.size() ? " y " : ", ";
-    texto += elegidos[i];
-  }
-  return texto;
+  return lista(elegidos);
 }
 
 // The open methods grouped by where they start: "Newton y Steffensen (desde
@@ -115,7 +120,8 @@ std::string celda_desenlace(const Resultado &r) {
 
 void escribe_fila(std::ostream &os, const std::vector<Resultado> &todos, const Resultado &r) {
   std::string raiz = "-", f_raiz = "-", orden = "-", usados = "-";
-  if (!r.iterados.empty() || r.desenlace == Desenlace::raiz) {
+  if (!r.iterados.empty() || r.desenlace == Desenlace::raiz ||
+      r.desenlace == Desenlace::no_alcanza) {
     raiz = raiz_corta(r.raiz);
     f_raiz = formatea(std::fabs(r.f_raiz), std::chars_format::scientific, 1);
     const Orden o = orden_observado(r, raiz_referencia(todos, r));
@@ -140,7 +146,37 @@ std::string nota(const Resultado &r) {
   if (r.desenlace == Desenlace::singularidad)
     texto += ": f cambia de signo sin anularse, " + en(r.x_cierre, r.f_cierre);
   if (r.desenlace == Desenlace::estancada) texto += ": x deja de moverse, " + en(r.raiz, r.f_raiz);
+  if (r.desenlace == Desenlace::no_alcanza) {
+    texto += ": f no se anula a menos de TOL*max(1, |x|) de x = " + numero(r.raiz);
+    if (!r.f_bolas.empty())
+      texto += "; f(x) = " + r.f_bolas + " con bolas, " +
+               formatea(r.f_raiz, std::chars_format::scientific, 1) + " en doble";
+  }
   return texto + ".";
+}
+
+// Which roots the balls prove, by answer, for the methods that reported one
+// (a refuted root included): "Con bolas, a menos de TOL*max(1, |x|) de la
+// raíz: demostrada: bisección y Brent; sin demostrar: Newton." Empty when no
+// method reported a root.
+std::string nota_pruebas(const std::vector<Resultado> &resultados) {
+  const std::pair<Prueba, const char *> grupos[] = {
+      {Prueba::exacta, "exacta (f(x) = 0)"},
+      {Prueba::demostrada, "demostrada (f cambia de signo)"},
+      {Prueba::refutada, "refutada (f no se anula)"},
+      {Prueba::sin_demostrar, "sin demostrar"}};
+  std::string texto;
+  for (const auto &[prueba, palabras] : grupos) {
+    std::vector<const char *> metodos;
+    for (const Resultado &r : resultados) {
+      const bool informa = r.desenlace == Desenlace::raiz || r.desenlace == Desenlace::no_alcanza;
+      if (informa && r.prueba == prueba) metodos.push_back(nombre(r));
+    }
+    if (metodos.empty()) continue;
+    texto += std::string(texto.empty() ? "" : "; ") + palabras + ": " + lista(metodos);
+  }
+  if (texto.empty()) return "";
+  return "Con bolas, a menos de TOL*max(1, |x|) de la ra\xEDz: " + texto + ".";
 }
 
 } // namespace
@@ -179,18 +215,20 @@ void escribe_tabla(std::ostream &os, const std::string &descripcion, const Probl
     if (!texto.empty()) notas += envuelve("  " + texto, COLUMNAS, 4) + "\n";
     fuera = fuera || r.fuera;
   }
+  const std::string pruebas = p.comprueba ? nota_pruebas(resultados) : "";
+  if (!pruebas.empty()) notas += envuelve("  " + pruebas, COLUMNAS, 4) + "\n";
   if (!notas.empty()) os << (fuera ? "\nNotas (*: fuera de [A, B]):\n" : "\nNotas:\n") << notas;
 }
 
 void escribe_csv(std::ostream &os, const std::vector<Resultado> &resultados) {
-  os << "metodo,paso,x,fx,cambio,estado\n";
+  os << "metodo,paso,x,fx,cambio,estado,prueba\n";
   for (const Resultado &r : resultados) {
     std::vector<Iterado> filas{r.inicio};
     filas.insert(filas.end(), r.iterados.begin(), r.iterados.end());
     for (const Iterado &it : filas) {
       os << clave(r) << ',' << it.paso << ',' << numero(it.x, CIFRAS_CSV) << ','
          << numero(it.fx, CIFRAS_CSV) << ',' << numero(it.cambio, CIFRAS_CSV) << ',' << r.estado
-         << "\n";
+         << ',' << clave_prueba(r.prueba) << "\n";
     }
   }
 }

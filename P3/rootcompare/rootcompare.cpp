@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "P3/comprueba_raiz.h"
 #include "P3/consola/rechazo.h"
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
@@ -33,6 +34,11 @@ int main(int argc, char *argv[]) {
     if (!aviso.empty()) std::cerr << aviso << std::endl;
     p.f = [&tecleadas](double x) { return tecleadas.f(x); };
     p.df = [&tecleadas](double x) { return tecleadas.df(x); };
+    // Every root a method reports is checked on balls within its tolerance.
+    p.comprueba = [&tecleadas](double x, double delta) {
+      return raices::comprueba_raiz(tecleadas.f, x, delta);
+    };
+    p.f_bolas = [&tecleadas](double x) { return raices::valor_decidido(tecleadas.f, x).texto(2); };
     descripcion = tecleadas.f.texto();
   }
   const std::vector<raices::Resultado> resultados = raices::compara(p);

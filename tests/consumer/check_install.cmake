@@ -18,6 +18,8 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD}" --prefix "${prefix}")
 foreach(file IN ITEMS include/raices/raices.h include/raices/raices_pasos.h
+    include/raices/bola.h include/raices/chorro.h include/raices/comprueba_raiz.h
+    lib/cmake/raices/FindArb.cmake
     include/raices/Util/error.h include/raices/Util/matutil.h include/raices/Util/specfunc.h
     lib/libraices.a lib/cmake/raices/raicesConfig.cmake lib/pkgconfig/raices.pc bin/rootbench bin/arcroot bin/arcprobe bin/steffexp
     bin/steffcubic share/man/man1/rootbench.1 share/man/man1/arcroot.1
@@ -44,14 +46,18 @@ foreach(header IN LISTS headers)
     -I "${prefix}/include/raices" "${WORK}/solo_${unit}.cpp")
 endforeach()
 
-# The README shows consumer.cpp as it is.
+# The README shows both examples as they are.
 file(READ "${SOURCE}/README.md" readme)
-file(READ "${CONSUMER}/consumer.cpp" example)
-string(FIND "${readme}" "\n${example}```\n" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "README.md does not show tests/consumer/consumer.cpp as it is")
-endif()
+foreach(example IN ITEMS consumer.cpp prueba.cpp)
+  file(READ "${CONSUMER}/${example}" text)
+  string(FIND "${readme}" "\n${text}```\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "README.md does not show tests/consumer/${example} as it is")
+  endif()
+endforeach()
 set(root "1.4142135624\n")
+# Balls prove the first answer and refute the second.
+set(proof "1.895494267033981: demostrada, f = 6.15e-18\n1.8955: refutada, f = -4.70e-6\n")
 
 # CMake package.
 run(${CMAKE_COMMAND} -S "${CONSUMER}" -B "${WORK}/cmake-build"
@@ -61,6 +67,10 @@ run(${CMAKE_COMMAND} --build "${WORK}/cmake-build")
 run("${WORK}/cmake-build/consumer")
 if(NOT out STREQUAL root)
   message(FATAL_ERROR "consumer printed '${out}'")
+endif()
+run("${WORK}/cmake-build/prueba")
+if(NOT out STREQUAL proof)
+  message(FATAL_ERROR "prueba printed '${out}'")
 endif()
 
 # pkg-config.
@@ -73,6 +83,17 @@ run("${WORK}/consumer-pc")
 if(NOT out STREQUAL root)
   message(FATAL_ERROR "pkg-config consumer printed '${out}'")
 endif()
+run("${CXX}" -std=c++17 ${cxxflags} "${CONSUMER}/prueba.cpp" ${flags} -o "${WORK}/prueba-pc")
+run("${WORK}/prueba-pc")
+if(NOT out STREQUAL proof)
+  message(FATAL_ERROR "pkg-config prueba printed '${out}'")
+endif()
+
+# A user's file that defines BIG, PI, SMALL, info and NOINFO compiles with
+# <raices.h>, and runs.
+run("${CXX}" -std=c++17 -Wall -Wextra -Wpedantic -Werror ${cxxflags} "${CONSUMER}/sin_fugas.cpp"
+  ${flags} -o "${WORK}/sin_fugas")
+run("${WORK}/sin_fugas")
 
 # man, through MANPATH.
 set(ENV{MANPATH} "${prefix}/share/man")

@@ -1,7 +1,9 @@
 // Arbitrary bytes as f, or as f and a typed f' separated by a newline: the
 // front end either refuses with ErrorExpresion or gives expressions that
-// evaluate (never throwing) at a few points. Any other exception, crash,
-// leak or undefined behaviour is a finding.
+// evaluate (never throwing) at a few points, in double and on balls (points,
+// intervals, with their derivative, and the check of a root up the whole
+// precision ladder). Any other exception, crash, leak or undefined
+// behaviour is a finding, and so is a ball whose bounds are out of order.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -10,11 +12,31 @@
 #include <limits>
 #include <string>
 
+#include "P3/bola.h"
+#include "P3/chorro.h"
+#include "P3/comprueba_raiz.h"
 #include "P3/expresion/expresion.h"
 
 namespace {
 
 const double puntos[] = {0.0, -1.5, 2.5, 1e-300, -1e300, std::numeric_limits<double>::quiet_NaN()};
+
+void en_bolas(const Expresion &f) {
+  using raices::Bola;
+  for (double x : puntos)
+    for (long p : {Bola::precision_inicial, Bola::precision_maxima}) {
+      const Bola v = f(Bola(x, p));
+      if (!(v.inf() <= v.sup())) std::abort();
+    }
+  const Bola i = Bola::entre(-1.5, 2.5);
+  const raices::Chorro j = f(raices::Chorro::variable(i));
+  if (!(j.valor.inf() <= j.valor.sup()) || !(j.derivada.inf() <= j.derivada.sup())) std::abort();
+  if (j.valor.finita() && f(i).finita() &&
+      (j.valor.inf() > f(i).sup() || j.valor.sup() < f(i).inf()))
+    std::abort();
+  (void)raices::comprueba_raiz(f, 0.5, 1e-12);
+  (void)raices::comprueba_raiz(f, -1e300, 1e288);
+}
 
 void prueba(const std::string &f, const char *df) {
   try {
@@ -23,6 +45,8 @@ void prueba(const std::string &f, const char *df) {
       (void)fs.f(x);
       (void)fs.df(x);
     }
+    en_bolas(fs.f);
+    en_bolas(fs.df);
     // A derived f' is itself a text of the grammar; a typed one is compared with f.
     if (fs.derivada_calculada && fs.df.texto().empty()) std::abort();
     const std::string aviso = aviso_derivada(fs, -1.5, 2.5);

@@ -4,11 +4,13 @@
 // program reads them.
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "P3/comprueba_raiz.h"
 #include "P3/metodos.h"
 #include "P3/rootcompare/compara_metodos.h"
 #include "P3/rootcompare/informe.h"
@@ -177,29 +179,76 @@ TEST(RootcompareCsv, AsciiRowsReadBackWithTheOutcome) {
   for (const char c : csv.str()) EXPECT_LT(static_cast<unsigned char>(c), 0x80);
   std::string linea;
   std::getline(csv, linea);
-  EXPECT_EQ(linea, "metodo,paso,x,fx,cambio,estado");
+  EXPECT_EQ(linea, "metodo,paso,x,fx,cambio,estado,prueba");
   for (const Resultado &r : rs) {
     std::vector<raices::Iterado> filas{r.inicio};
     filas.insert(filas.end(), r.iterados.begin(), r.iterados.end());
     for (const raices::Iterado &it : filas) {
       ASSERT_TRUE(std::getline(csv, linea));
       std::istringstream campos(linea);
-      std::string clave, paso, x, fx, cambio, estado;
+      std::string clave, paso, x, fx, cambio, estado, prueba;
       std::getline(campos, clave, ',');
       std::getline(campos, paso, ',');
       std::getline(campos, x, ',');
       std::getline(campos, fx, ',');
       std::getline(campos, cambio, ',');
-      std::getline(campos, estado);
+      std::getline(campos, estado, ',');
+      std::getline(campos, prueba);
       EXPECT_EQ(clave, raices::clave(r));
       EXPECT_EQ(std::stoi(paso), it.paso);
       EXPECT_EQ(std::strtod(x.c_str(), nullptr), it.x);
       EXPECT_EQ(std::strtod(fx.c_str(), nullptr), it.fx);
       EXPECT_EQ(std::strtod(cambio.c_str(), nullptr), it.cambio);
       EXPECT_EQ(std::stoi(estado), r.estado);
+      EXPECT_EQ(prueba, "sin_demostrar"); // no check asked
     }
   }
   EXPECT_FALSE(std::getline(csv, linea));
+}
+
+} // namespace
+
+namespace {
+
+// Every method's root checked on balls within TOL*max(1, |x|): a refuted
+// root is never "converge" but 14, and the roots that stand are proven where
+// f changes sign. f in double and on balls from one generic lambda.
+TEST(RootcompareBolas, UnaRaizRefutadaNoConverge) {
+  struct Caso {
+    const char *que;
+    std::function<double(double)> f;
+    std::function<raices::Prueba(double, double)> comprueba;
+    double a, b;
+    bool alguna_converge; // some method's root stands
+  };
+  const auto con = [](auto f) {
+    return [f](double x, double delta) { return raices::comprueba_raiz(f, x, delta); };
+  };
+  const auto expo = [](auto x) { return exp(-x); };
+  const auto triple = [](auto x) { return pow(x, 3) - 3 * pow(x, 2) + 3 * x - 1; };
+  const auto raiz2 = [](auto x) { return x * x - 2; };
+  const Caso casos[] = {
+      {"exp(-x), underflow", [&](double x) { return expo(x); }, con(expo), 0, 1000, false},
+      {"expanded triple root", [&](double x) { return triple(x); }, con(triple), 0, 2.5, false},
+      {"x^2 - 2", [&](double x) { return raiz2(x); }, con(raiz2), 1, 2, true},
+  };
+  for (const Caso &c : casos) {
+    Problema p = problema(c.f, c.f, c.a, c.b);
+    p.comprueba = c.comprueba;
+    p.f_bolas = [](double) { return std::string("v"); };
+    bool converge = false;
+    for (const Resultado &r : raices::compara(p)) {
+      const bool refutada = r.prueba == raices::Prueba::refutada;
+      EXPECT_EQ(refutada, r.desenlace == Desenlace::no_alcanza) << c.que << ": " << clave(r);
+      EXPECT_EQ(r.f_bolas, refutada ? "v" : "") << c.que << ": " << clave(r);
+      EXPECT_EQ(r.estado == raices::NO_ALCANZA, refutada) << c.que << ": " << clave(r);
+      if (r.desenlace == Desenlace::raiz) {
+        converge = true;
+        EXPECT_EQ(r.prueba, raices::Prueba::demostrada) << c.que << ": " << clave(r);
+      }
+    }
+    EXPECT_EQ(converge, c.alguna_converge) << c.que;
+  }
 }
 
 } // namespace

@@ -111,6 +111,11 @@ TEST(Bola, EscaleraDePrecision) {
     escalera.push_back(p);
   EXPECT_EQ(escalera, (std::vector<long>{53, 128, 256, 512, 1024, 2048, 4096}));
   EXPECT_EQ(escalera.back(), Bola::precision_maxima);
+  // A precision out of bounds is taken within them, never handed to Arb.
+  EXPECT_EQ(Bola(1.0, 0).precision(), Bola::precision_minima);
+  EXPECT_EQ(Bola::pi(-5).texto(1), "3e+0");
+  EXPECT_EQ(Bola(1.0, 1L << 40).precision(), Bola::precision_tope);
+  EXPECT_EQ(Bola(0.5).texto(-3), "0.5");
 }
 
 // A function on balls and on balls with their derivative, from one generic
@@ -136,8 +141,10 @@ TEST(CompruebaRaiz, CuatroRespuestas) {
   const std::vector<Caso> casos = {
       {"x^2 - 2 at its double", ambas([](auto x) { return x * x - 2; }), 1.4142135623730951, 1e-12,
        Prueba::demostrada},
-      {"x^2 - 2, tolerance 0", ambas([](auto x) { return x * x - 2; }), 1.4142135623730951, 0,
-       Prueba::refutada},
+      {"x^2 - 2, tolerance 0: one ulp", ambas([](auto x) { return x * x - 2; }), 1.4142135623730951,
+       0, Prueba::demostrada},
+      {"x^2 - 2, two ulps off, tolerance 0", ambas([](auto x) { return x * x - 2; }),
+       1.4142135623730954, 0, Prueba::refutada},
       {"x - 0.25 at 0.25", ambas([](auto x) { return x - 0.25; }), 0.25, 0, Prueba::exacta},
       {"sin at pi (the double)", ambas([](auto x) { return sin(x); }), M_PI, 1e-12,
        Prueba::demostrada},

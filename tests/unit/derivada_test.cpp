@@ -50,6 +50,11 @@ TEST(Derivada, TecleadaComparadaConDiferencias) {
       {"1/(x - 1.1)", "-1/(x - 1.1)^2", 0, 2, ""},
       {"sin(1000*x)", "1000*cos(1000*x)", 0, 1, ""},
       {"1e10 + x^20 - 1", "20*x^19", 0, 2.5, ""},
+      // Zero on a stretch, where f' rounds to a few ulps of nothing.
+      {"(abs(x-1)+(x-1))*(x-2)", "((x-1)/abs(x-1)+1)*(x-2) + abs(x-1)+(x-1)", -3, 3, ""},
+      // Faster than the first step of the differences.
+      {"sin(300000*x)", "300000*cos(300000*x)", 0, 20, ""},
+      {"sin(300000*x)", "300000*sin(300000*x)", 0, 20, "en x = 0, f' = 0, diferencias: 299936"},
   };
   for (const Tecleada &c : casos) {
     const Funciones fs = prepara_funciones(c.f, c.df);
@@ -57,6 +62,18 @@ TEST(Derivada, TecleadaComparadaConDiferencias) {
     EXPECT_EQ(aviso_derivada(fs, c.a, c.b), esperado) << c.f << " con f' = " << c.df;
   }
   EXPECT_EQ(aviso_derivada(prepara_funciones("x^2", nullptr), 0, 1), "");
+}
+
+// A derived f' is never refused, and the derivation's correct ones raise no
+// warning on functions built from abs, sqrt, powers and products that vanish
+// on a stretch, nor on fast oscillations.
+TEST(Derivada, CalculadaNuncaRechazada) {
+  for (const char *f : {"(abs(x-1)+(x-1))*(x-2)", "sqrt(abs(x)+x)*x", "(abs(x)-x)^3*(x+2)^2",
+                        "(x+abs(x))^2/(1+x^2)", "sin(300000*x)", "cos(300000*x)*x",
+                        "exp(-x)*(abs(x-2)+x-2)^1.5", "tan(1e5*x)"}) {
+    Funciones fs = prepara_funciones(f, nullptr);
+    EXPECT_EQ(aviso_derivada(fs, -2, 20), "") << f << ": " << fs.df.texto();
+  }
 }
 
 // The classic functions (those of classic_roots.txt) with their derivatives

@@ -9,6 +9,7 @@
 #include "P3/chorro.h"
 #include "P3/comprueba_raiz.h"
 #include "P3/expresion/expresion.h"
+#include "P3/expresion/expresion_interna.h"
 
 namespace {
 
@@ -78,6 +79,41 @@ TEST(ExpresionBola, ChorroComoLaDerivada) {
       EXPECT_FALSE(j.derivada.sup() < df.inf() || df.sup() < j.derivada.inf())
           << texto << " en x = " << x;
     }
+  }
+}
+
+// A derivative against the exact one from Taylor arithmetic: a wrong one
+// (a factor, a sign, a term, sin for cos) is caught at the first point, a
+// right one never, however it is written or however fast f changes, nor
+// where f is not differentiable.
+TEST(ExpresionBola, DerivadaContraLaExacta) {
+  struct Caso {
+    const char *f, *df;
+    bool mal;
+  };
+  const Caso casos[] = {
+      {"sin(300000*x)", "300000*sin(300000*x)", true},
+      {"x^3 - 2*x - 5", "3*x^2", true},
+      {"exp(-x) - 2*x^2", "-exp(-x) - 2*x", true},
+      {"x^0.3", "0.3*x^-0.7", false},
+      {"sin(300000*x)", "300000*cos(300000*x)", false},
+      {"tan(1e5*x)", "1e5/cos(1e5*x)^2", false},
+      {"abs(x - 0.7390851332151607)", "1", false}, // not differentiable at that point
+      {"sqrt(x)", "0.5/sqrt(x)", false},
+      {"log10(x)*pi", "pi/(x*log(10))", false},
+  };
+  const std::vector<double> puntos = {0.7390851332151607, 1.6180339887498949};
+  for (const Caso &c : casos) {
+    const Funciones fs = prepara_funciones(c.f, c.df);
+    const auto d = discrepancia_exacta(fs.f, fs.df, puntos);
+    EXPECT_EQ(d.has_value(), c.mal) << c.f << " con f' = " << c.df;
+  }
+  // Every derivative the derivation writes agrees, also on a text that no
+  // difference quotient can follow.
+  for (const char *f : {"sin(300000*x)*exp(x)", "x^x^0.5", "(x+abs(x))^2/(1+x^2)", "asin(x/2)"}) {
+    const Funciones fs = prepara_funciones(f, nullptr);
+    EXPECT_FALSE(discrepancia_exacta(fs.f, fs.df, puntos).has_value()) << f;
+    EXPECT_EQ(fs.aviso, "") << f;
   }
 }
 

@@ -1,8 +1,9 @@
 // Every bracketing method of the table on the Alefeld-Potra-Shi problems and
-// the classics: after every step F has no common strict sign at the two
-// points the method reports (its estimate and the other end) and the bracket
-// lies within the one before; every method but plain regula falsi closes it
-// to the benchmark's width, within its limit of calls.
+// the classics, through the library's search: after every step F has no
+// common strict sign at the two points the method reports (its estimate and
+// the other end) and the bracket lies within the one before; every method
+// but plain regula falsi closes it to the benchmark's width, within its
+// limit of calls, and the verdict finds the root there.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,27 +19,28 @@ namespace {
 
 bool contiene(double a, double b, double x) { return std::fmin(a, b) <= x && x <= std::fmax(a, b); }
 
-// Steps method m on p to the benchmark's rule; false when it stops short.
+// Solves p by method m under the benchmark's rule, judged: true when it
+// stops on a root within the limit of calls. Every step keeps a sign change
+// within the bracket before it.
 bool cierra_con_acotado(std::size_t m, const aps::Problema &p) {
   long llamadas = 0;
   auto F = [&](double x) { return ++llamadas, p(x); };
-  raices::Busqueda s;
-  s.tolerancia = aps::ANCHO;
-  EXPECT_EQ(raices::inicia(m, F, p.a, p.b, s), RAICES_EXITO);
-  double x = raices::estimacion(m, s), y = raices::otro(m, s);
-  while (llamadas < aps::MAX_LLAMADAS) {
-    const int status = raices::avanza(m, F, s);
-    if (status == RAICES_EXITO) return p(raices::estimacion(m, s)) == 0;
-    EXPECT_EQ(status, RAICES_CONTINUA);
-    if (status != RAICES_CONTINUA) return false;
-    const double x1 = raices::estimacion(m, s), y1 = raices::otro(m, s);
+  double x = p.a, y = p.b;
+  const auto observa = [&](const raices::Paso &paso) {
+    if (paso.estado != RAICES_CONTINUA) return;
+    const double x1 = paso.x, y1 = raices::otro(m, paso.s);
     EXPECT_FALSE(raices::detalle::mismo_signo(p(x1), p(y1))) << "[" << x1 << ", " << y1 << "]";
     EXPECT_TRUE(contiene(x, y, x1) && contiene(x, y, y1))
         << "[" << x1 << ", " << y1 << "] leaves [" << x << ", " << y << "]";
     x = x1, y = y1;
-    if (aps::cerrado(x, y)) return true;
-  }
-  return false;
+  };
+  raices::Criterio c = aps::criterio(m);
+  c.juzga = true;
+  const raices::Solucion s = raices::resuelve(m, F, p.a, p.b, c, observa);
+  // Every problem has a root: a stop is never a singular point.
+  EXPECT_NE(s.desenlace, raices::Desenlace::singularidad) << "at " << s.raiz;
+  EXPECT_NE(s.desenlace, raices::Desenlace::falla) << s.estado;
+  return s.desenlace == raices::Desenlace::raiz && s.evals_f <= aps::MAX_LLAMADAS;
 }
 
 TEST(TablaAcotados, KeepTheBracketAndCloseItOnTheTestSet) {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "P3/raices.h"
+#include "Util/matutil.h"
 
 namespace {
 
