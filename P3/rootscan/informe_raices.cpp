@@ -50,21 +50,11 @@ void lista_tramos(std::ostream &out, const std::vector<raices::Hallazgo> &v) {
   }
 }
 
-const char *clave_prueba(raices::Prueba p) {
-  switch (p) {
-  case raices::Prueba::exacta: return "exacta";
-  case raices::Prueba::demostrada: return "demostrada";
-  case raices::Prueba::refutada: return "refutada";
-  case raices::Prueba::sin_demostrar: return "sin_demostrar";
-  }
-  return "";
-}
-
 void filas_csv(std::ostream &out, const char *punto, const std::vector<raices::Hallazgo> &v) {
   for (const raices::Hallazgo &h : v)
     out << punto << ',' << con_formato("%.17g", h.x) << ',' << con_formato("%.17g", std::fabs(h.fx))
         << ',' << raices::clave_clase(h.clase) << ',' << con_formato("%.17g", h.inf) << ','
-        << con_formato("%.17g", h.sup) << ',' << clave_prueba(h.prueba) << '\n';
+        << con_formato("%.17g", h.sup) << ',' << raices::clave_prueba(h.prueba) << '\n';
 }
 
 bool hay_nula(const raices::Exploracion &e) {
