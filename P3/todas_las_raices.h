@@ -30,6 +30,15 @@
 //   - a local maximum of |F| in a stretch sampled down to the floor, far
 //     above F's scale: a pole without a sign change.
 //
+// Judges (Jueces, optional; jueces_de_bolas in demuestra_raices.h builds
+// them from ball arithmetic). A value of F within SOSPECHA times its own
+// rounding error is taken from the judge, sign and all, so that rounding
+// noise makes no sign change and underflow no zero; a cell of one sign
+// that the judge cannot clear of zeros is halved on; F' on the judge's
+// word tells simple from odd multiple; a sign change where F is bounded is
+// a zero; every root is checked, a refuted one dropped, and a near miss
+// that cannot be told from 0 kept as a possible even root.
+//
 // Resolution: two roots further apart than the widest gap between
 // consecutive samples always have a sample between them, so they are told
 // apart; the answer states that width.
