@@ -261,10 +261,11 @@ private:
       deja(c, valor);
       return false;
     }
-    // F not defined at both ends and the middle: a stretch where it is not,
-    // left whole rather than halved down to the tolerance.
-    if (!valor.finita() && c.sl == INDECISA && c.sr == INDECISA && std::isnan(doble(c.l)) &&
-        std::isnan(doble(medio_x)) && std::isnan(doble(c.r))) {
+    // F not defined on balls at both ends and the middle (log x for x < 0;
+    // 1^sqrt(-3), which doubles take as 1): a stretch where it is not, left
+    // whole rather than halved down to the tolerance.
+    if (!valor.finita() && c.sl == INDECISA && c.sr == INDECISA &&
+        !en(Bola(medio_x, c.p)).finita() && !std::isinf(doble(medio_x))) {
       pieza(c.l, c.r, Razon::indefinida);
       return false;
     }
@@ -436,6 +437,8 @@ template <class F> Jueces jueces_de_bolas(F &f) {
       const Bola x = Bola::entre(l, r);
       const Bola v = f(x); // cheaper: most cells are cleared by it alone
       if (v.finita() && !v.contiene_cero()) return true;
+      if (!v.finita() && !f(Bola(medio(l, r))).finita()) return true; // no judge of f here
+
       const Chorro c = f(Chorro::variable(x));
       if (!c.valor.finita()) return false;
       if (!c.valor.contiene_cero()) return true;
@@ -446,6 +449,7 @@ template <class F> Jueces jueces_de_bolas(F &f) {
   } else {
     j.sin_cero = [&f](double l, double r) {
       const Bola v = f(Bola::entre(l, r));
+      if (!v.finita() && !f(Bola(medio(l, r))).finita()) return true; // no judge of f here
       return v.finita() && !v.contiene_cero();
     };
   }
