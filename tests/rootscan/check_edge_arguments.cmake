@@ -32,6 +32,8 @@ set(casos
   "-f|x^4-4*x^3+6*x^2-4*x+1|-a|0|-b|2~0~1 raíz,"
   "-f|sqrt(1-x)|-a|0|-b|2~0~1.0000000000000002        2                         f no definida"
   "-f|log(1-x)|-a|0|-b|2~0~1                         inf       polo"
+  "-f|1^sqrt(-3)~0~Ninguna raíz en [0, 1]."
+  "-f|1^sqrt(-3)|--demuestra~14~0                         1                         f no definida"
   "-t|1e300|-f|sin(5*x)|-a|0|-b|5~0~8 raíces"
   "-t|0|-f|sin(5*x)|-a|0|-b|5~0~8 raíces"
   "-f|exp(1000*x)-1|-a|-1|-b|1~0~1 raíz"
