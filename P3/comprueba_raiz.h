@@ -17,7 +17,9 @@
 // interval is bounded once in plain ball arithmetic, which overestimates
 // near a multiple root; a callable that also takes a Chorro (value and
 // derivative, P3/chorro.h) lets the check bound F by the mean value theorem
-// there instead, which refutes points near, not at, a multiple root.
+// there instead, which refutes points near, not at, a multiple root. A
+// generic lambda is tried on Chorro: one that calls what only Bola has (its
+// queries, say) must take a const Bola & instead.
 #ifndef RAICES_COMPRUEBA_RAIZ_H
 #define RAICES_COMPRUEBA_RAIZ_H
 
@@ -60,7 +62,7 @@ template <class F> Bola valor_decidido(F &&f, double x) {
   long p = Bola::precision_inicial;
   for (long q = p; q != 0; q = Bola::siguiente_precision(q)) {
     p = q;
-    const Bola v = f(Bola(x, p));
+    Bola v = f(Bola(x, p));
     if (v.es_cero() || v.positiva() || v.negativa()) return v;
   }
   return f(Bola(x, p));

@@ -29,8 +29,12 @@ const Caso casos[] = {{"cos(x) - x", 0, 1},
                       {"sin(10*x)*exp(-x) + log(1+x)/10", 0.2, 0.5}};
 
 raices::Problema problema(const Funciones &fs, const Caso &c, bool con_prueba) {
-  raices::Problema p{[&fs](double x) { return fs.f(x); }, [&fs](double x) { return fs.df(x); },
-                     c.a, c.b, 1e-12, 100};
+  raices::Problema p{[&fs](double x) { return fs.f(x); },
+                     [&fs](double x) { return fs.df(x); },
+                     c.a,
+                     c.b,
+                     1e-12,
+                     100};
   if (con_prueba)
     p.comprueba = [&fs](double x, double delta) { return raices::comprueba_raiz(fs.f, x, delta); };
   return p;
@@ -66,8 +70,6 @@ constexpr int numero_casos = static_cast<int>(std::size(casos));
 
 BENCHMARK(BM_compara_sin_prueba)->DenseRange(0, numero_casos - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_compara_con_prueba)->DenseRange(0, numero_casos - 1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_pruebas_de_las_raices)
-    ->DenseRange(0, numero_casos - 1)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_pruebas_de_las_raices)->DenseRange(0, numero_casos - 1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

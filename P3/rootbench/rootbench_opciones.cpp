@@ -36,8 +36,10 @@ static const char *const TEXTO_AYUDA =
     "desconocida o sin su valor, argumento de m\xE1s, -d sin -f, expresi\xF3n que no se\n"
     "puede leer, a > b, o m\xE9todo que no es 1, 2 ni 3); 9 valor no finito de f o f';\n"
     "11 l\xEDmite de iteraciones; 12 divisi\xF3n por cero; 13 precisi\xF3n relativa\n"
-    "negativa; 21 el intervalo se cierra en un polo o un salto, no en una ra\xEDz;\n"
-    "27 ra\xEDz no acotada en [a,b].\n";
+    "negativa; 14 con -f, las bolas prueban que f no se anula a menos de la\n"
+    "tolerancia del punto hallado; 21 el intervalo se cierra en un polo o un salto,\n"
+    "no en una ra\xEDz; 23 Newton-Raphson se para donde f no se anula; 27 ra\xEDz no\n"
+    "acotada en [a,b].\n";
 
 [[noreturn]] static void rechaza(const char *que, const std::string &texto) {
   rechaza_argumento("rootbench", que, texto);
