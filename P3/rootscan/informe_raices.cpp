@@ -58,9 +58,8 @@ void filas_csv(std::ostream &out, const char *punto, const std::vector<raices::H
 }
 
 bool hay_nula(const raices::Exploracion &e) {
-  for (const raices::Hallazgo &h : e.tramos)
-    if (h.clase == raices::Clase::nula) return true;
-  return false;
+  return std::any_of(e.tramos.begin(), e.tramos.end(),
+                     [](const raices::Hallazgo &h) { return h.clase == raices::Clase::nula; });
 }
 
 } // namespace
