@@ -15,6 +15,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include "dobles.h"
+
 namespace raices::detalle {
 
 // The minimiser on g over [u, v], from x in it with g(x) = gx. Invariant at
@@ -31,7 +33,7 @@ template <typename G> Minimo minimiza(G &&g, double u, double v, double x, doubl
   const double absoluta = 1e-3 * (v - u);
   double w = x, z = x, gw = gx, gz = gx, d = 0, e = 0;
   for (int k = 0; k < MAX_MINIMO && gx > 0; ++k) {
-    const double m = (u + v) / 2;
+    const double m = medio(u, v);
     // About the square root of the precision of g: no better can be told
     // of a minimum from values of g.
     const double t = std::sqrt(DBL_EPSILON) * (std::fabs(x) + absoluta) + DBL_MIN;

@@ -17,6 +17,7 @@ const char *nombre_clase(Clase c) {
   case Clase::casi:
     return "casi ra\xEDz o par de ra\xED"
            "ces pr\xF3ximas";
+  case Clase::nula: return "f = 0 en todo el tramo";
   }
   return "";
 }
@@ -30,6 +31,7 @@ const char *clave_clase(Clase c) {
   case Clase::salto: return "salto";
   case Clase::indefinida: return "indefinida";
   case Clase::casi: return "casi";
+  case Clase::nula: return "nula";
   }
   return "";
 }

@@ -9,19 +9,35 @@
 // points to within MODELO times the largest |F| there, and that parabola is
 // monotone or keeps away from zero by more than its own error, and its
 // parent cell was resolved too. Otherwise each half is sampled the same
-// way, down to NIVELES halvings. The samples then tell:
+// way, down to NIVELES halvings. An [a, b] that reaches far beyond 1 and
+// its own nearest |x| (-1e308 to 1e308) is cut on the scale
+// sign(x) log(1 + |x|), so that its samples reach every scale. No point is
+// ever computed outside [a, b] (dobles.h). The samples then tell:
 //   - a strict sign change between neighbours: refined by the table's
 //     bracketing method METODO_REFINO to the tolerance, then closed to the
-//     last doubles (cierre.h) when |F| there is not small: a zero, or a pole
-//     or jump;
-//   - a sample where F is exactly 0: a root;
+//     last doubles, halving by count of doubles, when |F| there is not
+//     small: a zero, or a pole or jump;
+//   - a sample where F is exactly 0: a root; a run of them over a stretch,
+//     a stretch where F is 0, its ends found to the last doubles;
+//   - a run of samples where F is NaN: a stretch where F is not defined,
+//     likewise;
 //   - a local minimum of |F| among the samples with no sign change beside
 //     it: probed by a local minimisation of |F| (golden section with
-//     parabolic steps). It ends on a root where F touches 0 (even multiple
-//     or tangent), on two sign changes where F crosses 0 (two close roots),
-//     or on a near miss where |F| stays small but not 0.
+//     parabolic steps), and where |F| has a corner there, by the lines
+//     through its two sides. It ends on a root where F touches 0 (even
+//     multiple or tangent), on two sign changes where F crosses 0 (two
+//     close roots), or on a near miss where |F| stays small but not 0.
 //   - a local maximum of |F| in a stretch sampled down to the floor, far
 //     above F's scale: a pole without a sign change.
+//
+// Judges (Jueces, optional; jueces_de_bolas in demuestra_raices.h builds
+// them from ball arithmetic). A value of F within SOSPECHA times its own
+// rounding error is taken from the judge, sign and all, so that rounding
+// noise makes no sign change and underflow no zero; a cell of one sign
+// that the judge cannot clear of zeros is halved on; F' on the judge's
+// word tells simple from odd multiple; a sign change where F is bounded is
+// a zero; every root is checked, a refuted one dropped, and a near miss
+// that cannot be told from 0 kept as a possible even root.
 //
 // Resolution: two roots further apart than the widest gap between
 // consecutive samples always have a sample between them, so they are told
@@ -36,16 +52,19 @@
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <type_traits>
 #include <vector>
 
 #include "cierre.h"
+#include "dobles.h"
 #include "estados.h"
 #include "metodos.h"
 #include "minimo.h"
 #include "paradas.h"
+#include "prueba.h"
 #include "raices_pasos.h"
 #include "resuelve.h"
 
@@ -63,14 +82,22 @@ constexpr std::size_t METODO_REFINO = indice<MetodoRefino>;
 constexpr long PRESUPUESTO = 1000000; // calls of F in one search, by default
 constexpr int CELDAS_INICIALES = 64;
 constexpr int NIVELES = 24;            // halvings of an initial cell, at most
+constexpr int NIVELES_JUEZ = 16;       // ... on a judge's word that it may hold a zero
+constexpr double JUNTO_A_RAIZ = 0.25;  // |F| at an end of a cell below this fraction of its largest
 constexpr double MODELO = 0.02;        // error of the parabola, relative to |F|
 constexpr int PASOS_REFINO = 200;      // steps of the refining method, at most
 constexpr double RESIDUO_CERO = 1e-6;  // |F| at a zero, relative to its cell's ends
 constexpr double DERIVADA_NULA = 1e-3; // |F'| at a multiple root, relative to the slopes
 constexpr double SONDEO = 0.1;         // minima of |F| below this fraction of the scale are probed
-constexpr double CERO = 1e-12; // a minimum of |F| below this fraction of the scale is a root
-constexpr double CASI = 1e-3;  // below this fraction of F's median size, a near miss
-constexpr double POLO = 1e6;   // a maximum of |F| above this many times the scale is a pole
+constexpr double CERO = 1e-12;     // a minimum of |F| below this fraction of the scale is a root
+constexpr double CASI = 1e-3;      // below this fraction of F's median size, a near miss
+constexpr double POLO = 1e6;       // a maximum of |F| above this many times the scale is a pole
+constexpr double SOSPECHA = 1e3;   // |F| below this many times its rounding error: asked of a judge
+constexpr double AMPLIO = 1048576; // [a, b] reaching past this many times max(1, its nearest |x|)
+                                   // is sampled on a logarithmic scale
+constexpr int CERO_TRAMO = 3;      // this many samples running with F == 0 over more than
+constexpr double TRAMO = 1e-6;     // TRAMO max(1, |x|): F is 0 on a stretch
+constexpr int ESQUINA = 12;        // steps towards a corner of |F| at its minimum, at most
 
 // What a point found is: a root (simple, odd multiple: a sign change where
 // F' vanishes too, even multiple or tangent: F touches 0 without a sign
@@ -78,21 +105,48 @@ constexpr double POLO = 1e6;   // a maximum of |F| above this many times the sca
 // sign without a zero; F not defined: NaN), or a near miss: a local minimum
 // of |F| close to 0 that is not a root, or a pair of roots too close to
 // tell apart.
-enum class Clase { simple, impar, par, polo, salto, indefinida, casi };
+// A stretch where F is exactly 0 throughout is of kind `nula`; one where F
+// is not defined (NaN), `indefinida`.
+enum class Clase { simple, impar, par, polo, salto, indefinida, casi, nula };
 
+// A point found, or a stretch [inf, sup] (then x = inf). For a root
+// refined from a sign change, [inf, sup] is the last bracket; for any other
+// point, [x, x].
 struct Hallazgo {
   double x, fx;
   Clase clase;
+  double inf = NAN, sup = NAN;
+  Prueba prueba = Prueba::sin_demostrar;
 };
 
 struct Exploracion {
   std::vector<Hallazgo> raices;     // every root, by x
   std::vector<Hallazgo> singulares; // poles, jumps, points where F is not finite
   std::vector<Hallazgo> casi;       // near misses
+  std::vector<Hallazgo> tramos;     // stretches where F is 0 or not defined
   long evaluaciones = 0;            // calls of F
   double resolucion = 0;            // widest gap between consecutive samples
   double explorado = 0;             // [a, explorado] searched: b unless the budget ran out
   int estado = SALIDA_BIEN;         // MAX_ITERACIONES when the budget ran out
+};
+
+// What ball arithmetic (or any other judge the caller has) says where the
+// doubles cannot tell; each may be empty. demuestra_raices.h builds them from
+// a callable that runs on balls.
+struct Jueces {
+  // F(x) where its double v lies below its own rounding error: a value of
+  // the true sign (0 only when F(x) is exactly 0, or no sign can be told),
+  // as accurate as the balls give it, never 0 by underflow; v where the
+  // balls cannot bound F at x.
+  std::function<double(double x, double v)> precisa;
+  // The rounding error of F(x) in doubles: the radius of its 53-bit ball.
+  std::function<double(double x)> ruido;
+  // What is proven of a root reported at x, within delta.
+  std::function<Prueba(double x, double delta)> comprueba;
+  // F' on [l, r]: 1 proven away from 0, 0 not, -1 not bounded.
+  std::function<int(double l, double r)> pendiente;
+  // F proven nonzero on all of [l, r]; F bounded (and so continuous) on it.
+  std::function<bool(double l, double r)> sin_cero, acotada;
 };
 
 // The kind's name as the programs show it (Latin-1), and its ASCII key.
@@ -126,10 +180,12 @@ struct Agotado {}; // thrown when the budget is spent
 
 template <typename Fn, typename DFn> class Explorador {
 public:
-  Explorador(Fn &F, DFn *dF, double tol, long presupuesto)
-      : F_(F), dF_(dF), tol_(tol), presupuesto_(presupuesto) {}
+  Explorador(Fn &F, DFn *dF, double tol, long presupuesto, const Jueces &j)
+      : F_(F), dF_(dF), j_(j), tol_(tol), presupuesto_(presupuesto) {}
 
   Exploracion explora(double a, double b) {
+    const double cerca = a <= 0 && b >= 0 ? 0 : std::fmin(std::fabs(a), std::fabs(b));
+    amplio_ = std::fmax(std::fabs(a), std::fabs(b)) > AMPLIO * std::fmax(1.0, cerca);
     r_.explorado = a;
     try {
       recorre(a, b);
@@ -137,17 +193,30 @@ public:
       r_.estado = MAX_ITERACIONES;
     }
     r_.evaluaciones = llamadas_;
+    if (j_.comprueba) juzga_raices(a, b);
     ordena(r_.raices);
     funde();
     ordena(r_.singulares);
+    r_.singulares.erase(
+        std::unique(r_.singulares.begin(), r_.singulares.end(),
+                    [](const Hallazgo &p, const Hallazgo &q) { return p.x == q.x; }),
+        r_.singulares.end());
     ordena(r_.casi);
+    ordena(r_.tramos);
+    for (auto *v : {&r_.raices, &r_.singulares, &r_.casi})
+      for (Hallazgo &h : *v)
+        if (std::isnan(h.inf)) h.inf = h.sup = h.x;
     return r_;
   }
 
 private:
   Fn &F_;
   DFn *dF_; // null: F' from a difference quotient
+  const Jueces &j_;
+  std::vector<double> nodos_; // the initial cells' ends
+  std::vector<double> ruido_; // the rounding error of F there, as the judge bounds it
   double tol_;
+  bool amplio_ = false; // sampled on the scale sign(x) log(1 + |x|)
   long presupuesto_, llamadas_ = 0;
   unsigned long cortes_ = 0;
   std::vector<Muestra> m_;
@@ -160,7 +229,22 @@ private:
   double f(double x) {
     if (llamadas_ >= presupuesto_) throw Agotado{};
     ++llamadas_;
-    return F_(x);
+    const double v = F_(x);
+    return sospechosa(x, v) ? j_.precisa(x, v) : v;
+  }
+  // A finite value within SOSPECHA times the rounding error of F about x
+  // (the judge's, in x's initial cell and its neighbours): its
+  // digits, even its sign, may be rounding's. An exact 0 always is.
+  bool sospechosa(double x, double v) const {
+    if (!j_.precisa || !std::isfinite(v)) return false;
+    if (v == 0) return true;
+    if (ruido_.empty()) return false;
+    const auto c = static_cast<std::size_t>(
+        std::upper_bound(nodos_.begin() + 1, nodos_.end() - 1, x) - nodos_.begin() - 1);
+    double e = 0;
+    for (std::size_t k = c > 0 ? c - 1 : 0; k <= c + 1 && k < ruido_.size(); ++k)
+      e = std::fmax(e, ruido_[k]);
+    return std::fabs(v) <= SOSPECHA * e;
   }
 
   static void ordena(std::vector<Hallazgo> &v) {
@@ -177,16 +261,21 @@ private:
       tramo_final();
       return;
     }
-    // The nodes a (n - j)/n + b j/n, which never overflow where b - a would.
-    const double n = CELDAS_INICIALES, an = a / n, bn = b / n;
+    const double n = CELDAS_INICIALES;
     std::vector<double> x(2 * CELDAS_INICIALES + 1), fx(x.size());
     for (std::size_t k = 0; k < x.size(); k += 2) {
-      const double j = static_cast<double>(k) / 2;
-      x[k] = k + 1 == x.size() ? b : an * (n - j) + bn * j;
-      fx[k] = f(x[k]);
+      x[k] = k + 1 == x.size() ? b : nodo(a, b, static_cast<double>(k) / 2 / n);
+      nodos_.push_back(x[k]);
     }
+    for (std::size_t k = 1; k < x.size(); k += 2) x[k] = corte(x[k - 1], x[k + 1]);
+    // The rounding error at each cell's middle point, an ordinary double
+    // where the ends may be round numbers at which F is exact.
+    for (std::size_t k = 1; k < x.size() && j_.ruido; k += 2) {
+      const double e = j_.ruido(x[k]);
+      ruido_.push_back(std::isfinite(e) ? e : 0);
+    }
+    for (std::size_t k = 0; k < x.size(); k += 2) fx[k] = f(x[k]);
     for (std::size_t k = 1; k < x.size(); k += 2) {
-      x[k] = corte(x[k - 1], x[k + 1]);
       fx[k] = f(x[k]);
       escala_.push_back(mayor_finito({fx[k - 1], fx[k], fx[k + 1]}));
     }
@@ -201,7 +290,20 @@ private:
     tramo_final();
   }
 
-  double corte(double l, double r) { return l + (r - l) * fraccion_corte(cortes_++); }
+  double corte(double l, double r) { return nodo(l, r, fraccion_corte(cortes_++)); }
+
+  // The point at the fraction t of [l, r]: in x, or on a wide [a, b] in
+  // u = sign(x) log(1 + |x|), so that the samples reach every scale from 1
+  // to the ends; in x again where u cannot tell points of [l, r] apart.
+  double nodo(double l, double r, double t) const {
+    if (amplio_) {
+      const double u = punto_entre(logaritmica(l), logaritmica(r), t);
+      const double x = std::copysign(std::expm1(std::fabs(u)), u);
+      if (x > l && x < r) return x;
+    }
+    return punto_entre(l, r, t);
+  }
+  static double logaritmica(double x) { return std::copysign(std::log1p(std::fabs(x)), x); }
 
   // The median of the finite |F| in v: F's typical size, which a pole does
   // not change.
@@ -235,7 +337,8 @@ private:
     // No finite value, or F == 0 throughout: nothing more to learn here.
     const bool vacia = std::none_of(std::begin(fs), std::end(fs),
                                     [](double y) { return std::isfinite(y) && y != 0; });
-    const bool resuelta = celda_resuelta(xs, fs);
+    const bool resuelta =
+        celda_resuelta(xs, fs) && (!padre_resuelto || nivel >= NIVELES_JUEZ || sin_cero(l, r, fs));
     if (vacia || (resuelta && padre_resuelto) || nivel == NIVELES ||
         !(x1 > l && x3 > x && r > x3)) {
       const bool suelo = !vacia && nivel == NIVELES;
@@ -246,6 +349,23 @@ private:
     }
     muestrea(l, fl, x1, fs[1], x, fx, nivel + 1, resuelta);
     muestrea(x, fx, x3, fs[3], r, fr, nivel + 1, resuelta);
+  }
+
+  // A cell of one sign throughout that the judge cannot prove free of
+  // zeros hides something narrower than its samples (the pole and root of
+  // 1/(x - 0.3) - 1e6): it is not resolved. A sign change or a zero among
+  // the samples is looked at anyway.
+  // A cell that falls towards 0 at an end lies beside a root its neighbour
+  // shows; the judge is not asked there (most of the cells it would be).
+  bool sin_cero(double l, double r, const double (&fs)[5]) const {
+    if (!j_.sin_cero) return true;
+    double mayor = 0;
+    for (int i = 1; i < 5; ++i) {
+      if (!mismo_signo(fs[0], fs[i]) || fs[i] == 0) return true;
+      mayor = std::fmax(mayor, std::fabs(fs[i]));
+    }
+    if (std::fmin(std::fabs(fs[0]), std::fabs(fs[4])) < JUNTO_A_RAIZ * mayor) return true;
+    return j_.sin_cero(l, r);
   }
 
   // The scale of F about sample i: its initial cell and both neighbours.
@@ -262,6 +382,42 @@ private:
                                     [](const Muestra &p, double t) { return p.x < t; });
     return escala(
         static_cast<std::size_t>(std::min(j - m_.begin(), std::ptrdiff_t(m_.size()) - 1)));
+  }
+
+  // What the judge proves of every root and near miss. A refuted root is
+  // none: an even one inside [a, b], small enough, is a near miss. A near
+  // miss that cannot be told from 0 is a possible even root; one below the
+  // normal doubles, where F underflows, is none (the doubles cannot show
+  // its minimum).
+  void juzga_raices(double a, double b) {
+    std::vector<Hallazgo> raices, casi;
+    for (Hallazgo h : r_.raices) {
+      h.prueba = j_.comprueba(h.x, radio(h));
+      if (h.prueba != Prueba::refutada) {
+        raices.push_back(h);
+      } else if (h.clase == Clase::par && h.x > a && h.x < b && h.fx <= CASI * mediana_ &&
+                 h.fx >= DBL_MIN) {
+        casi.push_back({h.x, h.fx, Clase::casi, NAN, NAN, h.prueba});
+      }
+    }
+    for (Hallazgo h : r_.casi) {
+      h.prueba = j_.comprueba(h.x, radio(h));
+      if (h.prueba == Prueba::refutada) {
+        if (h.fx >= DBL_MIN) casi.push_back(h);
+      } else {
+        raices.push_back({h.x, h.fx, Clase::par, NAN, NAN, h.prueba});
+      }
+    }
+    r_.raices.swap(raices);
+    r_.casi.swap(casi);
+  }
+  // Where a root reported at h.x lies: within the tolerance, or its last
+  // bracket; an even root or a minimum of |F| only to about sqrt(eps).
+  double radio(const Hallazgo &h) const {
+    const bool par = h.clase == Clase::par || h.clase == Clase::casi;
+    double d = std::fmax(tol_, par ? std::sqrt(DBL_EPSILON) : 0) * std::fmax(1.0, std::fabs(h.x));
+    if (!std::isnan(h.inf)) d = std::fmax(d, std::fmax(h.x - h.inf, h.sup - h.x));
+    return d;
   }
 
   // Roots next to each other that are one: at the same x, or both even or
@@ -310,25 +466,63 @@ private:
     }
   }
 
-  // A run of samples where F is not finite is reported once, at its end
-  // beside a finite sample (its first sample when it reaches b).
-  // A lone NaN between samples of opposite signs is the 0/0 of a jump.
+  // A run of samples where F is not finite, seen at its last sample i
+  // beside a finite one. A lone NaN between samples of opposite signs is
+  // the 0/0 of a jump. Otherwise every stretch of NaN samples in the run is
+  // a stretch where F is not defined, its ends found to the last doubles,
+  // and every stretch of infinite samples a pole, at its sample beside a
+  // finite one (its first when it reaches b).
   void no_finita(std::size_t i) {
     if (!(i + 1 < m_.size() && std::isfinite(m_[i + 1].f))) return;
     if (std::isnan(m_[i].f) && i > 0 && signo_opuesto(m_[i - 1].f, m_[i + 1].f)) {
       r_.singulares.push_back({m_[i].x, std::fabs(m_[i].f), Clase::salto});
     } else {
-      singular(m_[i].x, m_[i].f);
+      tramo_no_finito(i);
     }
   }
-  // ... and a run that reaches b, at its first sample, once all is analysed.
+  // ... and a run that reaches b, once all is analysed.
   void tramo_final() {
-    std::size_t i = m_.size();
-    while (i > 0 && !std::isfinite(m_[i - 1].f)) --i;
-    if (i < m_.size()) singular(m_[i].x, m_[i].f);
+    if (!m_.empty() && !std::isfinite(m_.back().f)) tramo_no_finito(m_.size() - 1);
   }
-  void singular(double x, double fx) {
-    r_.singulares.push_back({x, std::fabs(fx), std::isnan(fx) ? Clase::indefinida : Clase::polo});
+  void tramo_no_finito(std::size_t i) {
+    std::size_t k = i;
+    while (k > 0 && !std::isfinite(m_[k - 1].f)) --k;
+    for (std::size_t j = k, e = k; j <= i; j = e + 1) {
+      const bool nan = std::isnan(m_[j].f);
+      for (e = j; e < i && std::isnan(m_[e + 1].f) == nan;) ++e;
+      if (nan) {
+        tramo(j, e, Clase::indefinida, [](double y) { return std::isnan(y); });
+      } else {
+        const std::size_t p = e + 1 < m_.size() && std::isfinite(m_[e + 1].f) ? e : j;
+        r_.singulares.push_back({m_[p].x, std::fabs(m_[p].f), Clase::polo});
+      }
+    }
+  }
+
+  // The samples j to e, where dentro(F) holds, are a stretch of kind c:
+  // its ends are found to the last doubles, or are a and b.
+  // Where F is infinite just outside a stretch where it is not defined
+  // (log x at 0), that end is a pole.
+  template <typename P> void tramo(std::size_t j, std::size_t e, Clase c, P dentro) {
+    const double inf = j == 0 ? m_[j].x : frontera(m_[j].x, m_[j - 1].x, dentro);
+    const double sup = e + 1 == m_.size() ? m_[e].x : frontera(m_[e].x, m_[e + 1].x, dentro);
+    r_.tramos.push_back({inf, c == Clase::nula ? 0.0 : NAN, c, inf, sup});
+    if (c != Clase::indefinida) return;
+    if (j > 0) polo_junto(std::nextafter(inf, -HUGE_VAL));
+    if (e + 1 < m_.size()) polo_junto(std::nextafter(sup, HUGE_VAL));
+  }
+  void polo_junto(double x) {
+    const double fx = f(x);
+    if (std::isinf(fx)) r_.singulares.push_back({x + 0.0, HUGE_VAL, Clase::polo}); // no -0
+  }
+  // From t, where dentro(F) holds, towards d, where it does not: the last
+  // double where it holds, halving by count of doubles.
+  template <typename P> double frontera(double t, double d, P dentro) {
+    while (true) {
+      const double m = medio_ordinal(std::fmin(t, d), std::fmax(t, d));
+      if (m == t || m == d) return t;
+      (dentro(f(m)) ? t : d) = m;
+    }
   }
 
   // F'(x), typed or from a central difference of step d within [l, r].
@@ -344,6 +538,11 @@ private:
   // simple root has F' near the slope to the nearer end, even when the two
   // roots of a close pair make F' small beside the cell's |F|.
   Clase clase_impar(double x, double l, double fl, double r, double fr) {
+    if (j_.pendiente) { // F' over the root's tolerance, where a judge can bound it
+      const double d = tolerancia_relativa(tol_, x);
+      const int p = j_.pendiente(std::fmax(l, x - d), std::fmin(r, x + d));
+      if (p >= 0) return p == 1 ? Clase::simple : Clase::impar;
+    }
     double pendiente = HUGE_VAL;
     if (x > l) pendiente = std::fabs(fl) / (x - l);
     if (r > x) pendiente = std::fmin(pendiente, std::fabs(fr) / (r - x));
@@ -353,10 +552,14 @@ private:
 
   // A run of samples where F == 0 exactly (most often one sample), seen at
   // its last sample i: one root, in the middle of the run; its kind from the
-  // nearest samples outside the run.
+  // nearest samples outside the run. A longer run is a stretch where F is 0.
   void raiz_en_muestra(std::size_t i) {
     std::size_t k = i;
     while (k > 0 && m_[k - 1].f == 0) --k;
+    if (i - k + 1 >= CERO_TRAMO && m_[i].x - m_[k].x > TRAMO * std::fmax(1.0, std::fabs(m_[i].x))) {
+      tramo(k, i, Clase::nula, [](double y) { return y == 0; });
+      return;
+    }
     const double x = m_[(k + i) / 2].x;
     const bool izquierda = k > 0 && std::isfinite(m_[k - 1].f);
     const bool derecha = i + 1 < m_.size() && std::isfinite(m_[i + 1].f);
@@ -377,7 +580,8 @@ private:
 
   // An even root or tangency near x, between the samples l and r. F
   // locates it only to about the square root of its precision; where F'
-  // is known and changes sign between l and r, its zero there does better.
+  // is known and changes sign between l and r, its zero there does better,
+  // and where it is not, the middle of the band where F rounds to 0.
   void raiz_par(double x, double fx, const Muestra &l, const Muestra &r) {
     Hallazgo h{x, std::fabs(fx), Clase::par};
     if (dF_ != nullptr) {
@@ -386,6 +590,14 @@ private:
       const double xd = s.raiz, fd = s.desenlace == Desenlace::no_arranca ? 0 : std::fabs(f(xd));
       if (xd >= l.x && xd <= r.x && fd <= std::fmax(h.fx, CERO * escala_en(xd)))
         h = {xd, fd, Clase::par};
+    } else if (h.fx == 0) {
+      // F rounds to 0 on a band about the root, some sqrt(eps) wide: its
+      // middle, rather than wherever the search first met it.
+      auto cero = [](double y) { return y == 0; };
+      h.inf = frontera(x, l.x, cero);
+      h.sup = frontera(x, r.x, cero);
+      h.x = medio(h.inf, h.sup);
+      h.fx = std::fabs(f(h.x));
     }
     r_.raices.push_back(h);
   }
@@ -430,17 +642,47 @@ private:
   // x refined in the sign change [l, r], o the other end of the last bracket.
   void clasifica(double x, double o, double l, double fl, double r, double fr) {
     const double ends = std::fmax(std::fabs(fl), std::fabs(fr));
+    double inf = std::fmin(x, o), sup = std::fmax(x, o);
     Punto p{x, f(x)};
-    if (p.fx != 0 && !(std::fabs(p.fx) <= RESIDUO_CERO * ends)) p = cierra(g(), x, o);
+    if (p.fx != 0 && !(std::fabs(p.fx) <= RESIDUO_CERO * ends)) p = cierra_del_todo(inf, sup);
     if (p.fx == 0 || std::fabs(p.fx) <= RESIDUO_CERO * ends) {
-      r_.raices.push_back({p.x, std::fabs(p.fx), clase_impar(p.x, l, fl, r, fr)});
+      if (p.fx == 0) inf = sup = p.x;
+      r_.raices.push_back({p.x, std::fabs(p.fx), clase_impar(p.x, l, fl, r, fr), inf, sup});
     } else if (std::isnan(p.fx)) { // undefined where it changes sign: 0/0 at a jump
       r_.singulares.push_back({p.x, std::fabs(p.fx), Clase::salto});
+    } else if (acotada(inf, sup)) { // continuous across its sign change: a zero
+      r_.raices.push_back({p.x, std::fabs(p.fx), clase_impar(p.x, l, fl, r, fr), inf, sup});
     } else {
       // fzero's rule: |F| above both ends of the cell has grown: a pole.
       const Clase c = residuo_no_crece(p.fx, fl, fr) ? Clase::salto : Clase::polo;
       r_.singulares.push_back({p.x, std::fabs(p.fx), c});
     }
+  }
+  // F proven bounded on [l, r], so neither a pole nor a jump there.
+  bool acotada(double l, double r) const { return j_.acotada && j_.acotada(l, r); }
+
+  // Halves the sign change [inf, sup] by count of doubles, as the
+  // bisection step does, down to two neighbours or a value of F that is 0
+  // or not finite: at most 64 halvings from any bracket, where halving by
+  // value takes a thousand from 1e300 to 1. Returns the last middle point
+  // with F there, and leaves the last bracket in [inf, sup].
+  Punto cierra_del_todo(double &inf, double &sup) {
+    double a = inf, b = sup, fa = f(a);
+    Punto p{a, fa};
+    for (;;) {
+      p.x = medio_ordinal(a, b);
+      p.fx = f(p.x);
+      if (p.x == a || p.x == b || p.fx == 0 || !std::isfinite(p.fx)) break;
+      if (signo_opuesto(fa, p.fx)) {
+        b = p.x;
+      } else {
+        a = p.x;
+        fa = p.fx;
+      }
+    }
+    inf = a;
+    sup = b;
+    return p;
   }
 
   auto g() {
@@ -461,13 +703,51 @@ private:
     if (fi < fizq && fi <= fder && (con_izq || con_der)) {
       sondea(i);
     } else if (m_[i].suelo && con_izq && con_der && fi >= fizq && fi > fder &&
-               fi > POLO * escala(i)) {
+               fi > POLO * escala(i) && !acotada(m_[i - 1].x, m_[i + 1].x)) {
       r_.singulares.push_back({m_[i].x, fi, Clase::polo});
     }
   }
 
   void sondea(std::size_t i);
+  template <typename G> Minimo esquina(G &g, Minimo q, double u, double v);
 };
+
+// Where g has a corner at its minimum (|x - c|, |sin x|), the minimiser
+// stops about sqrt(eps) |x| away from it. The lines through two points on
+// either side of q meet at the corner: a few such steps, then the doubles
+// next to the best point, land on it, and on its zero when it has one.
+template <typename Fn, typename DFn>
+template <typename G>
+Minimo Explorador<Fn, DFn>::esquina(G &g, Minimo q, double u, double v) {
+  // Each side's two points at hi and 2 hi, hd and 2 hd from q, within [u, v].
+  double hi = std::fmin(std::sqrt(DBL_EPSILON) * std::fabs(q.x) + DBL_MIN, (q.x - u) / 2);
+  double hd = std::fmin(std::sqrt(DBL_EPSILON) * std::fabs(q.x) + DBL_MIN, (v - q.x) / 2);
+  for (int paso = 0; paso < ESQUINA && q.gx > 0; ++paso) {
+    const double x0 = std::fmax(u, q.x - 2 * hi), x1 = std::fmax(u, q.x - hi);
+    const double x2 = std::fmin(v, q.x + hd), x3 = std::fmin(v, q.x + 2 * hd);
+    if (!(x0 < x1 && x1 < x2 && x2 < x3)) break;
+    const double g0 = g(x0), g1 = g(x1), g2 = g(x2), g3 = g(x3);
+    const double izquierda = (g1 - g0) / (x1 - x0), derecha = (g3 - g2) / (x3 - x2);
+    if (!(izquierda < 0 && derecha > 0)) { // the corner lies further out on that side
+      if (!(izquierda < 0)) hi = std::fmin(4 * hi, (q.x - u) / 2);
+      if (!(derecha > 0)) hd = std::fmin(4 * hd, (v - q.x) / 2);
+      continue;
+    }
+    // g1 + izquierda d = g2 + derecha (d - (x2 - x1)), d from x1.
+    const double x = x1 + (g2 - g1 - derecha * (x2 - x1)) / (izquierda - derecha);
+    if (!(x > x0 && x < x3)) break;
+    const double gx = g(x);
+    if (!(gx < q.gx)) break;
+    hi = hd = std::fmax(std::fabs(x - q.x), 4 * DBL_EPSILON * std::fabs(x) + DBL_MIN);
+    q = {x, gx};
+  }
+  for (const double x : {std::nextafter(q.x, u), std::nextafter(q.x, v)}) {
+    if (q.gx <= 0) break;
+    const double gx = g(x);
+    if (x >= u && x <= v && gx < q.gx) q = {x, gx};
+  }
+  return q;
+}
 
 template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_t i) {
   const std::size_t n = m_.size();
@@ -479,6 +759,7 @@ template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_
   const double signo = p.f > 0 ? 1 : -1;
   auto gs = [this, signo](double x) { return signo * f(x); };
   Minimo q = minimiza(gs, l.x, r.x, p.x, signo * p.f);
+  if (q.gx > CERO * s) q = esquina(gs, q, l.x, r.x);
   if (q.gx < 0) { // F crossed 0: two sign changes, two roots close together
     refina(l.x, l.f, q.x, signo * q.gx);
     refina(q.x, signo * q.gx, r.x, r.f);
@@ -503,18 +784,18 @@ template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_
 // presupuesto calls of F.
 template <typename Fn, typename DFn>
 Exploracion todas_las_raices(Fn &&F, DFn &&dF, double a, double b, double tol,
-                             long presupuesto = PRESUPUESTO) {
-  detalle::Explorador<std::remove_reference_t<Fn>, std::remove_reference_t<DFn>> e(F, &dF, tol,
-                                                                                   presupuesto);
+                             long presupuesto = PRESUPUESTO, const Jueces &jueces = {}) {
+  detalle::Explorador<std::remove_reference_t<Fn>, std::remove_reference_t<DFn>> e(
+      F, &dF, tol, presupuesto, jueces);
   return e.explora(a, b);
 }
 
 // The same with F' from a difference quotient of F (its calls counted).
 template <typename Fn>
-Exploracion todas_las_raices(Fn &&F, double a, double b, double tol,
-                             long presupuesto = PRESUPUESTO) {
+Exploracion todas_las_raices(Fn &&F, double a, double b, double tol, long presupuesto = PRESUPUESTO,
+                             const Jueces &jueces = {}) {
   using Sin = double (*)(double);
-  detalle::Explorador<std::remove_reference_t<Fn>, Sin> e(F, nullptr, tol, presupuesto);
+  detalle::Explorador<std::remove_reference_t<Fn>, Sin> e(F, nullptr, tol, presupuesto, jueces);
   return e.explora(a, b);
 }
 

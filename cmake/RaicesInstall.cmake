@@ -25,6 +25,8 @@ set(RAICES_PUBLIC_HEADERS
   P3/resuelve.h
   P3/cierre.h
   P3/todas_las_raices.h
+  P3/dobles.h
+  P3/demuestra_raices.h
   P3/minimo.h
   P3/biseccion.h
   P3/regula_falsi.h

@@ -19,10 +19,16 @@ const PLINT ANCHO = 900, ALTO = 560; // page size in pixels
 const int MUESTRAS = 1001;           // points of the curve of f
 const PLFLT LETRA = 0.9, LETRA_MARCA = 0.7;
 const PLINT FONDO = 0, NEGRO = 1, GRIS = 2, AZUL = 3, VERDE = 4, NARANJA = 5, ROJO = 6, SOMBRA = 7;
-// Filled circle, diamond and ring (UTF-8).
+// Filled circle, diamond and ring, and a hollow diamond for a root that
+// balls did not prove (UTF-8).
 const char *const MARCA_RAIZ = "\xE2\x97\x8F";
 const char *const MARCA_PAR = "\xE2\x97\x86";
 const char *const MARCA_CASI = "\xE2\x97\x8B";
+const char *const MARCA_SIN_DEMOSTRAR = "\xE2\x97\x87";
+
+bool demostrada(const raices::Hallazgo &h) {
+  return h.prueba == raices::Prueba::exacta || h.prueba == raices::Prueba::demostrada;
+}
 
 // The singular points where the curve is cut (poles and jumps), and those
 // where f is only undefined, which may be removable.
@@ -73,17 +79,28 @@ void puntos(const raices::Curva &c, const raices::Exploracion &e) {
   for (const raices::Hallazgo &h : e.singulares)
     if (!mostrado(c, h.x)) pljoin(h.x, c.y0, h.x, c.y1);
   pllsty(1);
-  for (const raices::Hallazgo &h : e.raices)
-    marca(h.clase == raices::Clase::par ? VERDE : AZUL,
-          h.clase == raices::Clase::par ? MARCA_PAR : MARCA_RAIZ, h.x, 0);
+  for (const raices::Hallazgo &h : e.raices) {
+    if (!demostrada(h)) {
+      marca(GRIS, MARCA_SIN_DEMOSTRAR, h.x, 0);
+    } else {
+      marca(h.clase == raices::Clase::par ? VERDE : AZUL,
+            h.clase == raices::Clase::par ? MARCA_PAR : MARCA_RAIZ, h.x, 0);
+    }
+  }
   for (const raices::Hallazgo &h : e.casi) marca(NARANJA, MARCA_CASI, h.x, 0);
 }
 
 // One entry per kind of point the picture shows.
 void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos) {
-  auto par = [](const raices::Hallazgo &h) { return h.clase == raices::Clase::par; };
+  auto par = [](const raices::Hallazgo &h) {
+    return demostrada(h) && h.clase == raices::Clase::par;
+  };
+  auto otra = [](const raices::Hallazgo &h) {
+    return demostrada(h) && h.clase != raices::Clase::par;
+  };
   const bool pares = std::any_of(e.raices.begin(), e.raices.end(), par);
-  const bool otras = !std::all_of(e.raices.begin(), e.raices.end(), par);
+  const bool otras = std::any_of(e.raices.begin(), e.raices.end(), otra);
+  const bool sin_demostrar = !std::all_of(e.raices.begin(), e.raices.end(), demostrada);
   struct Entrada {
     std::string texto;
     PLINT opcion, color;
@@ -92,6 +109,8 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos
   std::vector<Entrada> entradas;
   if (otras) entradas.push_back({"ra\xEDz", PL_LEGEND_SYMBOL, AZUL, MARCA_RAIZ});
   if (pares) entradas.push_back({"ra\xEDz m\xFAltiple par", PL_LEGEND_SYMBOL, VERDE, MARCA_PAR});
+  if (sin_demostrar)
+    entradas.push_back({"ra\xEDz sin demostrar", PL_LEGEND_SYMBOL, GRIS, MARCA_SIN_DEMOSTRAR});
   if (!e.casi.empty()) entradas.push_back({"casi ra\xEDz", PL_LEGEND_SYMBOL, NARANJA, MARCA_CASI});
   const bool singulares =
       std::any_of(e.singulares.begin(), e.singulares.end(),

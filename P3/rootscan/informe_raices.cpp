@@ -3,6 +3,7 @@
 // 9 and a kind's name at most 34, so every row fits 80 columns.
 #include "P3/rootscan/informe_raices.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -36,10 +37,29 @@ void lista(std::ostream &out, const char *titulo, const std::vector<raices::Hall
         << '\n';
 }
 
+// Stretches: where each begins and ends, and its kind.
+void lista_tramos(std::ostream &out, const std::vector<raices::Hallazgo> &v) {
+  if (v.empty()) return;
+  char linea[128];
+  (void)std::snprintf(linea, sizeof linea, "%-26s%-26s%s", "desde", "hasta", "tramo");
+  out << linea << '\n';
+  for (const raices::Hallazgo &h : v) {
+    (void)std::snprintf(linea, sizeof linea, "%-26.17g%-26.17g%s", h.inf, h.sup,
+                        raices::nombre_clase(h.clase));
+    out << linea << '\n';
+  }
+}
+
 void filas_csv(std::ostream &out, const char *punto, const std::vector<raices::Hallazgo> &v) {
   for (const raices::Hallazgo &h : v)
     out << punto << ',' << con_formato("%.17g", h.x) << ',' << con_formato("%.17g", std::fabs(h.fx))
-        << ',' << raices::clave_clase(h.clase) << '\n';
+        << ',' << raices::clave_clase(h.clase) << ',' << con_formato("%.17g", h.inf) << ','
+        << con_formato("%.17g", h.sup) << ',' << raices::clave_prueba(h.prueba) << '\n';
+}
+
+bool hay_nula(const raices::Exploracion &e) {
+  return std::any_of(e.tramos.begin(), e.tramos.end(),
+                     [](const raices::Hallazgo &h) { return h.clase == raices::Clase::nula; });
 }
 
 } // namespace
@@ -62,12 +82,13 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
   if (cabecera.size() > ANCHO) cabecera = cabecera.substr(0, ANCHO - MAS_LARGO) + "...";
   const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
   out << cabecera << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
-  if (e.raices.empty()) {
+  if (e.raices.empty() && !hay_nula(e)) {
     out << "Ninguna ra\xEDz en " << intervalo << ".\n";
   } else {
     lista(out, "ra\xEDz", e.raices);
   }
   lista(out, "punto singular", e.singulares);
+  lista_tramos(out, e.tramos);
   lista(out, "m\xEDnimo de |f| sin ra\xEDz", e.casi);
   out << e.raices.size()
       << (e.raices.size() == 1 ? " ra\xEDz, "
@@ -78,9 +99,107 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
 }
 
 void escribe_csv(std::ostream &out, const raices::Exploracion &e) {
-  out << "punto,x,abs_f,tipo\n";
+  out << "punto,x,abs_f,tipo,inf,sup,prueba\n";
   filas_csv(out, "raiz", e.raices);
   filas_csv(out, "singular", e.singulares);
+  filas_csv(out, "tramo", e.tramos);
   filas_csv(out, "casi", e.casi);
   out << std::flush;
+}
+
+namespace {
+
+// A row of two numbers (17 digits) and a text.
+std::string fila_tramo(const std::string &inf, const std::string &sup, const char *texto) {
+  char linea[128];
+  (void)std::snprintf(linea, sizeof linea, "%-26s%-26s%s", inf.c_str(), sup.c_str(), texto);
+  return linea;
+}
+
+std::string g17(double x) { return con_formato("%.17g", x); }
+
+} // namespace
+
+void escribe_demostracion(std::ostream &out, const std::string &descripcion, double a, double b,
+                          double tol, const raices::Demostracion &d) {
+  std::string cabecera = "f(x) = " + descripcion;
+  if (cabecera.size() > ANCHO) cabecera = cabecera.substr(0, ANCHO - MAS_LARGO) + "...";
+  const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
+  out << cabecera << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
+  if (!d.raices.empty()) out << fila_tramo("desde", "hasta", "ra\xEDz demostrada") << '\n';
+  for (const raices::RaizDemostrada &r : d.raices)
+    out << fila_tramo(g17(r.inf), g17(r.sup), raices::nombre_certeza(r.certeza)) << '\n';
+  if (!d.piezas.empty()) out << fila_tramo("desde", "hasta", "sin demostrar") << '\n';
+  const raices::PiezaSinDemostrar *mayor = nullptr;
+  for (const raices::PiezaSinDemostrar &p : d.piezas) {
+    out << fila_tramo(g17(p.inf), g17(p.sup), raices::nombre_razon(p.razon)) << '\n';
+    if (mayor == nullptr || p.sup - p.inf > mayor->sup - mayor->inf) mayor = &p;
+  }
+  const std::size_t n = d.raices.size();
+  out << n
+      << (n == 1 ? " ra\xEDz demostrada, "
+                 : " ra\xED"
+                   "ces demostradas, ")
+      << d.evaluaciones << " evaluaciones de f\n";
+  if (d.estado == raices::MAX_ITERACIONES) {
+    out << std::flush;
+    return;
+  }
+  if (mayor == nullptr) {
+    out << "Ninguna otra ra\xEDz en " << intervalo << ".\n";
+  } else {
+    const std::size_t k = d.piezas.size();
+    std::string linea = std::to_string(k) +
+                        (k == 1 ? " pieza sin demostrar" : " piezas sin demostrar, la mayor") + ":";
+    const std::string pieza = "[" + numero(mayor->inf) + ", " + numero(mayor->sup) + "].";
+    out << linea << (linea.size() + 1 + pieza.size() > ANCHO ? '\n' : ' ') << pieza << '\n';
+  }
+  out << std::flush;
+}
+
+void escribe_csv_demostracion(std::ostream &out, const raices::Demostracion &d,
+                              const std::function<double(double)> &f) {
+  out << "punto,x,abs_f,tipo,inf,sup,prueba\n";
+  for (const raices::RaizDemostrada &r : d.raices) {
+    const char *tipo =
+        r.certeza == raices::Certeza::unica ? "simple" : raices::clave_certeza(r.certeza);
+    out << "raiz," << g17(r.x) << ',' << g17(std::fabs(f(r.x))) << ',' << tipo << ',' << g17(r.inf)
+        << ',' << g17(r.sup) << ',' << raices::clave_certeza(r.certeza) << '\n';
+  }
+  for (const raices::PiezaSinDemostrar &p : d.piezas) {
+    const double x = raices::medio(p.inf, p.sup);
+    out << "pieza," << g17(x) << ',' << g17(std::fabs(f(x))) << ',' << raices::clave_razon(p.razon)
+        << ',' << g17(p.inf) << ',' << g17(p.sup) << ",sin_demostrar\n";
+  }
+  out << std::flush;
+}
+
+raices::Exploracion como_exploracion(const raices::Demostracion &d) {
+  raices::Exploracion e;
+  for (const raices::RaizDemostrada &r : d.raices) {
+    const bool exacta = r.certeza == raices::Certeza::exacta;
+    e.raices.push_back(
+        {r.x, 0.0,
+         r.certeza == raices::Certeza::unica ? raices::Clase::simple : raices::Clase::impar, r.inf,
+         r.sup, exacta ? raices::Prueba::exacta : raices::Prueba::demostrada});
+  }
+  for (const raices::PiezaSinDemostrar &p : d.piezas) {
+    const double x = raices::medio(p.inf, p.sup);
+    switch (p.razon) {
+    case raices::Razon::par_posible:
+    case raices::Razon::precision:
+      e.raices.push_back({x, 0.0, raices::Clase::par, p.inf, p.sup});
+      break;
+    case raices::Razon::polo: e.singulares.push_back({x, HUGE_VAL, raices::Clase::polo}); break;
+    case raices::Razon::indefinida:
+      e.tramos.push_back({p.inf, NAN, raices::Clase::indefinida, p.inf, p.sup});
+      break;
+    }
+  }
+  std::sort(e.raices.begin(), e.raices.end(),
+            [](const raices::Hallazgo &p, const raices::Hallazgo &q) { return p.x < q.x; });
+  e.evaluaciones = d.evaluaciones;
+  e.explorado = d.explorado;
+  e.estado = d.estado;
+  return e;
 }

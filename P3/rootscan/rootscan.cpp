@@ -1,6 +1,8 @@
 // rootscan: every root of f in [A, B], its kind, the singular points and
-// the near misses, found by raices::todas_las_raices. Writes the table (or
-// one CSV row per point) on standard output and, with -g, a picture.
+// the near misses, found by raices::todas_las_raices with ball arithmetic
+// where the doubles cannot tell; or, with --demuestra, every root proven by
+// raices::demuestra_raices. Writes the table (or one CSV row per point) on
+// standard output and, with -g, a picture.
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -8,6 +10,7 @@
 #include <string>
 
 #include "P3/consola/terminal.h"
+#include "P3/demuestra_raices.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
@@ -18,11 +21,45 @@
 #include "Util/error.h"
 #include "e_p3/func.h"
 
+namespace {
+
+// f on doubles, on balls and on Chorro: the typed expression, or the
+// built-in f.
+struct EnBolas {
+  std::function<raices::Bola(const raices::Bola &)> bola;
+  std::function<raices::Chorro(const raices::Chorro &)> chorro;
+  std::function<double(double)> doble;
+  double operator()(double x) const { return doble(x); }
+  raices::Bola operator()(const raices::Bola &x) const { return bola(x); }
+  raices::Chorro operator()(const raices::Chorro &x) const { return chorro(x); }
+};
+
+// The status of a run that wrote what it found: the budget (11) or pieces
+// not proven (14) told on standard error.
+int termina(const OpcionesProblema &o, int estado, double explorado, std::size_t piezas) {
+  if (estado == raices::MAX_ITERACIONES) {
+    char hasta[32];
+    (void)std::snprintf(hasta, sizeof hasta, "%.6g", explorado);
+    error("rootscan: presupuesto de evaluaciones agotado; explorado [" + numero(o.a) + ", " +
+              hasta + "]",
+          raices::MAX_ITERACIONES);
+  }
+  if (estado == raices::NO_ALCANZA)
+    error("rootscan: " + std::to_string(piezas) +
+              (piezas == 1 ? " pieza sin demostrar" : " piezas sin demostrar"),
+          raices::NO_ALCANZA);
+  return raices::SALIDA_BIEN;
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
   adapta_salida_local();
   const OpcionesProblema o = lee_opciones_barrido(argc, argv);
   std::function<double(double)> f = fun, df = Dfun;
   std::string descripcion = "exp(-x) - 2*x^2";
+  auto integrada = [](const auto &x) { return exp(-x) - 2 * x * x; };
+  EnBolas bolas{integrada, integrada, f};
   std::optional<Funciones> fs;
   if (o.funcion != nullptr) {
     const Funciones &tecleadas = fs.emplace(funciones_tecleadas(o.funcion, o.derivada));
@@ -31,9 +68,19 @@ int main(int argc, char *argv[]) {
     if (!aviso.empty()) std::cerr << aviso << std::endl;
     f = [&tecleadas](double x) { return tecleadas.f(x); };
     df = [&tecleadas](double x) { return tecleadas.df(x); };
+    bolas = {[&tecleadas](const raices::Bola &x) { return tecleadas.f(x); },
+             [&tecleadas](const raices::Chorro &x) { return tecleadas.f(x); }, f};
     descripcion = tecleadas.f.texto();
   }
-  const raices::Exploracion e = raices::todas_las_raices(f, df, o.a, o.b, o.tol);
+  std::optional<raices::Demostracion> d;
+  raices::Exploracion e;
+  if (o.demuestra) {
+    d = raices::demuestra_raices(bolas, o.a, o.b, o.tol);
+    e = como_exploracion(*d);
+  } else {
+    e = raices::todas_las_raices(f, df, o.a, o.b, o.tol, raices::PRESUPUESTO,
+                                 raices::jueces_de_bolas(bolas));
+  }
   // The picture first: when it cannot be written, nothing goes to standard output.
   if (o.grafica != nullptr) {
     const std::string fallo = dibuja_raices(o.grafica, descripcion, f, o.a, o.b, e);
@@ -43,17 +90,14 @@ int main(int argc, char *argv[]) {
       return raices::DIBUJO_FALLIDO;
     }
   }
-  if (o.csv) {
+  if (d && o.csv) {
+    escribe_csv_demostracion(std::cout, *d, f);
+  } else if (d) {
+    escribe_demostracion(std::cout, descripcion, o.a, o.b, o.tol, *d);
+  } else if (o.csv) {
     escribe_csv(std::cout, e);
   } else {
     escribe_informe(std::cout, descripcion, o.a, o.b, o.tol, e);
   }
-  if (e.estado == raices::MAX_ITERACIONES) {
-    char hasta[32];
-    (void)std::snprintf(hasta, sizeof hasta, "%.6g", e.explorado);
-    error("rootscan: presupuesto de evaluaciones agotado; explorado [" + numero(o.a) + ", " +
-              hasta + "]",
-          raices::MAX_ITERACIONES);
-  }
-  return raices::SALIDA_BIEN;
+  return termina(o, e.estado, e.explorado, d ? d->piezas.size() : 0);
 }

@@ -7,6 +7,7 @@ namespace {
 
 const char *const TEXTO_AYUDA =
     "Uso: rootscan [-f EXPR [-d EXPR]] [-a A] [-b B] [-t TOL] [-g FICHERO] [--csv]\n"
+    "              [--demuestra]\n"
     "Busca todas las ra\xED"
     "ces de f en [A, B]: muestrea f de forma adaptativa, refina\n"
     "cada cambio de signo con el m\xE9todo de Brent y sondea cada m\xEDnimo de |f|\n"
@@ -31,6 +32,10 @@ const char *const TEXTO_AYUDA =
     "ces y puntos singulares; formato\n"
     "                         por la extensi\xF3n: .svg, .png o .pdf\n"
     "      --csv              una fila por punto hallado, en ASCII\n"
+    "      --demuestra        demuestra con aritm\xE9tica de bolas cada ra\xEDz (un\n"
+    "                         intervalo que la contiene y su prueba: \xFAnica, impar\n"
+    "                         o exacta) y que no hay otras en [A, B]; lista lo que\n"
+    "                         no pudo demostrar, con el motivo\n"
     "      --help             muestra esta ayuda y termina\n"
     "      --version          muestra la versi\xF3n y termina\n"
     "EXPR: como en rootbench, por ejemplo: rootscan -f 'sin(5*x)' -a 0 -b 5\n"
@@ -38,11 +43,12 @@ const char *const TEXTO_AYUDA =
     "ces o no; 4 argumento no\n"
     "v\xE1lido (opci\xF3n, n\xFAmero, expresi\xF3n, A > B, TOL < 0, extensi\xF3n del dibujo);\n"
     "5 no se pudo escribir el dibujo; 11 se agot\xF3 el presupuesto de evaluaciones\n"
-    "(se escribe lo hallado hasta entonces).\n";
+    "(se escribe lo hallado hasta entonces); 14 con --demuestra, quedan partes\n"
+    "sin demostrar (se escribe lo demostrado).\n";
 
 } // namespace
 
 OpcionesProblema lee_opciones_barrido(int argc, char *argv[]) {
-  const ProgramaProblema programa{"rootscan", TEXTO_AYUDA, false, false, raices::formato_dibujo};
+  const ProgramaProblema programa{"rootscan", TEXTO_AYUDA, false, true, raices::formato_dibujo};
   return lee_opciones_problema(programa, argc, argv);
 }

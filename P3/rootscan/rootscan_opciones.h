@@ -4,7 +4,8 @@
 
 #include "P3/consola/opciones_problema.h"
 
-// Reads the options as lee_opciones_problema does, without -n.
+// Reads the options as lee_opciones_problema does, without -n and with
+// --demuestra.
 OpcionesProblema lee_opciones_barrido(int argc, char *argv[]);
 
 #endif

@@ -437,6 +437,14 @@ std::vector<Case> argument_cases(const Program &p, bool scan) {
   const Strings bad = bad_expressions();
   for (const std::string &b : bad) add({"-f", b});
   for (std::size_t i = 0; i < 8; ++i) add({"-f", "x - 0.25", "-d", bad[i]});
+  // The proof on the ends of the doubles and between delicate values.
+  if (scan) {
+    for (const std::string &edge : EDGES)
+      add({pick(split("-a -b")), edge, "--demuestra", "-f",
+           pick(split("x - 0.25|1/(x - 0.5)|sqrt(x)|x^2", '|'))});
+    for (std::size_t i = 0; i < delicate.size(); i += 3)
+      add({"-a", delicate[i], "-b", delicate.back(), "--demuestra", "-f", "sin(x) - x/2"});
+  }
   return c;
 }
 std::vector<Case> rootcompare_cases(const Program &p) { return argument_cases(p, false); }
@@ -577,6 +585,11 @@ std::string compare_problem(int status, const std::string &out, const std::strin
     return !out.empty() && lines == 2 && err.rfind("rootscan: presupuesto", 0) == 0
                ? ""
                : "status 11 without output and the two lines on the budget";
+  if (status == 14 && scan)
+    return !out.empty() && lines == 2 && err.rfind("rootscan: ", 0) == 0 &&
+                   err.find(" sin demostrar\n") != std::string::npos
+               ? ""
+               : "status 14 without output and the two lines on the pieces not proven";
   return "an undocumented status";
 }
 

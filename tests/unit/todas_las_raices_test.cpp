@@ -5,8 +5,10 @@
 // the budget.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -24,12 +26,18 @@ struct Esperado {
   Clase clase;
 };
 
+struct Tramo {
+  double inf, sup; // exactly
+  Clase clase;
+};
+
 struct Caso {
   const char *nombre;
   Fn f, df; // df empty: F' from differences of F
   double a, b;
   std::vector<Esperado> raices, singulares, casi;
   double error = 0; // how far a point may lie from x: 0 for 2 TOL max(1, |x|)
+  std::vector<Tramo> tramos = {};
 };
 
 std::vector<Esperado> serie(int n, const std::function<double(int)> &x, Clase c = Clase::simple) {
@@ -192,6 +200,104 @@ std::vector<Caso> casos() {
        {{0, Clase::polo}},
        {},
        1e-6},
+      // Corners of |F| where F is 0: at a double (0.3), or 1e-16 from one.
+      {"esquina: |x - 0.3|",
+       [](double x) { return std::fabs(x - 0.3); },
+       {},
+       0,
+       1,
+       {{0.3, Clase::par}},
+       {},
+       {}},
+      {"esquinas: |sin(x)|",
+       [](double x) { return std::fabs(std::sin(x)); },
+       {},
+       1,
+       10,
+       serie(
+           3, [](int k) { return (k + 1) * PI; }, Clase::par),
+       {},
+       {}},
+      // Even roots where F rounds to 0 on a band: its middle, found without F'.
+      {"raiz doble (x - 0.0123)^2 (1 + x^2)",
+       [](double x) { return (x - 0.0123) * (x - 0.0123) * (1 + x * x); },
+       {},
+       -0.5,
+       3.5,
+       {{0.0123, Clase::par}},
+       {},
+       {},
+       1e-9},
+      {"raices dobles de cos(2 (x - 0.07078)) - 1",
+       [](double x) { return std::cos(2 * (x - 0.07078)) - 1; },
+       {},
+       -0.5,
+       3.5,
+       {{0.07078, Clase::par}, {0.07078 + PI, Clase::par}},
+       {},
+       {},
+       1e-9},
+      {"raiz doble de cos(x - 0.16581) - 1 sin f'",
+       [](double x) { return std::cos(x - 0.16581) - 1; },
+       {},
+       -1,
+       1,
+       {{0.16581, Clase::par}},
+       {},
+       {},
+       1e-9},
+      // Stretches: where F is not defined, with their ends to the last
+      // doubles, the poles beside them; where F is 0 throughout.
+      {"log(1 - x): polo en 1, no definida despues",
+       [](double x) { return std::log(1 - x); },
+       {},
+       0,
+       2,
+       {{0, Clase::simple}},
+       {{1, Clase::polo}},
+       {},
+       0,
+       {{std::nextafter(1.0, 2.0), 2, Clase::indefinida}}},
+      {"sqrt(1 - x): no definida desde justo despues de 1",
+       [](double x) { return std::sqrt(1 - x); },
+       {},
+       0,
+       2,
+       {{1, Clase::simple}},
+       {},
+       {},
+       0,
+       {{std::nextafter(1.0, 2.0), 2, Clase::indefinida}}},
+      {"log(x) en [-1, 2]",
+       [](double x) { return std::log(x); },
+       {},
+       -1,
+       2,
+       {{1, Clase::simple}},
+       {{0, Clase::polo}},
+       {},
+       0,
+       {{-1, -std::numeric_limits<double>::denorm_min(), Clase::indefinida}}},
+      {"f = 0 en todo [A, B]",
+       [](double) { return 0.0; },
+       {},
+       0,
+       1,
+       {},
+       {},
+       {},
+       0,
+       {{0, 1, Clase::nula}}},
+      {"f = 0 en un tramo",
+       [](double x) { return std::fmin(0.0, x - 0.25) + std::fmax(0.0, x - 0.75); },
+       {},
+       0,
+       1,
+       {},
+       {},
+       {},
+       0,
+       {{0.25, 0.75, Clase::nula}}},
   };
 }
 
@@ -216,6 +322,12 @@ TEST(TodasLasRaices, TablaDeFuncionesConRaicesConocidas) {
     comprueba(c.raices, e.raices, c.error, "raices");
     comprueba(c.singulares, e.singulares, c.error, "singulares");
     comprueba(c.casi, e.casi, c.error, "casi");
+    ASSERT_EQ(e.tramos.size(), c.tramos.size());
+    for (std::size_t k = 0; k < c.tramos.size(); ++k) {
+      EXPECT_EQ(e.tramos[k].inf, c.tramos[k].inf) << k;
+      EXPECT_EQ(e.tramos[k].sup, c.tramos[k].sup) << k;
+      EXPECT_EQ(e.tramos[k].clase, c.tramos[k].clase) << k;
+    }
     EXPECT_EQ(e.evaluaciones, llamadas);
     EXPECT_EQ(e.estado, raices::SALIDA_BIEN);
     EXPECT_EQ(e.explorado, c.b);
@@ -256,6 +368,46 @@ TEST(TodasLasRaices, ElPresupuestoAcabaLaBusquedaConLoHallado) {
   const auto en_lo_explorado = static_cast<std::size_t>(std::floor(e.explorado * 1000 / PI)) + 1;
   EXPECT_GE(e.raices.size(), en_lo_explorado);
   EXPECT_LE(e.raices.size(), en_lo_explorado + 1);
+}
+
+} // namespace
+
+namespace {
+
+// Intervals at the ends of the doubles: every point and stretch reported
+// lies in [a, b], finite, with inf <= x <= sup, and the search ends within
+// the budget on every one of them.
+TEST(TodasLasRaices, TodoLoHalladoEstaEnElIntervaloEnLosExtremosDeLosDobles) {
+  const double sub = std::numeric_limits<double>::denorm_min();
+  const std::vector<std::pair<double, double>> intervalos = {
+      {-DBL_MAX, DBL_MAX}, {-1e308, 1e308}, {sub, 2 * sub},    {-sub, sub},
+      {1e300, 1e308},      {0, DBL_MAX},    {-1e-310, 1e-310}, {-DBL_MAX, -1e300}};
+  const std::vector<Fn> funciones = {
+      [](double x) { return x; },           [](double x) { return x - 1; },
+      [](double x) { return 1 / (x - 1); }, [](double x) { return std::sin(x); },
+      [](double x) { return x * x - 4; },   [](double x) { return std::log(x); }};
+  for (const auto &[a, b] : intervalos) {
+    for (std::size_t k = 0; k < funciones.size(); ++k) {
+      SCOPED_TRACE(std::to_string(a) + " " + std::to_string(b) + " f" + std::to_string(k));
+      const raices::Exploracion e = raices::todas_las_raices(funciones[k], a, b, TOL, 20000L);
+      for (const auto *v : {&e.raices, &e.singulares, &e.casi, &e.tramos}) {
+        for (const raices::Hallazgo &h : *v) {
+          EXPECT_TRUE(h.inf >= a && h.inf <= h.x && h.x <= h.sup && h.sup <= b)
+              << h.inf << " " << h.x << " " << h.sup;
+        }
+      }
+      EXPECT_TRUE(e.explorado >= a && e.explorado <= b);
+    }
+  }
+  // The pole at 1 in the middle of the widest interval, and the root at 1.
+  const raices::Exploracion polo =
+      raices::todas_las_raices([](double x) { return 1 / (x - 1); }, -1e308, 1e308, TOL);
+  ASSERT_EQ(polo.singulares.size(), 1U);
+  EXPECT_EQ(polo.singulares[0].x, 1);
+  const raices::Exploracion raiz =
+      raices::todas_las_raices([](double x) { return x - 1; }, -DBL_MAX, DBL_MAX, TOL);
+  ASSERT_EQ(raiz.raices.size(), 1U);
+  EXPECT_EQ(raiz.raices[0].x, 1);
 }
 
 } // namespace

@@ -1,0 +1,470 @@
+// Every root of F in [a, b], proven: ball arithmetic (bola.h) encloses each
+// root and proves the rest of [a, b] free of roots, or lists what it could
+// not prove, with the reason.
+//
+// F is a callable that takes a raices::Bola and returns one (a generic
+// lambda over the grammar's functions, a typed expression). When it also
+// takes a raices::Chorro (value and derivative, chorro.h), a sign change
+// where F' excludes 0 is proven to hold exactly one root, a simple one; when
+// it also takes a double, each such root is first found with Brent's method
+// on doubles and then enclosed with two balls, far faster than halving on
+// balls alone.
+//
+// The search. [a, b] is cut into CELDAS_INICIALES cells as in
+// todas_las_raices.h (on a logarithmic scale when [a, b] is wide), and each
+// cell [l, r] is judged on the ball of [l, r]:
+//   - F finite and away from 0 (directly, or by the mean value theorem
+//     F(m) + F'([l, r]) ([l, r] - m)): no root in it;
+//   - F' away from 0: F is monotone; with a proven sign change between l
+//     and r, exactly one root, enclosed to the tolerance (`unica`); without
+//     one, no root;
+//   - otherwise it is halved; when the values at a point cannot be told
+//     from 0 at the cell's precision, the precision climbs the ladder of
+//     Bola first. A cell no wider than the tolerance tol max(1, |x|) that is
+//     still undecided is left: with a proven sign change between its ends
+//     (F continuous, as it is wherever its ball is finite) it holds an odd
+//     number of roots counted with multiplicity (`impar`); otherwise it is
+//     a piece not proven, with the reason: a possible even root (F's ball
+//     holds 0), F unbounded (a pole), F not defined, or the precision limit.
+// A point where F's ball is exactly 0 is a root (`exacta`); cells no wider
+// than the tolerance beside it that cannot be cleared join its enclosure.
+//
+// Budget: at most `presupuesto` calls of F (on balls, Chorro or doubles).
+// When it runs out, what was proven in [a, explorado] is returned.
+#ifndef RAICES_DEMUESTRA_RAICES_H
+#define RAICES_DEMUESTRA_RAICES_H
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <type_traits>
+#include <vector>
+
+#include "bola.h"
+#include "chorro.h"
+#include "comprueba_raiz.h"
+#include "dobles.h"
+#include "estados.h"
+#include "metodos.h"
+#include "resuelve.h"
+#include "todas_las_raices.h"
+
+namespace raices {
+
+// How a root is proven.
+enum class Certeza {
+  unica, // exactly one root in [inf, sup], simple: a sign change and F' away from 0
+  impar, // an odd number of roots, counted with multiplicity: a sign change
+  exacta // F(x) is exactly 0
+};
+
+// Why a piece of [a, b] is not proven free of roots.
+enum class Razon {
+  par_posible, // F's ball holds 0 without a sign change: maybe an even root
+  polo,        // F unbounded
+  indefinida,  // F not defined
+  precision    // F's sign undecided at Bola::precision_maxima bits
+};
+
+struct RaizDemostrada {
+  double x, inf, sup; // x = F's exact zero, or the middle of [inf, sup]
+  Certeza certeza;
+};
+
+struct PiezaSinDemostrar {
+  double inf, sup;
+  Razon razon;
+};
+
+struct Demostracion {
+  std::vector<RaizDemostrada> raices; // by x
+  std::vector<PiezaSinDemostrar> piezas;
+  long evaluaciones = 0;    // calls of F
+  double explorado = 0;     // [a, explorado] judged: b unless the budget ran out
+  int estado = SALIDA_BIEN; // NO_ALCANZA with pieces left, MAX_ITERACIONES on the budget
+};
+
+// The kind's and the reason's texts as the programs show them (Latin-1),
+// and their ASCII keys.
+const char *nombre_certeza(Certeza c);
+const char *clave_certeza(Certeza c);
+const char *nombre_razon(Razon r);
+const char *clave_razon(Razon r);
+
+namespace detalle {
+
+// What a call of F on a point's ball says: its proven sign, 0 when exactly
+// 0, or `indecisa` when undecided up to the precision limit.
+constexpr int INDECISA = 2;
+constexpr double COCIENTE_ESTRECHA = 8; // see inalcanzable
+constexpr int PROFUNDIDAD = 2200; // halvings of a cell, at most (1100 binades on each side of 0)
+
+template <class F> class Demostrador {
+public:
+  Demostrador(F &f, double tol, long presupuesto) : f_(f), tol_(tol), presupuesto_(presupuesto) {}
+
+  Demostracion demuestra(double a, double b) {
+    r_.explorado = a;
+    const double cerca = a <= 0 && b >= 0 ? 0 : std::fmin(std::fabs(a), std::fabs(b));
+    amplio_ = std::fmax(std::fabs(a), std::fabs(b)) > AMPLIO * std::fmax(1.0, cerca);
+    try {
+      recorre(a, b);
+    } catch (const Agotado &) {
+      r_.estado = MAX_ITERACIONES;
+    }
+    r_.evaluaciones = usadas_;
+    junta();
+    if (r_.estado == SALIDA_BIEN && !r_.piezas.empty()) r_.estado = NO_ALCANZA;
+    return r_;
+  }
+
+private:
+  struct Celda {
+    double l, r;
+    int sl, sr; // proven signs at l and r
+    long p;     // precision
+    int nivel;
+  };
+
+  F &f_;
+  double tol_;
+  long presupuesto_, usadas_ = 0;
+  bool amplio_ = false;
+  Demostracion r_;
+
+  static constexpr bool con_chorro = std::is_invocable_r_v<Chorro, F &, const Chorro &>;
+  static constexpr bool con_doble = std::is_invocable_r_v<double, F &, double>;
+
+  void gasta() {
+    if (usadas_ >= presupuesto_) throw Agotado{};
+    ++usadas_;
+  }
+  Bola en(const Bola &x) {
+    gasta();
+    return f_(x);
+  }
+
+  // F's proven sign at x, climbing the ladder from p; an exact 0 is 0.
+  // `decidida` is the precision that told it.
+  int signo(double x, long p = Bola::precision_inicial, long *decidida = nullptr) {
+    for (; p != 0; p = Bola::siguiente_precision(p)) {
+      if (decidida != nullptr) *decidida = p;
+      const Bola v = en(Bola(x, p));
+      if (v.es_cero()) return 0;
+      if (v.positiva()) return 1;
+      if (v.negativa()) return -1;
+      if (!v.finita() && !std::isfinite(doble(x))) return INDECISA; // not defined, or a pole
+    }
+    return INDECISA;
+  }
+  // F(x) on doubles, only to tell a pole from a point where F is not
+  // defined; NaN when F takes no double.
+  double doble(double x) {
+    if constexpr (con_doble) {
+      gasta();
+      return f_(x);
+    } else {
+      (void)x;
+      return NAN;
+    }
+  }
+
+  double tolerancia(double x) const { return tol_ * std::fmax(1.0, std::fabs(x)); }
+
+  double nodo(double l, double r, double t) const {
+    if (amplio_) {
+      auto u = [](double x) { return std::copysign(std::log1p(std::fabs(x)), x); };
+      const double v = punto_entre(u(l), u(r), t);
+      const double x = std::copysign(std::expm1(std::fabs(v)), v);
+      if (x > l && x < r) return x;
+    }
+    return punto_entre(l, r, t);
+  }
+
+  // A point's sign, and its root when F is exactly 0 there.
+  int nodo_signo(double x) {
+    const int s = signo(x);
+    if (s == 0) r_.raices.push_back({x, x, x, Certeza::exacta});
+    return s;
+  }
+
+  void recorre(double a, double b) {
+    const int n = b > a ? CELDAS_INICIALES : 1;
+    std::vector<double> x(static_cast<std::size_t>(n) + 1);
+    std::vector<int> s(x.size());
+    for (std::size_t k = 0; k < x.size(); ++k) {
+      x[k] = k + 1 == x.size() ? b : nodo(a, b, static_cast<double>(k) / n);
+      if (k > 0 && x[k] == x[k - 1]) {
+        s[k] = s[k - 1];
+        continue;
+      }
+      s[k] = nodo_signo(x[k]);
+    }
+    if (!(b > a)) {
+      if (s[0] == INDECISA) pieza(a, a, razon_punto(a));
+      r_.explorado = b;
+      return;
+    }
+    for (std::size_t k = 0; k + 1 < x.size(); ++k) {
+      if (x[k + 1] > x[k]) celda({x[k], x[k + 1], s[k], s[k + 1], Bola::precision_inicial, 0});
+      r_.explorado = x[k + 1];
+    }
+  }
+
+  // The cell judged, then its halves, left first.
+  void celda(Celda c) {
+    std::vector<Celda> pila{c};
+    while (!pila.empty()) {
+      const Celda d = pila.back();
+      pila.pop_back();
+      Celda mitades[2];
+      if (juzga(d, mitades)) {
+        pila.push_back(mitades[1]);
+        pila.push_back(mitades[0]);
+      } else {
+        r_.explorado = d.r;
+      }
+    }
+  }
+
+  // Judges the cell: true when it is to be halved (into m).
+  bool juzga(const Celda &c, Celda (&m)[2]) {
+    const Bola x = Bola::entre(c.l, c.r, c.p);
+    Bola valor, derivada = Bola::indefinida(c.p);
+    if constexpr (con_chorro) {
+      gasta();
+      const Chorro j = f_(Chorro::variable(x));
+      valor = j.valor;
+      derivada = j.derivada;
+    } else {
+      valor = en(x);
+    }
+    if (valor.finita() && !valor.contiene_cero()) return false;
+    const double medio_x = nodo(c.l, c.r, 0.5);
+    const bool monotona = derivada.finita() && !derivada.contiene_cero();
+    bool sin_salida = false;
+    if (valor.finita() && derivada.finita()) {
+      // The mean value theorem about the middle: far tighter on a narrow cell.
+      const Bola en_medio = en(Bola(medio_x, c.p));
+      const Bola mv = en_medio + derivada * (x - Bola(medio_x, c.p));
+      if (mv.finita() && !mv.contiene_cero()) return false;
+      sin_salida = !monotona && inalcanzable(c, en_medio, mv);
+    }
+    if (valor.finita() && monotona && c.sl != INDECISA && c.sr != INDECISA) {
+      if (c.sl * c.sr < 0) encierra(c);
+      return false; // at most one root: at an end (an exact zero, found) or none
+    }
+    const bool estrecha = c.r - c.l <= tolerancia(medio_x) || !(medio_x > c.l && medio_x < c.r) ||
+                          c.nivel >= PROFUNDIDAD || sin_salida;
+    if (estrecha) {
+      deja(c, valor);
+      return false;
+    }
+    // F not defined on balls at both ends and the middle (log x for x < 0;
+    // 1^sqrt(-3), which doubles take as 1): a stretch where it is not, left
+    // whole rather than halved down to the tolerance.
+    if (!valor.finita() && c.sl == INDECISA && c.sr == INDECISA &&
+        !en(Bola(medio_x, c.p)).finita() && !std::isinf(doble(medio_x))) {
+      pieza(c.l, c.r, Razon::indefinida);
+      return false;
+    }
+    // Where rounding, not the cell's width, hid the sign in the middle, the
+    // halves are judged at the precision that told it.
+    long p = c.p;
+    const int sm = signo(medio_x, c.p, &p);
+    if (sm == 0) exacta(medio_x);
+    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1};
+    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1};
+    return true;
+  }
+
+  // Whether halving is not worth it: the mean value bound's radius shrinks
+  // at best as the square of the width while F in the middle (its sign
+  // proven, its value not rounding noise) stays, so the parts clear at a
+  // width of about w / sqrt(radius / |F(m)|). The cell is left when that is
+  // below the tolerance, or, once the cell is narrower than sqrt(eps) |x|,
+  // when one halving would not do. Near a multiple root the bound of F'
+  // itself is what is wide, and halving on would cost millions of cells
+  // to leave about the same piece.
+  bool inalcanzable(const Celda &c, const Bola &en_medio, const Bola &mv) const {
+    if (!(en_medio.positiva() || en_medio.negativa())) return false;
+    const double menor = std::fmin(std::fabs(en_medio.inf()), std::fabs(en_medio.sup()));
+    if (!(en_medio.sup() - en_medio.inf() < menor / 4)) return false; // rounding: climb instead
+    const double cociente = (mv.sup() - mv.inf()) / 2 / menor;
+    const double ancho = (c.r - c.l) / std::sqrt(cociente);
+    const double m = medio(c.l, c.r);
+    const bool estrecha = c.r - c.l <= std::sqrt(DBL_EPSILON) * std::fmax(1.0, std::fabs(m));
+    return std::isfinite(ancho) &&
+           (ancho < tolerancia(m) / 16 || (estrecha && cociente > COCIENTE_ESTRECHA));
+  }
+
+  // A cell no wider than the tolerance, still undecided.
+  void deja(const Celda &c, const Bola &valor) {
+    if (valor.finita() && c.sl != INDECISA && c.sr != INDECISA && c.sl * c.sr < 0) {
+      r_.raices.push_back({medio(c.l, c.r), c.l, c.r, Certeza::impar});
+    } else if (valor.finita()) {
+      pieza(c.l, c.r, c.sl == INDECISA || c.sr == INDECISA ? Razon::precision : Razon::par_posible);
+    } else {
+      pieza(c.l, c.r, razon_punto(medio(c.l, c.r)));
+    }
+  }
+  Razon razon_punto(double x) { return std::isnan(doble(x)) ? Razon::indefinida : Razon::polo; }
+  void pieza(double inf, double sup, Razon r) { r_.piezas.push_back({inf, sup, r}); }
+
+  // The one simple root in the monotone cell c, with a sign change between
+  // its ends: enclosed to the tolerance between two points of opposite
+  // proven signs.
+  void encierra(const Celda &c) {
+    double l = c.l, r = c.r;
+    if constexpr (con_doble) {
+      // Brent on doubles, then the two balls at the tolerance either side.
+      auto g = [this](double t) {
+        gasta();
+        return static_cast<double>(f_(t));
+      };
+      Criterio k;
+      k.absoluta = std::fmax(tol_, DBL_MIN) / 4;
+      k.relativa = std::fmax(tol_, 4 * DBL_EPSILON) / 4;
+      k.max_pasos = PASOS_REFINO;
+      k.ceros_exactos = false;
+      k.juzga = false;
+      const Solucion s = resuelve(METODO_REFINO, g, l, r, k);
+      if (std::isfinite(s.raiz) && s.raiz >= l && s.raiz <= r) {
+        const double d = tolerancia(s.raiz) / 4;
+        const double u = std::fmax(l, s.raiz - d), v = std::fmin(r, s.raiz + d);
+        if (angosta(u, v)) {
+          const int su = u == l ? c.sl : signo(u), sv = v == r ? c.sr : signo(v);
+          if (su == 0 || sv == 0) return exacta(su == 0 ? u : v);
+          if (su == c.sl && sv == c.sr) return unica(u, v);
+        }
+      }
+    }
+    // Halving on balls, each middle's sign proven.
+    int sl = c.sl;
+    while (!angosta(l, r)) {
+      const double m = medio(l, r);
+      if (m == l || m == r) break;
+      const int s = signo(m);
+      if (s == 0) return exacta(m);
+      if (s == INDECISA) break;
+      (s == sl ? l : r) = m;
+    }
+    unica(l, r);
+  }
+  bool angosta(double l, double r) const { return r - l <= tolerancia(medio(l, r)); }
+  void unica(double l, double r) { r_.raices.push_back({medio(l, r), l, r, Certeza::unica}); }
+  void exacta(double x) { r_.raices.push_back({x, x, x, Certeza::exacta}); }
+
+  // Roots by x, each once; pieces that touch, of one reason, as one; pieces
+  // no wider than the tolerance that touch an exact root, into its
+  // enclosure.
+  void junta() {
+    auto por_x = [](const RaizDemostrada &p, const RaizDemostrada &q) { return p.x < q.x; };
+    std::sort(r_.raices.begin(), r_.raices.end(), por_x);
+    r_.raices.erase(std::unique(r_.raices.begin(), r_.raices.end(),
+                                [](const RaizDemostrada &p, const RaizDemostrada &q) {
+                                  return p.x == q.x && p.certeza == q.certeza;
+                                }),
+                    r_.raices.end());
+    std::sort(r_.piezas.begin(), r_.piezas.end(),
+              [](const PiezaSinDemostrar &p, const PiezaSinDemostrar &q) { return p.inf < q.inf; });
+    std::vector<PiezaSinDemostrar> unidas;
+    for (const PiezaSinDemostrar &p : r_.piezas) {
+      if (absorbe(p)) continue;
+      if (!unidas.empty() && unidas.back().sup >= p.inf && unidas.back().razon == p.razon) {
+        unidas.back().sup = std::fmax(unidas.back().sup, p.sup);
+      } else {
+        unidas.push_back(p);
+      }
+    }
+    r_.piezas.swap(unidas);
+  }
+  bool absorbe(const PiezaSinDemostrar &p) {
+    if (p.razon != Razon::par_posible) return false;
+    for (RaizDemostrada &z : r_.raices) {
+      const double t = tolerancia(z.x);
+      if (z.certeza == Certeza::exacta && p.inf <= z.sup && p.sup >= z.inf && p.sup - z.x <= t &&
+          z.x - p.inf <= t) {
+        z.inf = std::fmin(z.inf, p.inf);
+        z.sup = std::fmax(z.sup, p.sup);
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+} // namespace detalle
+
+// How close to F(x) a value from balls is: this many correct bits.
+constexpr long BITS_VALOR = 26;
+
+// The judges of todas_las_raices from a callable F that runs on balls (and,
+// for `pendiente` and a tighter `sin_cero`, on Chorro): signs and values of
+// F where its doubles are rounding noise, the check of every root
+// (comprueba_raiz.h), F' and F over a cell. F must outlive them.
+template <class F> Jueces jueces_de_bolas(F &f) {
+  constexpr bool con_chorro = std::is_invocable_r_v<Chorro, F &, const Chorro &>;
+  Jueces j;
+  j.precisa = [&f](double x, double v) {
+    for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
+      const Bola b = f(Bola(x, p));
+      if (b.es_cero()) return 0.0;
+      if (!b.finita()) return v;
+      // Its sign, and its value to about eight digits: a 53-bit ball's
+      // middle carries the double's own rounding noise.
+      if ((b.positiva() || b.negativa()) && arb_rel_accuracy_bits(b.arb()) >= BITS_VALOR) {
+        const double m = b.medio();
+        const double menor = std::numeric_limits<double>::denorm_min();
+        return m != 0 ? m : b.positiva() ? menor : -menor; // never 0 by underflow
+      }
+    }
+    return 0.0; // within 2^-precision_maxima of 0: no sign to tell
+  };
+  j.ruido = [&f](double x) {
+    const Bola b = f(Bola(x));
+    return b.finita() ? (b.sup() - b.inf()) / 2 : NAN;
+  };
+  j.comprueba = [&f](double x, double d) { return comprueba_raiz(f, x, d); };
+  j.acotada = [&f](double l, double r) { return f(Bola::entre(l, r)).finita(); };
+  if constexpr (con_chorro) {
+    j.pendiente = [&f](double l, double r) {
+      const Chorro c = f(Chorro::variable(Bola::entre(l, r)));
+      return !c.derivada.finita() ? -1 : c.derivada.contiene_cero() ? 0 : 1;
+    };
+    j.sin_cero = [&f](double l, double r) {
+      const Bola x = Bola::entre(l, r);
+      const Bola v = f(x); // cheaper: most cells are cleared by it alone
+      if (v.finita() && !v.contiene_cero()) return true;
+      if (!v.finita() && !f(Bola(medio(l, r))).finita()) return true; // no judge of f here
+
+      const Chorro c = f(Chorro::variable(x));
+      if (!c.valor.finita()) return false;
+      if (!c.valor.contiene_cero()) return true;
+      const double m = medio(l, r);
+      const Bola mv = f(Bola(m)) + c.derivada * (x - Bola(m));
+      return mv.finita() && !mv.contiene_cero();
+    };
+  } else {
+    j.sin_cero = [&f](double l, double r) {
+      const Bola v = f(Bola::entre(l, r));
+      if (!v.finita() && !f(Bola(medio(l, r))).finita()) return true; // no judge of f here
+      return v.finita() && !v.contiene_cero();
+    };
+  }
+  return j;
+}
+
+// Every root of F in [a, b] (a <= b, both finite), proven, each enclosed in
+// an interval no wider than tol max(1, |x|); at most presupuesto calls of F.
+template <class F>
+Demostracion demuestra_raices(F &&f, double a, double b, double tol,
+                              long presupuesto = PRESUPUESTO) {
+  detalle::Demostrador<std::remove_reference_t<F>> d(f, tol, presupuesto);
+  return d.demuestra(a, b);
+}
+
+} // namespace raices
+
+#endif
