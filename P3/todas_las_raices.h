@@ -396,20 +396,31 @@ private:
       if (h.prueba != Prueba::refutada) {
         raices.push_back(h);
       } else if (h.clase == Clase::par && h.x > a && h.x < b && h.fx <= CASI * mediana_ &&
-                 h.fx >= DBL_MIN) {
+                 h.fx >= DBL_MIN && !monotona(h)) {
         casi.push_back({h.x, h.fx, Clase::casi, NAN, NAN, h.prueba});
       }
     }
     for (Hallazgo h : r_.casi) {
       h.prueba = j_.comprueba(h.x, radio(h));
       if (h.prueba == Prueba::refutada) {
-        if (h.fx >= DBL_MIN) casi.push_back(h);
+        if (h.fx >= DBL_MIN && !monotona(h)) casi.push_back(h);
       } else {
         raices.push_back({h.x, h.fx, Clase::par, NAN, NAN, h.prueba});
       }
     }
     r_.raices.swap(raices);
     r_.casi.swap(casi);
+  }
+  // |F| on balls falls on one side of h.x within its radius: F is monotone
+  // there and h.x is no minimum of |F|, only one of the rounding noise of
+  // its doubles (beside an expanded multiple root), so h is no near miss.
+  bool monotona(const Hallazgo &h) const {
+    if (!j_.precisa) return false;
+    const double d = radio(h), margen = 1 - 1e-6; // beyond the balls' accuracy
+    const double c = std::fabs(j_.precisa(h.x, NAN));
+    for (const double x : {h.x - d, h.x + d})
+      if (std::fabs(j_.precisa(x, NAN)) < margen * c) return true;
+    return false;
   }
   // Where a root reported at h.x lies: within the tolerance, or its last
   // bracket; an even root or a minimum of |F| only to about sqrt(eps).
