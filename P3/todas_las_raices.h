@@ -418,9 +418,9 @@ private:
     if (!j_.precisa) return false;
     const double d = radio(h), margen = 1 - 1e-6; // beyond the balls' accuracy
     const double c = std::fabs(j_.precisa(h.x, NAN));
-    for (const double x : {h.x - d, h.x + d})
-      if (std::fabs(j_.precisa(x, NAN)) < margen * c) return true;
-    return false;
+    const std::initializer_list<double> lados{h.x - d, h.x + d};
+    return std::any_of(lados.begin(), lados.end(),
+                       [&](double x) { return std::fabs(j_.precisa(x, NAN)) < margen * c; });
   }
   // Where a root reported at h.x lies: within the tolerance, or its last
   // bracket; an even root or a minimum of |F| only to about sqrt(eps).
