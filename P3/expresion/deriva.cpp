@@ -25,14 +25,12 @@ using GiNaC::ex_to;
 using GiNaC::is_a;
 using GiNaC::numeric;
 
-[[noreturn]] void falla(const std::string &problema) { throw ErrorTexto{problema}; }
-
 const char *const polo = "tiene un polo (como 1/0, log(0) o tan(pi/2))";
 const char *const sin_valor = "tiene una operaci\xF3n sin valor definido (como 0^0)";
 
 // The exact value of a finite double: m * 2^k with m an integer of 53 bits.
 ex exacto(double v) {
-  if (!std::isfinite(v)) falla("n\xFAmero no finito");
+  if (!std::isfinite(v)) falla_derivada("n\xFAmero no finito");
   int k = 0;
   const double m = std::frexp(v, &k);
   const auto entero = static_cast<long>(std::ldexp(m, 53));
@@ -56,7 +54,7 @@ ex funcion(Funcion f, const ex &a) {
   case Funcion::sqrt: return GiNaC::sqrt(a);
   case Funcion::abs: return GiNaC::abs(a);
   }
-  falla("funci\xF3n desconocida");
+  falla_derivada("funci\xF3n desconocida");
 }
 
 // 0^b unless b is a positive number (0^x derives to 0^x*log(0)), and a/0:
@@ -97,16 +95,16 @@ bool enorme(const ex &a, const ex &b) {
 
 ex potencia(const ex &a, const ex &b) {
   if (enorme(a, b))
-    falla("tiene una potencia de n\xFAmeros demasiado grande para calcularla exacta");
+    falla_derivada("tiene una potencia de n\xFAmeros demasiado grande para calcularla exacta");
   if (cero(a) && !(is_a<numeric>(b) && ex_to<numeric>(b).is_positive())) {
-    if (cero(b)) falla(sin_valor);
-    falla(polo);
+    if (cero(b)) falla_derivada(sin_valor);
+    falla_derivada(polo);
   }
   return GiNaC::pow(a, b);
 }
 
 ex cociente(const ex &a, const ex &b) {
-  if (cero(b)) falla(polo);
+  if (cero(b)) falla_derivada(polo);
   return a / b;
 }
 
@@ -127,7 +125,7 @@ std::vector<ex> terminos(const Programa &programa, const GiNaC::realsymbol &x,
   using Terminos = std::vector<ex>;
   std::vector<Terminos> pila;
   auto saca = [&pila] {
-    if (pila.empty()) falla("programa incompleto");
+    if (pila.empty()) falla_derivada("programa incompleto");
     Terminos a = std::move(pila.back());
     pila.pop_back();
     return a;
@@ -160,7 +158,7 @@ std::vector<ex> terminos(const Programa &programa, const GiNaC::realsymbol &x,
       }
     }
   }
-  if (pila.size() != 1) falla("programa incompleto");
+  if (pila.size() != 1) falla_derivada("programa incompleto");
   return pila.back();
 }
 
@@ -173,13 +171,13 @@ template <typename Accion> auto traduce(Accion accion) -> decltype(accion()) {
   } catch (const std::bad_alloc &) {
     throw;
   } catch (const GiNaC::pole_error &) {
-    falla(polo);
+    falla_derivada(polo);
   } catch (const std::domain_error &) {
-    falla(sin_valor);
+    falla_derivada(sin_valor);
   } catch (const std::overflow_error &) {
-    falla("tiene una divisi\xF3n por cero");
+    falla_derivada("tiene una divisi\xF3n por cero");
   } catch (const std::exception &) {
-    falla("la derivaci\xF3n simb\xF3lica no la admite");
+    falla_derivada("la derivaci\xF3n simb\xF3lica no la admite");
   }
 }
 

@@ -23,8 +23,6 @@ using GiNaC::ex_to;
 using GiNaC::is_a;
 using GiNaC::numeric;
 
-[[noreturn]] void falla(const std::string &problema) { throw ErrorTexto{problema}; }
-
 // Binding of a written text, loosest first: whether it needs parentheses as
 // a factor or as an operand of ^.
 enum class Nivel { suma, producto, potencia, atomo };
@@ -69,7 +67,7 @@ double a_double(const numeric &a) {
 
 // n written as p or p/q when exact, otherwise as its double.
 Texto numero(const numeric &n) {
-  if (!n.is_real()) falla("el resultado no es real");
+  if (!n.is_real()) falla_derivada("el resultado no es real");
   const numeric a = GiNaC::abs(n);
   Texto t{"", n.is_negative(), Nivel::atomo};
   if (entero_exacto(a))
@@ -79,7 +77,7 @@ Texto numero(const numeric &n) {
     t.nivel = Nivel::producto;
   } else {
     const double v = a_double(a);
-    if (!std::isfinite(v)) falla("un coeficiente excede el rango de double");
+    if (!std::isfinite(v)) falla_derivada("un coeficiente excede el rango de double");
     t.cuerpo = mas_corto(v);
   }
   return t;
@@ -99,7 +97,7 @@ std::string junta(const std::vector<std::string> &factores) {
 }
 
 Texto mide(Texto t) {
-  if (t.cuerpo.size() > longitud_derivada) falla("la derivada es demasiado larga");
+  if (t.cuerpo.size() > longitud_derivada) falla_derivada("la derivada es demasiado larga");
   return t;
 }
 
@@ -244,7 +242,7 @@ Texto funcion(const ex &e) {
   for (const char *f : nombres_funciones)
     if (nombre == f)
       return {nombre + "(" + con_signo(escribe_texto(e.op(0))) + ")", false, Nivel::atomo};
-  falla("aparece la funci\xF3n '" + nombre + "', que la gram\xE1tica no tiene");
+  falla_derivada("aparece la funci\xF3n '" + nombre + "', que la gram\xE1tica no tiene");
 }
 
 Texto escribe_texto(const ex &e) {
@@ -253,19 +251,19 @@ Texto escribe_texto(const ex &e) {
   if (is_a<GiNaC::symbol>(e)) return {ex_to<GiNaC::symbol>(e).get_name(), false, Nivel::atomo};
   if (is_a<GiNaC::constant>(e)) {
     if (e.is_equal(GiNaC::Pi)) return {"pi", false, Nivel::atomo};
-    falla("aparece una constante que la gram\xE1tica no tiene");
+    falla_derivada("aparece una constante que la gram\xE1tica no tiene");
   }
   if (is_a<GiNaC::add>(e)) return mide(suma(e));
   if (is_a<GiNaC::mul>(e)) return mide(producto(e));
   if (is_a<GiNaC::power>(e)) return mide(potencia(e.op(0), e.op(1)));
   if (is_a<GiNaC::function>(e)) return mide(funcion(e));
-  falla("aparece una operaci\xF3n que la gram\xE1tica no tiene");
+  falla_derivada("aparece una operaci\xF3n que la gram\xE1tica no tiene");
 }
 
 } // namespace
 
 std::string escribe(const GiNaC::ex &e) {
   std::string texto = con_signo(escribe_texto(e));
-  if (texto.size() > longitud_derivada) falla("la derivada es demasiado larga");
+  if (texto.size() > longitud_derivada) falla_derivada("la derivada es demasiado larga");
   return texto;
 }

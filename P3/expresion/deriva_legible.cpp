@@ -20,8 +20,6 @@ using GiNaC::ex_to;
 using GiNaC::is_a;
 using GiNaC::numeric;
 
-[[noreturn]] void falla(const std::string &problema) { throw ErrorTexto{problema}; }
-
 // Significant digits of a folded coefficient: beyond them a decimal shows
 // only the rounding of its binary value (0.30000000000000004).
 constexpr int cifras_plegadas = 15;
@@ -68,7 +66,7 @@ ex Numeros::plegado(double v) {
   // A coefficient made of nonzero numbers that comes out 0 has underflowed:
   // as 0 it could become a base or a divisor that GiNaC refuses by throwing
   // in the middle of its own work.
-  if (!std::isfinite(v) || v == 0) falla("un coeficiente excede el rango de double");
+  if (!std::isfinite(v) || v == 0) falla_derivada("un coeficiente excede el rango de double");
   if (entero(v)) return numeric(static_cast<long>(v));
   const double a = std::fabs(v);
   const ex n = nombre(std::strtod(con_cifras(a, cifras_plegadas).c_str(), nullptr),
@@ -101,7 +99,7 @@ double Numeros::valor(const ex &e) const {
   if (is_a<numeric>(e)) {
     const numeric n = ex_to<numeric>(e);
     if (n.is_rational() && std::max(n.numer().int_length(), n.denom().int_length()) > bits_double)
-      falla("un coeficiente excede el rango de double");
+      falla_derivada("un coeficiente excede el rango de double");
     return n.to_double();
   }
   if (is_a<GiNaC::symbol>(e)) {
@@ -201,7 +199,7 @@ ex Numeros::pliega(const ex &e) {
   }
   Pliegue pliegue(*this);
   ex plegada = e.map(pliegue);
-  if (pliegue.fallo) falla(*pliegue.fallo);
+  if (pliegue.fallo) falla_derivada(*pliegue.fallo);
   return plegada;
 }
 
@@ -259,7 +257,7 @@ std::string escribe_en_orden(const ex &d, const std::vector<ex> &por_termino) {
       texto += " - " + t.substr(1);
     else
       texto += " + " + t;
-    if (texto.size() > longitud_derivada) falla("la derivada es demasiado larga");
+    if (texto.size() > longitud_derivada) falla_derivada("la derivada es demasiado larga");
   }
   return texto.empty() ? "0" : texto;
 }

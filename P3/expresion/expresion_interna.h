@@ -101,6 +101,9 @@ struct ErrorTexto {
   std::size_t posicion = 0;
 };
 
+// Ends the derivation or its writing with a fault at no one place.
+[[noreturn]] inline void falla_derivada(const std::string &problema) { throw ErrorTexto{problema}; }
+
 // Longest text the derivation writes: within what the parser reads (it
 // refuses 20000 characters or more), and short enough to write and evaluate
 // quickly. The derivative of a long product can exceed it; f' is then given
