@@ -19,6 +19,20 @@ namespace {
 // 10^300 apart.
 constexpr slong bits_cota = 64;
 
+// The lower or upper bound of a finite ball as a double, rounded outward.
+double cota(const arb_t valor, bool superior) {
+  arf_t u;
+  arf_init(u);
+  if (superior) {
+    arb_get_ubound_arf(u, valor, bits_cota);
+  } else {
+    arb_get_lbound_arf(u, valor, bits_cota);
+  }
+  const double d = arf_get_d(u, superior ? ARF_RND_CEIL : ARF_RND_FLOOR);
+  arf_clear(u);
+  return d;
+}
+
 // Digits that texto() writes at most.
 constexpr long digitos_tope = 10000;
 
@@ -99,25 +113,9 @@ Bola &Bola::operator=(Bola &&otra) noexcept {
 
 Bola::~Bola() { arb_clear(valor_); }
 
-double Bola::inf() const {
-  if (!finita()) return -HUGE_VAL;
-  arf_t u;
-  arf_init(u);
-  arb_get_lbound_arf(u, valor_, bits_cota);
-  const double d = arf_get_d(u, ARF_RND_FLOOR);
-  arf_clear(u);
-  return d;
-}
+double Bola::inf() const { return finita() ? cota(valor_, false) : -HUGE_VAL; }
 
-double Bola::sup() const {
-  if (!finita()) return HUGE_VAL;
-  arf_t u;
-  arf_init(u);
-  arb_get_ubound_arf(u, valor_, bits_cota);
-  const double d = arf_get_d(u, ARF_RND_CEIL);
-  arf_clear(u);
-  return d;
-}
+double Bola::sup() const { return finita() ? cota(valor_, true) : HUGE_VAL; }
 
 double Bola::medio() const {
   if (!finita()) return NAN;
