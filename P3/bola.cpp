@@ -69,6 +69,12 @@ Bola Bola::entre(double lo, double hi, long precision) {
   return b;
 }
 
+Bola Bola::decimal(const std::string &texto, long precision) {
+  Bola b(0.0, precision);
+  if (arb_set_str(b.valor_, texto.c_str(), b.precision_) != 0) return indefinida(precision);
+  return b;
+}
+
 Bola Bola::pi(long precision) {
   Bola b(0.0, precision);
   arb_const_pi(b.valor_, b.precision_);
@@ -127,6 +133,7 @@ bool Bola::contiene_cero() const { return !finita() || arb_contains_zero(valor_)
 bool Bola::positiva() const { return finita() && arb_is_positive(valor_) != 0; }
 bool Bola::negativa() const { return finita() && arb_is_negative(valor_) != 0; }
 bool Bola::es_cero() const { return arb_is_zero(valor_) != 0; }
+bool Bola::exacta() const { return arb_is_exact(valor_) != 0; }
 
 std::string Bola::texto(long digitos, bool con_radio) const {
   if (!finita()) return "indefinida";

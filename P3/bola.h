@@ -52,6 +52,11 @@ public:
   // A ball that holds every point of [lo, hi] (lo <= hi, both finite);
   // undecided otherwise.
   static Bola entre(double lo, double hi, long precision = precision_inicial);
+  // The number a decimal text writes ("0.1", "2.5e-3", "12345678901234567890"),
+  // held exactly: a point ball when the number is dyadic and fits the
+  // precision, else a ball around it whose radius is the rounding. An
+  // undecided ball when the text is not a decimal number.
+  static Bola decimal(const std::string &texto, long precision = precision_inicial);
   // The numbers pi and e, to the given precision.
   static Bola pi(long precision = precision_inicial);
   static Bola e(long precision = precision_inicial);
@@ -78,6 +83,7 @@ public:
   bool positiva() const; // every point > 0
   bool negativa() const; // every point < 0
   bool es_cero() const;  // exactly 0: midpoint and radius 0
+  bool exacta() const;   // a point: radius 0
   // The value in decimal, to digitos significant digits (1 to 10000): the midpoint only
   // ("1.9e-326"), or with its radius ("[1.9e-326 +/- 2.2e-342]"); "indefinida"
   // when undecided.

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <limits>
 #include <new>
@@ -102,7 +103,7 @@ struct Expresion::Datos {
   Programa programa;
 
   void define_gramatica();
-  void compila();
+  void compila(std::vector<std::string> literales);
   Paso paso(const mu::SToken &t) const;
 };
 
@@ -148,9 +149,33 @@ Paso Expresion::Datos::paso(const mu::SToken &t) const {
   throw ErrorTexto{"operaci\xF3n fuera de la gram\xE1tica"};
 }
 
+namespace {
+
+// Precision at which a decimal that is a double is certainly read exactly
+// (a double has at most 53 significant bits), so that a difference from the
+// double is never rounded away.
+constexpr long precision_lectura = 128;
+
+// Gives each number of the program its text as typed, in the order of the
+// text, unless the double the parser read is that number exactly. A number
+// whose text does not read to its double keeps the double alone.
+void anota_literales(Programa &programa, const std::vector<std::string> &literales) {
+  std::size_t i = 0;
+  for (Paso &paso : programa) {
+    if (paso.tipo != Paso::numero) continue;
+    if (i == literales.size()) return;
+    const std::string &texto = literales[i++];
+    if (std::strtod(texto.c_str(), nullptr) != paso.numero_) continue;
+    const raices::Bola exacto = raices::Bola::decimal(texto, precision_lectura);
+    if (!(exacto - raices::Bola(paso.numero_, precision_lectura)).es_cero()) paso.literal = texto;
+  }
+}
+
+} // namespace
+
 // Parses (the parser compiles on the first evaluation) and keeps the
-// compiled program.
-void Expresion::Datos::compila() {
+// compiled program, its numbers as typed.
+void Expresion::Datos::compila(std::vector<std::string> literales) {
   define_gramatica();
   try {
     parser.SetExpr(texto);
@@ -164,6 +189,7 @@ void Expresion::Datos::compila() {
     const bool mas_unario = t[i].Cmd == mu::cmFUNC && t[i].Fun.cb._pRawFun == borrado(identidad);
     if (!mas_unario) programa.push_back(paso(t[i]));
   }
+  anota_literales(programa, literales);
 }
 
 namespace {
@@ -181,9 +207,9 @@ Expresion::Expresion(const std::string &texto) : Expresion(texto, nullptr) {}
 Expresion::Expresion(const std::string &texto, const char *sujeto, Limites limites)
     : datos(std::make_unique<Datos>()) {
   try {
-    revisa_texto(texto, limites.longitud, limites.anidamiento);
+    std::vector<std::string> literales = revisa_texto(texto, limites.longitud, limites.anidamiento);
     datos->texto = texto;
-    datos->compila();
+    datos->compila(std::move(literales));
   } catch (const ErrorTexto &error) {
     const std::string nombre = sujeto != nullptr ? std::string(sujeto) + "(x) = " : "";
     throw ErrorExpresion{contexto(sujeto) + error.problema, texto, nombre, error.posicion};

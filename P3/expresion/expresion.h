@@ -58,7 +58,7 @@ public:
   // Value on the ball x, at its precision: the same compiled program run in
   // ball arithmetic, so that the ball holds the exact value of f at every
   // point of x (pi and e taken as the true constants, the numbers of the
-  // text as the doubles they read to). Undecided (not finite) where f is not
+  // text as the exact numbers typed: 0.1 is 1/10). Undecided (not finite) where f is not
   // defined or not bounded on all of x. Never throws.
   raices::Bola operator()(const raices::Bola &x) const noexcept;
   // Value and derivative on the ball x (first-order Taylor arithmetic on the

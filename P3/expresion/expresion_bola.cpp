@@ -1,8 +1,8 @@
 // The compiled program of an expression run on balls: the same postfix
 // steps that muParser runs on doubles, each one on Arb balls at the
 // precision of x, or on balls with their derivative (Chorro). The numbers
-// of the text are the doubles the parser read; pi and e are the true
-// constants.
+// of the text are the numbers as typed, exactly (0.1 is 1/10, not the
+// double nearest it); pi and e are the true constants.
 #include <utility>
 #include <vector>
 
@@ -58,7 +58,10 @@ template <class V> V corre(const Programa &programa, const V &x) {
     case Paso::variable: pila.push_back(x); break;
     case Paso::pi: pila.push_back(constante<V>(Bola::pi(p))); break;
     case Paso::e: pila.push_back(constante<V>(Bola::e(p))); break;
-    case Paso::numero: pila.push_back(constante<V>(Bola(paso.numero_, p))); break;
+    case Paso::numero:
+      pila.push_back(constante<V>(paso.literal.empty() ? Bola(paso.numero_, p)
+                                                       : Bola::decimal(paso.literal, p)));
+      break;
     case Paso::opuesto: pila.back() = -pila.back(); break;
     case Paso::funcion: pila.back() = aplica(paso.funcion_, pila.back()); break;
     default: {

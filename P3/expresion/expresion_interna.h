@@ -79,8 +79,11 @@ struct Paso {
     funcion
   };
   Tipo tipo;
-  double numero_;   // tipo == numero
+  double numero_;   // tipo == numero: the double the parser read
   Funcion funcion_; // tipo == funcion
+  // tipo == numero: the number as typed ("0.1"), whose exact value the
+  // balls hold; empty when the double is that value exactly.
+  std::string literal = {};
 };
 
 using Programa = std::vector<Paso>;
@@ -91,8 +94,10 @@ raices::Bola evalua(const Programa &programa, const raices::Bola &x);
 raices::Chorro evalua(const Programa &programa, const raices::Chorro &x);
 
 // Checks the text before it is parsed: length, nesting of parentheses,
-// characters, names and numbers. Throws ErrorTexto.
-void revisa_texto(const std::string &texto, std::size_t longitud_maxima, int anidamiento_maximo);
+// characters, names and numbers. Returns the numbers as typed, in the order
+// of the text (the order of the program's numbers). Throws ErrorTexto.
+std::vector<std::string> revisa_texto(const std::string &texto, std::size_t longitud_maxima,
+                                      int anidamiento_maximo);
 
 // A fault found in a text: what is wrong, without saying which expression,
 // and where (1-based character; 0 when it is not at one place).

@@ -160,11 +160,13 @@ public:
   Revision(const std::string &texto, int anidamiento_maximo)
       : t(texto), maximo(anidamiento_maximo) {}
 
-  void recorre() {
+  // The numbers of the text as typed, in the order they appear.
+  std::vector<std::string> recorre() {
     for (std::size_t i = 0; i < t.size();) i = token(i);
     if (!abiertos.empty())
       falla("falta cerrar el par\xE9ntesis abierto" + posicion(abiertos.back().parentesis),
             abiertos.back().parentesis);
+    return std::move(numeros);
   }
 
 private:
@@ -174,6 +176,7 @@ private:
   bool tras_operando = false;
   std::string anterior;  // the last token, when it ends an operand
   std::string pendiente; // a function name waiting for its parenthesis
+  std::vector<std::string> numeros;
 
   void operando(const std::string &token, std::size_t i) {
     if (tras_operando)
@@ -191,6 +194,7 @@ private:
       operando(numero, i);
       revisa_coma(t, i, numero);
       revisa_numero(numero, i);
+      numeros.push_back(numero);
       tras_operando = true, anterior = numero;
       return i + numero.size();
     }
@@ -234,12 +238,13 @@ private:
 
 } // namespace
 
-void revisa_texto(const std::string &texto, std::size_t longitud_maxima, int anidamiento_maximo) {
+std::vector<std::string> revisa_texto(const std::string &texto, std::size_t longitud_maxima,
+                                      int anidamiento_maximo) {
   if (texto.size() > longitud_maxima)
     throw ErrorTexto{"demasiado larga (" + std::to_string(texto.size()) +
                      " caracteres; el m\xE1ximo es " + std::to_string(longitud_maxima) + ")"};
   if (texto.find_first_not_of(" \t") == std::string::npos)
     throw ErrorTexto{"est\xE1 vac\xED"
                      "a"};
-  Revision(texto, anidamiento_maximo).recorre();
+  return Revision(texto, anidamiento_maximo).recorre();
 }

@@ -26,7 +26,7 @@ set(casos
   "-f|exp(-x^2)|-a|-30|-b|30~0~Ninguna raíz en [-30, 30]."
   "-f|log(1+x)-x|-a|-0.5|-b|1~0~1 raíz,"
   "-f|tan(x)-x|-a|0|-b|10~0~0                         0         múltiple impar"
-  "-f|abs(x-0.3)~0~0.29999999999999999       0         múltiple par o tangente"
+  "-f|abs(x-0.3)~0~0.29999999999999999       1.1e-17   múltiple par o tangente"
   "-f|abs(sin(x))|-a|1|-b|10~0~3 raíces,"
   "-f|1/(x-0.3)-1e6~0~0.30000100000000002"
   "-f|x^4-4*x^3+6*x^2-4*x+1|-a|0|-b|2~0~1 raíz,"
