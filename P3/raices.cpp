@@ -1,9 +1,9 @@
 // Bisection, regula falsi and Newton-Raphson, compiled forms: each function
 // on a func pointer is the template of its header instantiated for func, so
 // both forms share one implementation. No state, no allocation, no I/O.
-#include "biseccion.h"
-#include "newton.h"
-#include "regula_falsi.h"
+#include "metodos/biseccion.h"
+#include "metodos/newton.h"
+#include "metodos/regula_falsi.h"
 
 // The explicit template argument selects the template rather than these
 // functions themselves.

@@ -15,10 +15,10 @@
 #ifndef RAICES_H
 #define RAICES_H
 
-#include "estados.h"
-#include "metodos.h" // every method's header
-#include "paradas.h"
-#include "prueba.h"
-#include "resuelve.h"
+#include "busqueda/paradas.h"
+#include "busqueda/prueba.h"
+#include "busqueda/resuelve.h"
+#include "metodos/estados.h"
+#include "metodos/metodos.h" // every method's header
 
 #endif

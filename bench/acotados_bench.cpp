@@ -27,7 +27,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "P3/metodos.h"
+#include "P3/metodos/metodos.h"
 #include "casos.h"
 #include "resolutores_aps.h"
 

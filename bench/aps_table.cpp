@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "P3/metodos.h"
+#include "P3/metodos/metodos.h"
 #include "resolutores_aps.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "P3/comprueba_raiz.h"
+#include "P3/bolas/comprueba_raiz.h"
 #include "P3/expresion/expresion.h"
 #include "P3/rootcompare/compara_metodos.h"
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "P3/demuestra_raices.h"
+#include "P3/todas/demuestra_raices.h"
 
 namespace {
 

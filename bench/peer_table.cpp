@@ -14,7 +14,7 @@
 #include <iterator>
 #include <utility>
 
-#include "P3/metodos.h"
+#include "P3/metodos/metodos.h"
 #include "casos.h"
 #include "resolutores.h"
 

@@ -18,7 +18,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "P3/paradas.h"
+#include "P3/busqueda/paradas.h"
 #include "casos.h"
 
 namespace resolutores {

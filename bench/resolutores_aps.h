@@ -10,8 +10,8 @@
 #include <cmath>
 #include <cstddef>
 
-#include "P3/paradas.h"
-#include "P3/resuelve.h"
+#include "P3/busqueda/paradas.h"
+#include "P3/busqueda/resuelve.h"
 #include "problemas_aps.h"
 
 namespace aps {

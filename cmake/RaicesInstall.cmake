@@ -14,28 +14,28 @@ install(TARGETS raices
 set(RAICES_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/raices)
 set(RAICES_PUBLIC_HEADERS
   P3/raices.h
-  P3/estados.h
-  P3/prueba.h
-  P3/bola.h
-  P3/chorro.h
-  P3/comprueba_raiz.h
-  P3/raices_pasos.h
-  P3/metodos.h
-  P3/paradas.h
-  P3/resuelve.h
-  P3/cierre.h
-  P3/todas_las_raices.h
-  P3/dobles.h
-  P3/demuestra_raices.h
-  P3/minimo.h
-  P3/biseccion.h
-  P3/regula_falsi.h
-  P3/newton.h
-  P3/secante.h
-  P3/illinois.h
-  P3/brent.h
-  P3/chandrupatla.h
-  P3/steffensen.h
+  P3/metodos/estados.h
+  P3/busqueda/prueba.h
+  P3/bolas/bola.h
+  P3/bolas/chorro.h
+  P3/bolas/comprueba_raiz.h
+  P3/metodos/raices_pasos.h
+  P3/metodos/metodos.h
+  P3/busqueda/paradas.h
+  P3/busqueda/resuelve.h
+  P3/busqueda/cierre.h
+  P3/todas/todas_las_raices.h
+  P3/busqueda/dobles.h
+  P3/todas/demuestra_raices.h
+  P3/busqueda/minimo.h
+  P3/metodos/biseccion.h
+  P3/metodos/regula_falsi.h
+  P3/metodos/newton.h
+  P3/metodos/secante.h
+  P3/metodos/illinois.h
+  P3/metodos/brent.h
+  P3/metodos/chandrupatla.h
+  P3/metodos/steffensen.h
   Util/error.h
   Util/funcion.h
   Util/matutil.h
@@ -78,13 +78,13 @@ else()
 endif()
 # The package's description names the methods by their keys, read from the
 # method table itself, so that no second list of them is kept here.
-file(READ ${PROJECT_SOURCE_DIR}/P3/metodos.h RAICES_TABLA)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/P3/metodos.h)
+file(READ ${PROJECT_SOURCE_DIR}/P3/metodos/metodos.h RAICES_TABLA)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/P3/metodos/metodos.h)
 string(REGEX MATCHALL "descriptor{[ \n]*\"[a-z_]+\"" RAICES_PC_METODOS "${RAICES_TABLA}")
 list(TRANSFORM RAICES_PC_METODOS REPLACE "descriptor{[ \n]*\"([a-z_]+)\"" "\\1")
 list(JOIN RAICES_PC_METODOS ", " RAICES_PC_METODOS)
 if(RAICES_PC_METODOS STREQUAL "")
-  message(FATAL_ERROR "no method descriptors found in P3/metodos.h")
+  message(FATAL_ERROR "no method descriptors found in P3/metodos/metodos.h")
 endif()
 # Arb and what it is built on, for a static libraices: -l for each library,
 # with its folder when the compiler does not search it anyway.

@@ -11,7 +11,7 @@
 #include <getopt.h>
 #include <iostream>
 
-#include "P3/estados.h"
+#include "P3/metodos/estados.h"
 
 // An argument as it can be shown on one line: control characters as '?',
 // and no more than the first MAX_MOSTRADO bytes of a long one.

@@ -21,7 +21,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "P3/estados.h"
+#include "P3/metodos/estados.h"
 
 namespace raices {
 namespace {

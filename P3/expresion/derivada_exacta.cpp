@@ -3,7 +3,7 @@
 // two texts, wherever f is differentiable.
 #include <cmath>
 
-#include "P3/chorro.h"
+#include "P3/bolas/chorro.h"
 #include "P3/expresion/expresion_interna.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Functions typed by the user: f(x) as text, parsed and evaluated in IEEE
-// double or on balls (P3/bola.h), and its derivative, typed too or derived
+// double or on balls (P3/bolas/bola.h), and its derivative, typed too or derived
 // symbolically from the same text. Front end of rootbench, rootcompare and
 // rootscan; the step library does not depend on it.
 #ifndef P3_EXPRESION_H
@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "P3/bola.h"
-#include "P3/chorro.h"
+#include "P3/bolas/bola.h"
+#include "P3/bolas/chorro.h"
 
 // A text that is not an acceptable expression in x. mensaje is the context
 // line for error(), one line: Spanish, names the problem and, where known,
@@ -62,7 +62,7 @@ public:
   // defined or not bounded on all of x. Never throws.
   raices::Bola operator()(const raices::Bola &x) const noexcept;
   // Value and derivative on the ball x (first-order Taylor arithmetic on the
-  // same program, P3/chorro.h): what raices::comprueba_raiz uses to bound f
+  // same program, P3/bolas/chorro.h): what raices::comprueba_raiz uses to bound f
   // near a multiple root. Never throws.
   raices::Chorro operator()(const raices::Chorro &x) const noexcept;
   // The text as given (for a derived f', the text of the derivative).

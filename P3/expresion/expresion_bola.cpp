@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "P3/chorro.h"
+#include "P3/bolas/chorro.h"
 #include "P3/expresion/expresion_interna.h"
 
 namespace {

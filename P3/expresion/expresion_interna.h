@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "P3/bola.h"
-#include "P3/chorro.h"
+#include "P3/bolas/bola.h"
+#include "P3/bolas/chorro.h"
 #include "P3/expresion/expresion.h"
 
 // The elementary functions of the grammar, in the order of their names.

@@ -5,7 +5,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include "P3/estados.h"
+#include "P3/metodos/estados.h"
 #include "Util/error.h"
 
 namespace {

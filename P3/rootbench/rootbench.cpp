@@ -7,7 +7,7 @@
 #include <iomanip>
 #include <iostream>
 
-#include "P3/comprueba_raiz.h"
+#include "P3/bolas/comprueba_raiz.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "P3/metodos.h"
-#include "P3/resuelve.h"
+#include "P3/busqueda/resuelve.h"
+#include "P3/metodos/metodos.h"
 #include "Util/matutil.h"
 
 namespace raices {

@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-#include "P3/metodos.h"
+#include "P3/metodos/metodos.h"
 
 namespace raices {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "P3/estados.h"
-#include "P3/prueba.h"
-#include "P3/resuelve.h"
+#include "P3/busqueda/prueba.h"
+#include "P3/busqueda/resuelve.h"
+#include "P3/metodos/estados.h"
 
 namespace raices {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <iomanip>
 
-#include "P3/comprueba_raiz.h"
-#include "P3/metodos.h"
+#include "P3/bolas/comprueba_raiz.h"
+#include "P3/metodos/metodos.h"
 #include "P3/rootcompare/desenlace.h"
 #include "P3/rootcompare/orden.h"
 

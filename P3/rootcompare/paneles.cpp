@@ -12,7 +12,7 @@
 
 #include "P3/dibujo/curva.h"
 #include "P3/dibujo/dibujo_fichero.h"
-#include "P3/metodos.h"
+#include "P3/metodos/metodos.h"
 #include "P3/rootcompare/desenlace.h"
 #include "P3/rootcompare/orden.h"
 

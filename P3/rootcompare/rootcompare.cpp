@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "P3/comprueba_raiz.h"
+#include "P3/bolas/comprueba_raiz.h"
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"

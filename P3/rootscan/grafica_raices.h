@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "P3/todas_las_raices.h"
+#include "P3/todas/todas_las_raices.h"
 
 // Draws the picture into ruta as raices::dibuja_fichero of
 // P3/dibujo/dibujo_fichero.h does. descripcion is f(x) as the user sees it

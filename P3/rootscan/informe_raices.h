@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "P3/demuestra_raices.h"
-#include "P3/todas_las_raices.h"
+#include "P3/todas/demuestra_raices.h"
+#include "P3/todas/todas_las_raices.h"
 
 // The shortest text that reads back as x (%.17g at most).
 std::string numero(double x);

@@ -10,14 +10,14 @@
 #include <string>
 
 #include "P3/consola/terminal.h"
-#include "P3/demuestra_raices.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
 #include "P3/rootscan/grafica_raices.h"
 #include "P3/rootscan/informe_raices.h"
 #include "P3/rootscan/rootscan_opciones.h"
-#include "P3/todas_las_raices.h"
+#include "P3/todas/demuestra_raices.h"
+#include "P3/todas/todas_las_raices.h"
 #include "Util/error.h"
 #include "e_p3/func.h"
 

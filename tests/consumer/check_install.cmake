@@ -17,8 +17,8 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD}" --prefix "${prefix}")
-foreach(file IN ITEMS include/raices/raices.h include/raices/raices_pasos.h
-    include/raices/bola.h include/raices/chorro.h include/raices/comprueba_raiz.h
+foreach(file IN ITEMS include/raices/raices.h include/raices/metodos/raices_pasos.h
+    include/raices/bolas/bola.h include/raices/bolas/chorro.h include/raices/bolas/comprueba_raiz.h
     lib/cmake/raices/FindArb.cmake
     include/raices/Util/error.h include/raices/Util/matutil.h include/raices/Util/specfunc.h
     lib/libraices.a lib/cmake/raices/raicesConfig.cmake lib/pkgconfig/raices.pc bin/rootbench bin/arcroot bin/arcprobe bin/steffexp

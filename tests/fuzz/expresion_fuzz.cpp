@@ -12,9 +12,9 @@
 #include <limits>
 #include <string>
 
-#include "P3/bola.h"
-#include "P3/chorro.h"
-#include "P3/comprueba_raiz.h"
+#include "P3/bolas/bola.h"
+#include "P3/bolas/chorro.h"
+#include "P3/bolas/comprueba_raiz.h"
 #include "P3/expresion/expresion.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "P3/comprueba_raiz.h"
-#include "P3/metodos.h"
+#include "P3/bolas/comprueba_raiz.h"
+#include "P3/metodos/metodos.h"
 #include "P3/rootcompare/compara_metodos.h"
 #include "P3/rootcompare/informe.h"
 #include "P3/rootcompare/orden.h"

@@ -1,6 +1,6 @@
 // Balls: bounds that hold the exact value, undecided balls where a function
 // is not defined, and the four answers of the check of a root.
-#include "P3/bola.h"
+#include "P3/bolas/bola.h"
 
 #include <cfloat>
 #include <cmath>
@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "P3/chorro.h"
-#include "P3/comprueba_raiz.h"
+#include "P3/bolas/chorro.h"
+#include "P3/bolas/comprueba_raiz.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "P3/demuestra_raices.h"
+#include "P3/todas/demuestra_raices.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "P3/bola.h"
-#include "P3/chorro.h"
-#include "P3/comprueba_raiz.h"
+#include "P3/bolas/bola.h"
+#include "P3/bolas/chorro.h"
+#include "P3/bolas/comprueba_raiz.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/expresion_interna.h"
 

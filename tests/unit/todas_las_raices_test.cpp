@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "P3/todas_las_raices.h"
+#include "P3/todas/todas_las_raices.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #ifndef RAICES_CIERRE_H
 #define RAICES_CIERRE_H
 
-#include "raices_pasos.h"
+#include "../metodos/raices_pasos.h"
 
 namespace raices {
 

@@ -58,15 +58,15 @@
 #include <type_traits>
 #include <vector>
 
-#include "cierre.h"
-#include "dobles.h"
-#include "estados.h"
-#include "metodos.h"
-#include "minimo.h"
-#include "paradas.h"
-#include "prueba.h"
-#include "raices_pasos.h"
-#include "resuelve.h"
+#include "../busqueda/cierre.h"
+#include "../busqueda/dobles.h"
+#include "../busqueda/minimo.h"
+#include "../busqueda/paradas.h"
+#include "../busqueda/prueba.h"
+#include "../busqueda/resuelve.h"
+#include "../metodos/estados.h"
+#include "../metodos/metodos.h"
+#include "../metodos/raices_pasos.h"
 
 namespace raices {
 

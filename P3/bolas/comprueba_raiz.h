@@ -16,7 +16,7 @@
 // at 53 bits and climbs the precision ladder of Bola while undecided. The
 // interval is bounded once in plain ball arithmetic, which overestimates
 // near a multiple root; a callable that also takes a Chorro (value and
-// derivative, P3/chorro.h) lets the check bound F by the mean value theorem
+// derivative, P3/bolas/chorro.h) lets the check bound F by the mean value theorem
 // there instead, which refutes points near, not at, a multiple root. A
 // generic lambda is tried on Chorro: one that calls what only Bola has (its
 // queries, say) must take a const Bola & instead.
@@ -26,9 +26,9 @@
 #include <cmath>
 #include <type_traits>
 
+#include "../busqueda/prueba.h"
 #include "bola.h"
 #include "chorro.h"
-#include "prueba.h"
 
 namespace raices {
 

@@ -41,13 +41,13 @@
 #include <type_traits>
 #include <vector>
 
-#include "bola.h"
-#include "chorro.h"
-#include "comprueba_raiz.h"
-#include "dobles.h"
-#include "estados.h"
-#include "metodos.h"
-#include "resuelve.h"
+#include "../bolas/bola.h"
+#include "../bolas/chorro.h"
+#include "../bolas/comprueba_raiz.h"
+#include "../busqueda/dobles.h"
+#include "../busqueda/resuelve.h"
+#include "../metodos/estados.h"
+#include "../metodos/metodos.h"
 #include "todas_las_raices.h"
 
 namespace raices {

@@ -32,9 +32,9 @@
 #include <type_traits>
 #include <utility>
 
+#include "../metodos/estados.h"
+#include "../metodos/metodos.h"
 #include "cierre.h"
-#include "estados.h"
-#include "metodos.h"
 #include "paradas.h"
 #include "prueba.h"
 
