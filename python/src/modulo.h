@@ -1,0 +1,71 @@
+// The pieces of the Python module _raices, each registered by its own file.
+#ifndef PYTHON_MODULO_H
+#define PYTHON_MODULO_H
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <pybind11/pybind11.h>
+
+#include "P3/expresion/expresion.h"
+
+namespace py = pybind11;
+
+namespace raices_py {
+
+// A text of the library (its own letters Latin-1, a user's text quoted in
+// it UTF-8) as a Python str: well-formed UTF-8 sequences read as UTF-8,
+// every other byte as Latin-1, as the library reads a typed text.
+py::str texto_py(const std::string &texto);
+
+// ErrorExpresion raised in Python as raices.ErrorExpresion (a ValueError)
+// with its message, the 1-based position of the fault in the str (None
+// when it is not at one place) and the two lines that point at it.
+[[noreturn]] void lanza_error_expresion(const ErrorExpresion &e);
+
+// A typed f compiled with its derivative: f' derived, or typed; when f
+// cannot be derived, f alone and the reason kept for a method that needs f'.
+struct Compilada {
+  std::string texto_f;
+  std::unique_ptr<Expresion> f, df;
+  bool derivada_calculada = false;
+  std::string sin_derivada; // why df is missing, empty when it is not
+};
+std::shared_ptr<Compilada> compila(const std::string &texto_f,
+                                   const std::optional<std::string> &texto_df);
+
+// A Python callable as F of a search: called with a float, its answer read
+// as a float. The first exception it raises is kept and every later call
+// returns NaN without calling it, so that the search ends at once; the
+// caller re-raises it unchanged with relanza().
+class LlamadaPy {
+public:
+  explicit LlamadaPy(py::handle f) : f_(f.ptr()) {}
+  double operator()(double x);
+  // Raises the kept exception, if any.
+  void relanza();
+
+private:
+  PyObject *f_;
+  std::optional<py::error_already_set> error_;
+};
+
+// f of a call: a text, an Expresion, or a Python callable (None when f is
+// not callable by Python either).
+struct Objetivo {
+  std::shared_ptr<Compilada> expresion;
+  py::object llamable;
+};
+Objetivo objetivo(const py::object &f, const py::object &derivada);
+
+void registra_expresion(py::module_ &m);
+void registra_resuelve(py::module_ &m);
+void registra_todas(py::module_ &m);
+void registra_compara(py::module_ &m);
+void registra_muchas(py::module_ &m);
+
+} // namespace raices_py
+
+#endif

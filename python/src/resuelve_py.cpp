@@ -1,0 +1,227 @@
+// raices.resuelve: one search by a method of the table on a text, an
+// Expresion or a Python callable, with the library's verdict.
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <utility>
+
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include "P3/bolas/comprueba_raiz.h"
+#include "Util/error.h"
+#include "modulo.h"
+#include "resultado.h"
+
+namespace raices_py {
+
+const char *clave_desenlace(raices::Desenlace d) {
+  switch (d) {
+  case raices::Desenlace::raiz: return "raiz";
+  case raices::Desenlace::singularidad: return "singularidad";
+  case raices::Desenlace::estancada: return "estancada";
+  case raices::Desenlace::limite: return "limite";
+  case raices::Desenlace::falla: return "falla";
+  case raices::Desenlace::no_arranca: return "no_arranca";
+  case raices::Desenlace::no_alcanza: return "no_alcanza";
+  }
+  return "";
+}
+
+std::size_t metodo_de(const std::string &clave) {
+  std::string claves;
+  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m) {
+    if (clave == raices::DESCRIPTORES[m].clave) return m;
+    claves += std::string(m > 0 ? ", " : "") + "'" + raices::DESCRIPTORES[m].clave + "'";
+  }
+  throw py::value_error("método desconocido '" + clave + "': los métodos son " + claves);
+}
+
+namespace {
+
+using raices::Arranque;
+
+// The two starting numbers of method m from the caller's arguments.
+std::pair<double, double> arranque(std::size_t m, const py::object &intervalo, const py::object &x0,
+                                   const py::object &x1) {
+  const raices::Descriptor &d = raices::DESCRIPTORES[m];
+  const std::string nombre = d.clave;
+  if (!intervalo.is_none()) {
+    if (d.arranque == Arranque::desde_a)
+      throw py::value_error("el método '" + nombre +
+                            "' empieza en un punto: dé x0=..., no intervalo");
+    if (!x0.is_none()) throw py::value_error("dé intervalo=(a, b) o x0=..., no los dos");
+    const auto ab = intervalo.cast<std::pair<double, double>>();
+    if (!std::isfinite(ab.first) || !std::isfinite(ab.second))
+      throw py::value_error("los extremos del intervalo deben ser números finitos");
+    if (ab.first > ab.second) throw py::value_error("error en el intervalo: a > b");
+    return ab;
+  }
+  if (x0.is_none())
+    throw py::value_error(d.arranque == Arranque::intervalo
+                              ? "el método '" + nombre + "' necesita intervalo=(a, b)"
+                              : "dé el punto de partida x0=... (o intervalo=(a, b))");
+  if (d.arranque == Arranque::intervalo)
+    throw py::value_error("el método '" + nombre + "' acota la raíz: dé intervalo=(a, b), no x0");
+  const double a = x0.cast<double>();
+  if (!std::isfinite(a)) throw py::value_error("x0 debe ser un número finito");
+  double b = a;
+  if (d.arranque == Arranque::desde_a_y_b) {
+    // The second point, as SciPy's secant takes it when not given.
+    b = x1.is_none() ? a * (1 + 1e-4) + (a >= 0 ? 1e-4 : -1e-4) : x1.cast<double>();
+    if (!std::isfinite(b)) throw py::value_error("x1 debe ser un número finito");
+  }
+  return {a, b};
+}
+
+raices::Criterio criterio(double tol, int max_pasos) {
+  if (!(tol > 0) || !std::isfinite(tol))
+    throw py::value_error("tol debe ser un número positivo y finito");
+  if (max_pasos < 1) throw py::value_error("max_pasos debe ser al menos 1");
+  raices::Criterio c;
+  c.absoluta = c.relativa = tol; // tol max(1, |x|), as the programs stop
+  c.max_pasos = max_pasos;
+  return c;
+}
+
+// The search on F and dF, counted, with the iterates when asked.
+template <typename Fn, typename DFn>
+ResultadoPy busca(std::size_t m, Fn &F, DFn &dF, std::pair<double, double> ab,
+                  const raices::Criterio &c, bool historial) {
+  ResultadoPy r;
+  r.metodo = raices::DESCRIPTORES[m].clave;
+  auto Fc = [&](double x) {
+    ++r.llamadas_f;
+    return F(x);
+  };
+  auto dFc = [&](double x) {
+    ++r.llamadas_df;
+    return dF(x);
+  };
+  if (historial) {
+    r.con_historial = true;
+    r.sol = raices::resuelve(m, Fc, dFc, ab.first, ab.second, c,
+                             [&](const raices::Paso &p) { r.x.push_back(p.x); });
+    for (const double x : r.x) r.fx.push_back(F(x));
+  } else {
+    r.sol = raices::resuelve(m, Fc, dFc, ab.first, ab.second, c);
+  }
+  return r;
+}
+
+double nan_derivada(double /*x*/) { return std::numeric_limits<double>::quiet_NaN(); }
+
+} // namespace
+
+py::object resuelve_muchos(const Objetivo &o, std::size_t m, std::pair<double, double> ab,
+                           const raices::Criterio &c, const py::dict &parametros);
+
+py::object resuelve(const py::object &f, const py::object &intervalo, const py::object &x0,
+                    const std::string &metodo, double tol, int max_pasos,
+                    const py::object &derivada, const py::object &parametros, bool historial,
+                    const py::object &x1) {
+  const std::size_t m = metodo_de(metodo);
+  const auto ab = arranque(m, intervalo, x0, x1);
+  raices::Criterio c = criterio(tol, max_pasos);
+  const Objetivo o = objetivo(f, derivada);
+  const bool con_df = raices::DESCRIPTORES[m].evals_df > 0;
+  if (!parametros.is_none()) {
+    if (!py::isinstance<py::dict>(parametros))
+      throw py::type_error("parametros debe ser un dict {nombre: valores}");
+    return resuelve_muchos(o, m, ab, c, parametros.cast<py::dict>());
+  }
+  if (o.expresion) {
+    const Compilada &e = *o.expresion;
+    c.comprueba = [&e](double x, double delta) { return raices::comprueba_raiz(*e.f, x, delta); };
+    auto F = [&e](double x) { return (*e.f)(x); };
+    if (con_df && !derivada.is_none() && !py::isinstance<py::str>(derivada)) {
+      LlamadaPy dF(derivada);
+      ResultadoPy r = busca(m, F, dF, ab, c, historial);
+      dF.relanza();
+      return py::cast(std::move(r));
+    }
+    if (con_df && !e.df)
+      throw py::value_error("el método '" + metodo + "' necesita f', que no se pudo derivar: " +
+                            texto_py(e.sin_derivada).cast<std::string>());
+    auto dF = [&e](double x) { return e.df ? (*e.df)(x) : nan_derivada(x); };
+    return py::cast(busca(m, F, dF, ab, c, historial));
+  }
+  LlamadaPy F(o.llamable);
+  if (!con_df) {
+    ResultadoPy r = busca(m, F, nan_derivada, ab, c, historial);
+    F.relanza();
+    return py::cast(std::move(r));
+  }
+  if (derivada.is_none() || PyCallable_Check(derivada.ptr()) == 0)
+    throw py::value_error("el método '" + metodo +
+                          "' necesita la derivada de f: dé derivada=una función");
+  LlamadaPy dF(derivada);
+  ResultadoPy r = busca(m, F, dF, ab, c, historial);
+  F.relanza();
+  dF.relanza();
+  return py::cast(std::move(r));
+}
+
+namespace {
+
+py::array_t<double> como_array(const std::vector<double> &v) {
+  return py::array_t<double>(static_cast<py::ssize_t>(v.size()), v.data());
+}
+
+} // namespace
+
+void registra_resuelve(py::module_ &m) {
+  py::class_<ResultadoPy>(m, "Resultado",
+                          "Lo que da una búsqueda: la raíz, f allí, el "
+                          "veredicto y las cuentas; también con los atributos de "
+                          "scipy.optimize.RootResults.")
+      .def_readonly("metodo", &ResultadoPy::metodo)
+      .def_property_readonly("raiz", [](const ResultadoPy &r) { return r.sol.raiz; })
+      .def_property_readonly("f_raiz", [](const ResultadoPy &r) { return r.sol.f_raiz; })
+      .def_property_readonly("otro", [](const ResultadoPy &r) { return r.sol.otro; })
+      .def_property_readonly("estado", [](const ResultadoPy &r) { return r.sol.estado; })
+      .def_property_readonly("mensaje",
+                             [](const ResultadoPy &r) {
+                               const char *t = texto_catalogado(r.sol.estado);
+                               return texto_py(r.sol.estado == 0 || t == nullptr ? "" : t);
+                             })
+      .def_property_readonly("desenlace",
+                             [](const ResultadoPy &r) { return clave_desenlace(r.sol.desenlace); })
+      .def_property_readonly("pasos", [](const ResultadoPy &r) { return r.sol.pasos; })
+      .def_property_readonly("evals_f", [](const ResultadoPy &r) { return r.sol.evals_f; })
+      .def_property_readonly("evals_df", [](const ResultadoPy &r) { return r.sol.evals_df; })
+      .def_readonly("llamadas_f", &ResultadoPy::llamadas_f)
+      .def_readonly("llamadas_df", &ResultadoPy::llamadas_df)
+      .def_property_readonly(
+          "prueba", [](const ResultadoPy &r) { return raices::clave_prueba(r.sol.prueba); })
+      .def_property_readonly("historial",
+                             [](const ResultadoPy &r) -> py::object {
+                               if (!r.con_historial) return py::none();
+                               py::dict d;
+                               d["x"] = como_array(r.x);
+                               d["f"] = como_array(r.fx);
+                               return std::move(d);
+                             })
+      // scipy.optimize.RootResults
+      .def_property_readonly("root", [](const ResultadoPy &r) { return r.sol.raiz; })
+      .def_property_readonly(
+          "converged",
+          [](const ResultadoPy &r) { return r.sol.desenlace == raices::Desenlace::raiz; })
+      .def_property_readonly("flag",
+                             [](const ResultadoPy &r) -> py::object {
+                               if (r.sol.desenlace == raices::Desenlace::raiz)
+                                 return py::str("converged");
+                               return texto_py(texto_error(r.sol.estado));
+                             })
+      .def_property_readonly("iterations", [](const ResultadoPy &r) { return r.sol.pasos; })
+      .def_property_readonly("function_calls",
+                             [](const ResultadoPy &r) { return r.llamadas_f + r.llamadas_df; });
+
+  m.def("resuelve", &resuelve, py::arg("f"), py::arg("intervalo") = py::none(),
+        py::arg("x0") = py::none(), py::arg("metodo") = "chandrupatla", py::arg("tol") = 1e-12,
+        py::arg("max_pasos") = 100, py::arg("derivada") = py::none(),
+        py::arg("parametros") = py::none(), py::arg("historial") = false,
+        py::arg("x1") = py::none(), "");
+}
+
+} // namespace raices_py

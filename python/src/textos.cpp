@@ -1,0 +1,114 @@
+// Texts between the library and Python, the errors of typed expressions,
+// and the class Expresion.
+#include <cmath>
+#include <utility>
+
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include "P3/expresion/caracteres.h"
+#include "modulo.h"
+
+namespace raices_py {
+
+py::str texto_py(const std::string &texto) {
+  std::u32string puntos;
+  for (std::size_t i = 0; i < texto.size();) {
+    const Caracter c = lee_caracter(texto, i);
+    puntos.push_back(c.codigo);
+    i += c.largo;
+  }
+  PyObject *s = PyUnicode_FromKindAndData(PyUnicode_4BYTE_KIND, puntos.data(),
+                                          static_cast<Py_ssize_t>(puntos.size()));
+  if (s == nullptr) throw py::error_already_set();
+  return py::reinterpret_steal<py::str>(s);
+}
+
+namespace {
+
+py::object &tipo_error() {
+  static py::object tipo; // set once by registra_expresion, kept for the module's life
+  return tipo;
+}
+
+} // namespace
+
+void lanza_error_expresion(const ErrorExpresion &e) {
+  py::object error = tipo_error()(texto_py(e.mensaje));
+  error.attr("posicion") = e.posicion == 0 ? py::object(py::none()) : py::int_(e.posicion);
+  error.attr("texto") = texto_py(e.texto);
+  error.attr("senala") = texto_py(senala(e, 200));
+  PyErr_SetObject(tipo_error().ptr(), error.ptr());
+  throw py::error_already_set();
+}
+
+std::shared_ptr<Compilada> compila(const std::string &texto_f,
+                                   const std::optional<std::string> &texto_df) {
+  auto c = std::make_shared<Compilada>();
+  c->texto_f = texto_f;
+  try {
+    Funciones fs = prepara_funciones(texto_f, texto_df ? texto_df->c_str() : nullptr);
+    c->f = std::make_unique<Expresion>(std::move(fs.f));
+    c->df = std::make_unique<Expresion>(std::move(fs.df));
+    c->derivada_calculada = fs.derivada_calculada;
+    return c;
+  } catch (const ErrorExpresion &e) {
+    if (texto_df) lanza_error_expresion(e);
+    // f may still read without its derivative: kept for the methods that
+    // need none.
+    try {
+      c->f = std::make_unique<Expresion>(texto_f, "f");
+    } catch (const ErrorExpresion &ef) {
+      lanza_error_expresion(ef);
+    }
+    c->sin_derivada = e.mensaje;
+    return c;
+  }
+}
+
+namespace {
+
+// f at every element of x, a float or an array of any shape.
+py::object evalua(const Compilada &c, const py::object &x) {
+  if (py::isinstance<py::float_>(x) || py::isinstance<py::int_>(x))
+    return py::float_((*c.f)(x.cast<double>()));
+  auto a = py::array_t<double, py::array::c_style | py::array::forcecast>::ensure(x);
+  if (!a) throw py::type_error("Expresion: se esperaba un número o un array de números");
+  py::array_t<double> r(std::vector<py::ssize_t>(a.shape(), a.shape() + a.ndim()));
+  const double *p = a.data();
+  double *q = r.mutable_data();
+  for (py::ssize_t k = 0; k < a.size(); ++k) q[k] = (*c.f)(p[k]);
+  return std::move(r);
+}
+
+} // namespace
+
+void registra_expresion(py::module_ &m) {
+  tipo_error() = py::reinterpret_steal<py::object>(
+      PyErr_NewExceptionWithDoc("raices.ErrorExpresion",
+                                "Texto que no es una expresión válida de la gramática: "
+                                "atributos posicion (1 = primer carácter; None si la falta "
+                                "no está en un lugar), texto y senala.",
+                                PyExc_ValueError, nullptr));
+  if (!tipo_error()) throw py::error_already_set();
+  m.attr("ErrorExpresion") = tipo_error();
+
+  py::class_<Compilada, std::shared_ptr<Compilada>>(
+      m, "Expresion",
+      "f(x) compilada desde un texto de la gramática de la suite, con su derivada "
+      "(calculada o dada); se evalúa en C++ sobre números y arrays de NumPy.")
+      .def(py::init(&compila), py::arg("texto"), py::arg("derivada") = py::none())
+      .def("__call__", &evalua, py::arg("x"), "f en x (un número o un array).")
+      .def_property_readonly("texto", [](const Compilada &c) { return texto_py(c.f->texto()); })
+      .def_property_readonly("derivada",
+                             [](const Compilada &c) -> py::object {
+                               if (!c.df) return py::none();
+                               return texto_py(c.df->texto());
+                             })
+      .def_readonly("derivada_calculada", &Compilada::derivada_calculada)
+      .def("__repr__", [](const Compilada &c) {
+        return py::str("Expresion({!r})").format(texto_py(c.f->texto()));
+      });
+}
+
+} // namespace raices_py

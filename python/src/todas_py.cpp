@@ -1,0 +1,105 @@
+// raices.todas_las_raices: every root of f in [a, b] with its kind, the
+// singular points, near misses and stretches, as rootscan finds them; or,
+// with demuestra, every root proven on balls and the pieces left unproven.
+#include <cmath>
+#include <limits>
+
+#include <pybind11/stl.h>
+
+#include "P3/todas/demuestra_raices.h"
+#include "P3/todas/todas_las_raices.h"
+#include "modulo.h"
+
+namespace raices_py {
+
+namespace {
+
+// A typed f on doubles, balls and Chorro, for the judges and the proof.
+struct EnBolas {
+  const Compilada &c;
+  double operator()(double x) const { return (*c.f)(x); }
+  raices::Bola operator()(const raices::Bola &x) const { return (*c.f)(x); }
+  raices::Chorro operator()(const raices::Chorro &x) const { return (*c.f)(x); }
+};
+
+py::list hallazgos(const std::vector<raices::Hallazgo> &v) {
+  py::list l;
+  for (const raices::Hallazgo &h : v)
+    l.append(py::make_tuple(h.x, h.fx, raices::clave_clase(h.clase), h.inf, h.sup,
+                            raices::clave_prueba(h.prueba)));
+  return l;
+}
+
+py::dict como_dict(const raices::Exploracion &e) {
+  py::dict d;
+  d["demuestra"] = false;
+  d["raices"] = hallazgos(e.raices);
+  d["singulares"] = hallazgos(e.singulares);
+  d["casi"] = hallazgos(e.casi);
+  d["tramos"] = hallazgos(e.tramos);
+  d["evaluaciones"] = e.evaluaciones;
+  d["resolucion"] = e.resolucion;
+  d["explorado"] = e.explorado;
+  d["estado"] = e.estado;
+  return d;
+}
+
+py::dict como_dict(const raices::Demostracion &p) {
+  py::dict d;
+  d["demuestra"] = true;
+  py::list r, s;
+  for (const raices::RaizDemostrada &z : p.raices)
+    r.append(py::make_tuple(z.x, z.inf, z.sup, raices::clave_certeza(z.certeza)));
+  for (const raices::PiezaSinDemostrar &q : p.piezas)
+    s.append(py::make_tuple(q.inf, q.sup, raices::clave_razon(q.razon)));
+  d["raices"] = r;
+  d["piezas"] = s;
+  d["evaluaciones"] = p.evaluaciones;
+  d["explorado"] = p.explorado;
+  d["estado"] = p.estado;
+  return d;
+}
+
+py::dict todas(const py::object &f, double a, double b, bool demuestra, double tol,
+               long presupuesto, const py::object &derivada) {
+  if (!std::isfinite(a) || !std::isfinite(b))
+    throw py::value_error("los extremos del intervalo deben ser números finitos");
+  if (a > b) throw py::value_error("error en el intervalo: a > b");
+  if (!(tol > 0) || !std::isfinite(tol))
+    throw py::value_error("tol debe ser un número positivo y finito");
+  if (presupuesto < 1) throw py::value_error("presupuesto debe ser al menos 1");
+  const Objetivo o = objetivo(f, derivada);
+  if (o.expresion) {
+    EnBolas bolas{*o.expresion};
+    if (demuestra) return como_dict(raices::demuestra_raices(bolas, a, b, tol, presupuesto));
+    const raices::Jueces j = raices::jueces_de_bolas(bolas);
+    if (!o.expresion->df)
+      return como_dict(raices::todas_las_raices(bolas, a, b, tol, presupuesto, j));
+    auto dF = [&bolas](double x) { return (*bolas.c.df)(x); };
+    return como_dict(raices::todas_las_raices(bolas, dF, a, b, tol, presupuesto, j));
+  }
+  if (demuestra)
+    throw py::type_error("demuestra=True necesita f como texto o raices.Expresion: una función "
+                         "de Python no se evalúa sobre bolas");
+  LlamadaPy F(o.llamable);
+  raices::Exploracion e;
+  if (derivada.is_none()) {
+    e = raices::todas_las_raices(F, a, b, tol, presupuesto);
+  } else {
+    LlamadaPy dF(derivada);
+    e = raices::todas_las_raices(F, dF, a, b, tol, presupuesto);
+    dF.relanza();
+  }
+  F.relanza();
+  return como_dict(e);
+}
+
+} // namespace
+
+void registra_todas(py::module_ &m) {
+  m.def("_todas_las_raices", &todas, py::arg("f"), py::arg("a"), py::arg("b"),
+        py::arg("demuestra") = false, py::arg("tol") = 1e-12,
+        py::arg("presupuesto") = raices::PRESUPUESTO, py::arg("derivada") = py::none());
+}
+
+} // namespace raices_py
