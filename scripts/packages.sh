@@ -1,5 +1,6 @@
 # Debian packages of the suite, kept in this one place: scripts/start
-# installs PROGRAM_PACKAGES, scripts/check (and so CI) adds TEST_PACKAGES.
+# installs PROGRAM_PACKAGES (and PYTHON_PACKAGES for `scripts/start python`),
+# scripts/check (and so CI) adds PYTHON_PACKAGES and TEST_PACKAGES.
 # Sourced by those scripts.
 
 # Build and run the programs: compiler and build tools, muParser and GiNaC
@@ -9,14 +10,22 @@
 PROGRAM_PACKAGES=(g++ cmake make pkg-config libmuparser-dev libginac-dev libflint-arb-dev
   libplplot-dev plplot-driver-cairo)
 
+# The Python module (python/): pybind11 and Python's headers to build it,
+# setuptools and venv to install it offline into a virtual environment that
+# sees the system's packages, NumPy for its arrays, pandas and Matplotlib for
+# its tables and figures, ipykernel for the notebook kernel.
+PYTHON_PACKAGES=(pybind11-dev python3-dev python3-setuptools python3-venv python3-numpy
+  python3-pandas python3-matplotlib python3-ipykernel)
+
 # Tests and checks: Clang with its sanitizer runtime, clang-tidy and
 # clang-format; GoogleTest and Google Benchmark; GSL and Boost to compare
 # against; groff and man for the manual pages; xmllint and rsvg-convert for
 # the plots; locale sources for the terminal tests' locales; Python to read
-# rootcompare's CSV as a program would.
+# rootcompare's CSV as a program would; pytest, SciPy (to agree with) and
+# nbclient (to run the notebook headless) for the Python module.
 TEST_PACKAGES=(clang libclang-rt-14-dev clang-tidy clang-format googletest libgtest-dev
   libgmock-dev libbenchmark-dev libgsl-dev libboost-dev man-db groff-base libxml2-utils
-  librsvg2-bin locales python3)
+  librsvg2-bin locales python3 python3-pytest python3-scipy python3-nbclient python3-mpmath)
 # Locales the terminal tests run the programs under, besides C and C.UTF-8:
 # UTF-8 with a decimal comma, and Latin-1.
 TEST_LOCALES=(es_ES.UTF-8 es_ES.ISO-8859-1)

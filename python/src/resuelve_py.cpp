@@ -41,6 +41,25 @@ namespace {
 
 using raices::Arranque;
 
+// obj as a float, or TypeError naming the argument.
+double numero(const py::handle &obj, const char *nombre) {
+  const double v = PyFloat_AsDouble(obj.ptr());
+  if (v == -1 && PyErr_Occurred() != nullptr) {
+    PyErr_Clear();
+    throw py::type_error(std::string(nombre) + " debe ser un número, no " +
+                         py::str(py::type::of(obj).attr("__name__")).cast<std::string>());
+  }
+  return v;
+}
+
+// (a, b) from a sequence of two numbers.
+std::pair<double, double> par(const py::object &obj) {
+  if (!py::isinstance<py::sequence>(obj) || py::isinstance<py::str>(obj) || py::len(obj) != 2)
+    throw py::type_error("intervalo debe ser un par (a, b) de números");
+  const py::sequence s = obj;
+  return {numero(s[0], "a"), numero(s[1], "b")};
+}
+
 // The two starting numbers of method m from the caller's arguments.
 std::pair<double, double> arranque(std::size_t m, const py::object &intervalo, const py::object &x0,
                                    const py::object &x1) {
@@ -51,7 +70,7 @@ std::pair<double, double> arranque(std::size_t m, const py::object &intervalo, c
       throw py::value_error("el método '" + nombre +
                             "' empieza en un punto: dé x0=..., no intervalo");
     if (!x0.is_none()) throw py::value_error("dé intervalo=(a, b) o x0=..., no los dos");
-    const auto ab = intervalo.cast<std::pair<double, double>>();
+    const auto ab = par(intervalo);
     if (!std::isfinite(ab.first) || !std::isfinite(ab.second))
       throw py::value_error("los extremos del intervalo deben ser números finitos");
     if (ab.first > ab.second) throw py::value_error("error en el intervalo: a > b");
@@ -63,12 +82,12 @@ std::pair<double, double> arranque(std::size_t m, const py::object &intervalo, c
                               : "dé el punto de partida x0=... (o intervalo=(a, b))");
   if (d.arranque == Arranque::intervalo)
     throw py::value_error("el método '" + nombre + "' acota la raíz: dé intervalo=(a, b), no x0");
-  const double a = x0.cast<double>();
+  const double a = numero(x0, "x0");
   if (!std::isfinite(a)) throw py::value_error("x0 debe ser un número finito");
   double b = a;
   if (d.arranque == Arranque::desde_a_y_b) {
     // The second point, as SciPy's secant takes it when not given.
-    b = x1.is_none() ? a * (1 + 1e-4) + (a >= 0 ? 1e-4 : -1e-4) : x1.cast<double>();
+    b = x1.is_none() ? a * (1 + 1e-4) + (a >= 0 ? 1e-4 : -1e-4) : numero(x1, "x1");
     if (!std::isfinite(b)) throw py::value_error("x1 debe ser un número finito");
   }
   return {a, b};

@@ -37,7 +37,15 @@ void lanza_error_expresion(const ErrorExpresion &e) {
   py::object error = tipo_error()(texto_py(e.mensaje));
   error.attr("posicion") = e.posicion == 0 ? py::object(py::none()) : py::int_(e.posicion);
   error.attr("texto") = texto_py(e.texto);
-  error.attr("senala") = texto_py(senala(e, 200));
+  // The text with a caret under the fault, as the programs show it on a
+  // terminal, but in the str's own characters.
+  std::string senal;
+  if (e.posicion > 0) {
+    const py::str linea = texto_py(e.nombre + e.texto);
+    const std::size_t columna = py::len(texto_py(e.nombre)) + e.posicion - 1;
+    senal = linea.cast<std::string>() + "\n" + std::string(columna, ' ') + "^";
+  }
+  error.attr("senala") = py::str(senal);
   PyErr_SetObject(tipo_error().ptr(), error.ptr());
   throw py::error_already_set();
 }
