@@ -121,7 +121,7 @@ ex suma_de(const std::vector<ex> &terminos) {
 // of its top-level terms, in the order typed, so that a derivative can be
 // written term by term as a student works it.
 std::vector<ex> terminos(const Programa &programa, const GiNaC::realsymbol &x,
-                         const Numero &numero) {
+                         const std::vector<GiNaC::realsymbol> &parametros, const Numero &numero) {
   using Terminos = std::vector<ex>;
   std::vector<Terminos> pila;
   auto saca = [&pila] {
@@ -143,6 +143,8 @@ std::vector<ex> terminos(const Programa &programa, const GiNaC::realsymbol &x,
       pila.push_back({GiNaC::exp(ex(1))});
     else if (p.tipo == Paso::numero)
       pila.push_back({numero(p.numero_)});
+    else if (p.tipo == Paso::parametro)
+      pila.push_back({parametros.at(p.parametro_)});
     else if (p.tipo == Paso::opuesto)
       pila.push_back(une({}, saca(), -1));
     else if (p.tipo == Paso::funcion)
@@ -181,25 +183,32 @@ template <typename Accion> auto traduce(Accion accion) -> decltype(accion()) {
   }
 }
 
+// The parameters as symbols of their own names: constants to d/dx.
+std::vector<GiNaC::realsymbol> simbolos(const std::vector<std::string> &nombres) {
+  std::vector<GiNaC::realsymbol> s;
+  for (const std::string &n : nombres) s.emplace_back(n);
+  return s;
+}
+
 } // namespace
 
-Derivacion deriva(const Programa &f) {
-  return traduce([&f] {
+Derivacion deriva(const Programa &f, const std::vector<std::string> &parametros) {
+  return traduce([&f, &parametros] {
     const GiNaC::realsymbol x("x");
-    const ex simbolica = suma_de(terminos(f, x, exacto));
+    const ex simbolica = suma_de(terminos(f, x, simbolos(parametros), exacto));
     return Derivacion{escribe(simbolica.diff(x)), escribe(simbolica)};
   });
 }
 
-std::string deriva_legible(const Programa &f) {
-  return traduce([&f] {
+std::string deriva_legible(const Programa &f, const std::vector<std::string> &parametros) {
+  return traduce([&f, &parametros] {
     const GiNaC::realsymbol x("x");
     Numeros numeros;
     const Numero numero = [&numeros](double v) {
       return Numeros::entero(v) ? exacto(v) : numeros.simbolo(v);
     };
     std::vector<ex> derivadas;
-    for (const ex &termino : terminos(f, x, numero))
+    for (const ex &termino : terminos(f, x, simbolos(parametros), numero))
       derivadas.push_back(numeros.pliega(termino.diff(x)));
     return escribe_en_orden(numeros.pliega(suma_de(derivadas)), derivadas);
   });

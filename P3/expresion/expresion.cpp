@@ -94,20 +94,36 @@ ErrorTexto queja(const mu::ParserError &error, std::size_t largo) {
 
 } // namespace
 
+// An expression once compiled: its text, its parameters and their values,
+// and the program that every evaluation runs. The parser is only needed to
+// compile; evaluation reads the program and never writes, so one compiled
+// expression can be evaluated from several threads at once.
 struct Expresion::Datos {
   std::string texto;
+  std::vector<std::string> parametros;
+  std::vector<double> valores;        // NaN while unbound
+  std::vector<std::string> decimales; // a value's decimal text, when it was given as one
+  Programa programa;
+
+  void compila(std::vector<std::string> literales);
+};
+
+namespace {
+
+// The parser reduced to the grammar, with x, pi, e and the parameters as its
+// variables, at the places given.
+struct Gramatica {
   double x = 0;
   double pi = 3.14159265358979323846;
   double e = 2.71828182845904523536;
+  std::vector<double> parametros;
   mu::Parser parser;
-  Programa programa;
 
-  void define_gramatica();
-  void compila(std::vector<std::string> literales);
+  explicit Gramatica(const std::vector<std::string> &nombres);
   Paso paso(const mu::SToken &t) const;
 };
 
-void Expresion::Datos::define_gramatica() {
+Gramatica::Gramatica(const std::vector<std::string> &nombres) : parametros(nombres.size(), 0.0) {
   parser.EnableOptimizer(false);
   parser.ClearFun();
   parser.ClearConst();
@@ -121,17 +137,21 @@ void Expresion::Datos::define_gramatica() {
   parser.DefineVar("x", &x);
   parser.DefineVar("pi", &pi);
   parser.DefineVar("e", &e);
+  for (std::size_t i = 0; i < nombres.size(); ++i) parser.DefineVar(nombres[i], &parametros[i]);
   for (std::size_t i = 0; i < numero_funciones; ++i)
     parser.DefineFun(nombres_funciones[i], funciones[i], false);
   for (const Alias &a : alias_funciones)
     parser.DefineFun(a.nombre, funciones[static_cast<std::size_t>(a.funcion)], false);
 }
 
-Paso Expresion::Datos::paso(const mu::SToken &t) const {
+Paso Gramatica::paso(const mu::SToken &t) const {
   switch (t.Cmd) {
   case mu::cmVAR:
     if (t.Val.ptr == &x) return {Paso::variable, 0, {}};
-    return {t.Val.ptr == &pi ? Paso::pi : Paso::e, 0, {}};
+    if (t.Val.ptr == &pi || t.Val.ptr == &e) return {t.Val.ptr == &pi ? Paso::pi : Paso::e, 0, {}};
+    for (std::size_t i = 0; i < parametros.size(); ++i)
+      if (t.Val.ptr == &parametros[i]) return {Paso::parametro, 0, {}, {}, i};
+    break;
   case mu::cmVAL: return {Paso::numero, t.Val.data2, {}};
   case mu::cmADD: return {Paso::suma, 0, {}};
   case mu::cmSUB: return {Paso::resta, 0, {}};
@@ -148,8 +168,6 @@ Paso Expresion::Datos::paso(const mu::SToken &t) const {
   }
   throw ErrorTexto{"operaci\xF3n fuera de la gram\xE1tica"};
 }
-
-namespace {
 
 // Precision at which a decimal that is a double is certainly read exactly
 // (a double has at most 53 significant bits), so that a difference from the
@@ -176,18 +194,18 @@ void anota_literales(Programa &programa, const std::vector<std::string> &literal
 // Parses (the parser compiles on the first evaluation) and keeps the
 // compiled program, its numbers as typed.
 void Expresion::Datos::compila(std::vector<std::string> literales) {
-  define_gramatica();
+  Gramatica g(parametros);
   try {
-    parser.SetExpr(texto);
-    parser.Eval();
+    g.parser.SetExpr(texto);
+    g.parser.Eval();
   } catch (const mu::ParserError &error) {
     throw queja(error, texto.size());
   }
-  const mu::ParserByteCode &codigo = parser.GetByteCode();
+  const mu::ParserByteCode &codigo = g.parser.GetByteCode();
   const mu::SToken *t = codigo.GetBase();
   for (std::size_t i = 0; i < codigo.GetSize() && t[i].Cmd != mu::cmEND; ++i) {
     const bool mas_unario = t[i].Cmd == mu::cmFUNC && t[i].Fun.cb._pRawFun == borrado(identidad);
-    if (!mas_unario) programa.push_back(paso(t[i]));
+    if (!mas_unario) programa.push_back(g.paso(t[i]));
   }
   anota_literales(programa, literales);
 }
@@ -204,11 +222,17 @@ std::string contexto(const char *sujeto) {
 
 Expresion::Expresion(const std::string &texto) : Expresion(texto, nullptr) {}
 
-Expresion::Expresion(const std::string &texto, const char *sujeto, Limites limites)
+Expresion::Expresion(const std::string &texto, const char *sujeto, Limites limites,
+                     const std::vector<std::string> &parametros)
     : datos(std::make_unique<Datos>()) {
   try {
-    std::vector<std::string> literales = revisa_texto(texto, limites.longitud, limites.anidamiento);
+    revisa_parametros(parametros);
+    std::vector<std::string> literales =
+        revisa_texto(texto, limites.longitud, limites.anidamiento, parametros);
     datos->texto = texto;
+    datos->parametros = parametros;
+    datos->valores.assign(parametros.size(), std::numeric_limits<double>::quiet_NaN());
+    datos->decimales.assign(parametros.size(), "");
     datos->compila(std::move(literales));
   } catch (const ErrorTexto &error) {
     const std::string nombre = sujeto != nullptr ? std::string(sujeto) + "(x) = " : "";
@@ -226,18 +250,56 @@ Expresion::Expresion(Expresion &&otra) noexcept = default;
 Expresion &Expresion::operator=(Expresion &&otra) noexcept = default;
 Expresion::~Expresion() = default;
 
+const std::vector<std::string> &Expresion::parametros() const { return datos->parametros; }
+
+namespace {
+
+std::size_t indice_parametro(const std::vector<std::string> &parametros,
+                             const std::string &nombre) {
+  for (std::size_t i = 0; i < parametros.size(); ++i)
+    if (parametros[i] == nombre) return i;
+  throw ErrorExpresion{"par\xE1metro desconocido '" + nombre + "'"};
+}
+
+} // namespace
+
+void Expresion::fija(const std::string &nombre, double valor) {
+  const std::size_t i = indice_parametro(datos->parametros, nombre);
+  datos->valores[i] = valor;
+  datos->decimales[i].clear();
+}
+
+void Expresion::fija(const std::string &nombre, const std::string &texto) {
+  const std::size_t i = indice_parametro(datos->parametros, nombre);
+  const double valor = valor_decimal(texto);
+  if (std::isnan(valor))
+    throw ErrorExpresion{"valor no v\xE1lido para el par\xE1metro " + nombre + ": '" + texto +
+                         "' (escriba un n\xFAmero, como 0.5 o 1e-3)"};
+  datos->valores[i] = valor;
+  datos->decimales[i] = texto;
+}
+
+void Funciones::fija(const std::string &nombre, const std::string &texto) {
+  f.fija(nombre, texto);
+  df.fija(nombre, texto);
+}
+
+void Funciones::fija(const std::string &nombre, double valor) {
+  f.fija(nombre, valor);
+  df.fija(nombre, valor);
+}
+
 double Expresion::operator()(double x) const noexcept {
-  datos->x = x;
-  try {
-    return datos->parser.Eval();
-  } catch (...) {
-    return std::numeric_limits<double>::quiet_NaN();
-  }
+  return ::evalua(datos->programa, x, datos->valores.data());
+}
+
+double Expresion::evalua(double x, const double *valores) const noexcept {
+  return ::evalua(datos->programa, x, valores);
 }
 
 raices::Bola Expresion::operator()(const raices::Bola &x) const noexcept {
   try {
-    return evalua(datos->programa, x);
+    return ::evalua(datos->programa, x, {datos->valores.data(), datos->decimales.data()});
   } catch (...) {
     return raices::Bola::indefinida(x.precision());
   }
@@ -245,7 +307,7 @@ raices::Bola Expresion::operator()(const raices::Bola &x) const noexcept {
 
 raices::Chorro Expresion::operator()(const raices::Chorro &x) const noexcept {
   try {
-    return evalua(datos->programa, x);
+    return ::evalua(datos->programa, x, {datos->valores.data(), datos->decimales.data()});
   } catch (...) {
     const long p = x.precision();
     return {raices::Bola::indefinida(p), raices::Bola::indefinida(p)};
@@ -283,9 +345,9 @@ void comprueba_lectura(const Expresion &f, const Expresion &vista) {
   }
 }
 
-Derivacion derivacion(const Programa &f) {
+Derivacion derivacion(const Programa &f, const std::vector<std::string> &parametros) {
   try {
-    return deriva(f);
+    return deriva(f, parametros);
   } catch (const ErrorTexto &error) {
     throw ErrorExpresion{"no se puede derivar f: " + error.problema + "; escriba f' con -d"};
   }
@@ -305,12 +367,27 @@ std::string comprueba_calculada(const Expresion &f, const Expresion &df) {
   return "Aviso: la derivada calculada no concuerda con la exacta de f: " + std::string(valores);
 }
 
+// Values the parameters take while the derivation is checked: irrational-
+// looking and distinct, like the test points. A value that is not set
+// would leave every check without a finite value to compare.
+void fija_de_prueba(Expresion &e) {
+  for (std::size_t i = 0; i < e.parametros().size(); ++i)
+    e.fija(e.parametros()[i], 0.5772156649015329 + 0.6180339887498949 * static_cast<double>(i));
+}
+
+// Unbinds every parameter again, once the checks are done.
+void desliga(Expresion &e) {
+  for (const std::string &p : e.parametros()) e.fija(p, std::numeric_limits<double>::quiet_NaN());
+}
+
 // f with the derivative written by the derivation, once its reading of f is
-// checked.
+// checked (f's parameters bound to test values).
 Funciones con_derivada(Expresion f, const Derivacion &d) {
-  const Expresion vista(d.funcion, "f tal como se deriva", calculada);
+  Expresion vista(d.funcion, "f tal como se deriva", calculada, f.parametros());
+  fija_de_prueba(vista);
   comprueba_lectura(f, vista);
-  Expresion df(d.derivada, "f' calculada", calculada);
+  Expresion df(d.derivada, "f' calculada", calculada, f.parametros());
+  fija_de_prueba(df);
   std::string aviso = comprueba_calculada(f, df);
   return {std::move(f), std::move(df), true, std::move(aviso)};
 }
@@ -324,7 +401,8 @@ constexpr double tolerancia_legible = 1e-9;
 // evaluated text itself.
 std::string texto_legible(const Programa &f, const Expresion &df) {
   try {
-    const Expresion legible(deriva_legible(f), "f' legible", calculada);
+    Expresion legible(deriva_legible(f, df.parametros()), "f' legible", calculada, df.parametros());
+    fija_de_prueba(legible);
     for (double x : puntos_prueba) {
       const double a = df(x), b = legible(x);
       if (std::isnan(a) && std::isnan(b)) continue;
@@ -342,16 +420,20 @@ std::string texto_legible(const Programa &f, const Expresion &df) {
 
 } // namespace
 
-Funciones prepara_funciones(const std::string &texto_f, const char *texto_df) {
+Funciones prepara_funciones(const std::string &texto_f, const char *texto_df,
+                            const std::vector<std::string> &parametros) {
   try {
-    Expresion f(texto_f, "f");
+    Expresion f(texto_f, "f", Expresion::tecleada, parametros);
     if (texto_df == nullptr) {
-      const Derivacion d = derivacion(f.datos->programa);
+      fija_de_prueba(f);
+      const Derivacion d = derivacion(f.datos->programa, parametros);
       Funciones fs = con_derivada(std::move(f), d);
       fs.df.datos->texto = texto_legible(fs.f.datos->programa, fs.df);
+      desliga(fs.f);
+      desliga(fs.df);
       return fs;
     }
-    Expresion df(texto_df, "f'");
+    Expresion df(texto_df, "f'", Expresion::tecleada, parametros);
     return {std::move(f), std::move(df), false};
   } catch (const ErrorExpresion &) {
     throw;

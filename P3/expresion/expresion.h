@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "P3/bolas/bola.h"
 #include "P3/bolas/chorro.h"
@@ -32,7 +33,14 @@ std::string senala(const ErrorExpresion &e, std::size_t ancho);
 
 struct Funciones;
 
-// One parsed expression in the variable x, ready to evaluate.
+// One parsed expression in the variable x, ready to evaluate; it may name
+// parameters besides x, pi and e, whose values the caller binds.
+//
+// Threads: compiling (the constructors, prepara_funciones) and binding
+// (fija) must not run at the same time as anything else on the same
+// expression. Evaluating is read-only: any number of threads may evaluate
+// one expression at once, on doubles, balls or jets, and get the values one
+// thread gets.
 class Expresion {
 public:
   // What is accepted, checked before anything is parsed: at most longitud
@@ -48,13 +56,28 @@ public:
   // Throws ErrorExpresion when texto is not acceptable.
   explicit Expresion(const std::string &texto);
   // The same; the message names the expression (sujeto, e.g. "f") when it is
-  // not null.
-  Expresion(const std::string &texto, const char *sujeto, Limites limites = tecleada);
+  // not null. parametros are the names, besides x, pi and e, that the text
+  // may use: each a letter followed by letters and digits, not a function of
+  // the grammar; each unbound (NaN) until fija gives it a value.
+  Expresion(const std::string &texto, const char *sujeto, Limites limites = tecleada,
+            const std::vector<std::string> &parametros = {});
   Expresion(Expresion &&otra) noexcept;
   Expresion &operator=(Expresion &&otra) noexcept;
   ~Expresion();
+
+  // The parameters, in the order evalua takes their values.
+  const std::vector<std::string> &parametros() const;
+  // Binds a parameter. As a decimal text ("0.1") the value is exact on balls;
+  // as a double, it is that double. Throws ErrorExpresion when nombre is not
+  // a parameter or texto not a finite decimal number.
+  void fija(const std::string &nombre, double valor);
+  void fija(const std::string &nombre, const std::string &texto);
+
   // Value at x; infinities and NaN are returned as they come. Never throws.
   double operator()(double x) const noexcept;
+  // Value at x with the parameters' values given here (valores: one per
+  // parameter, in their order), not the bound ones. Never throws.
+  double evalua(double x, const double *valores) const noexcept;
   // Value on the ball x, at its precision: the same compiled program run in
   // ball arithmetic, so that the ball holds the exact value of f at every
   // point of x (pi and e taken as the true constants, the numbers of the
@@ -72,7 +95,8 @@ private:
   struct Datos;
   std::unique_ptr<Datos> datos;
   // Derives from the compiled form of f, never from its text a second time.
-  friend Funciones prepara_funciones(const std::string &texto_f, const char *texto_df);
+  friend Funciones prepara_funciones(const std::string &texto_f, const char *texto_df,
+                                     const std::vector<std::string> &parametros);
 
   // When f' was typed and clearly disagrees with central differences of f at
   // one of five points spread over [a, b], the ends included: one warning line,
@@ -91,14 +115,21 @@ struct Funciones {
   // A derived f' that disagrees with differences of f: the warning line, without
   // its newline; else empty.
   std::string aviso = {};
+
+  // Binds a parameter in f and in f' alike (Expresion::fija).
+  void fija(const std::string &nombre, const std::string &texto);
+  void fija(const std::string &nombre, double valor);
 };
 
 // texto_df == nullptr: derive f' from texto_f. df evaluates the exact
 // derivative; df.texto() is it as a student writes it, in the same grammar:
 // term by term in the order of f's terms, the numbers as typed and the
 // coefficients with at most 15 significant digits (-1/(x - 1.1)^2), and it
-// reads back to df within rounding. Throws ErrorExpresion, and nothing else.
-Funciones prepara_funciones(const std::string &texto_f, const char *texto_df);
+// reads back to df within rounding. parametros: the names f and f' may use
+// besides x, pi and e; the derivative takes them as constants. Throws
+// ErrorExpresion, and nothing else.
+Funciones prepara_funciones(const std::string &texto_f, const char *texto_df,
+                            const std::vector<std::string> &parametros = {});
 
 // When f' was typed and clearly disagrees with central differences of f at
 // one of five points spread over [a, b], the ends included: one warning line,

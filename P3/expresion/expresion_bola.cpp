@@ -3,6 +3,7 @@
 // precision of x, or on balls with their derivative (Chorro). The numbers
 // of the text are the numbers as typed, exactly (0.1 is 1/10, not the
 // double nearest it); pi and e are the true constants.
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -49,7 +50,13 @@ template <class V> V opera(Paso::Tipo t, const V &a, const V &b) {
   }
 }
 
-template <class V> V corre(const Programa &programa, const V &x) {
+// The value of parameter i as a ball: exact when it was given as a decimal.
+Bola parametro(const Valores &v, std::size_t i, long p) {
+  if (v.decimales != nullptr && !v.decimales[i].empty()) return Bola::decimal(v.decimales[i], p);
+  return Bola(v.dobles != nullptr ? v.dobles[i] : std::numeric_limits<double>::quiet_NaN(), p);
+}
+
+template <class V> V corre(const Programa &programa, const V &x, const Valores &valores) {
   const long p = x.precision();
   std::vector<V> pila;
   pila.reserve(programa.size());
@@ -58,6 +65,9 @@ template <class V> V corre(const Programa &programa, const V &x) {
     case Paso::variable: pila.push_back(x); break;
     case Paso::pi: pila.push_back(constante<V>(Bola::pi(p))); break;
     case Paso::e: pila.push_back(constante<V>(Bola::e(p))); break;
+    case Paso::parametro:
+      pila.push_back(constante<V>(parametro(valores, paso.parametro_, p)));
+      break;
     case Paso::numero:
       pila.push_back(constante<V>(paso.literal.empty() ? Bola(paso.numero_, p)
                                                        : Bola::decimal(paso.literal, p)));
@@ -78,5 +88,7 @@ template <class V> V corre(const Programa &programa, const V &x) {
 
 } // namespace
 
-Bola evalua(const Programa &programa, const Bola &x) { return corre(programa, x); }
-Chorro evalua(const Programa &programa, const Chorro &x) { return corre(programa, x); }
+Bola evalua(const Programa &programa, const Bola &x, Valores v) { return corre(programa, x, v); }
+Chorro evalua(const Programa &programa, const Chorro &x, Valores v) {
+  return corre(programa, x, v);
+}

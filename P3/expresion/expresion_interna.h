@@ -76,7 +76,8 @@ struct Paso {
     cociente,
     potencia,
     opuesto,
-    funcion
+    funcion,
+    parametro
   };
   Tipo tipo;
   double numero_;   // tipo == numero: the double the parser read
@@ -84,20 +85,46 @@ struct Paso {
   // tipo == numero: the number as typed ("0.1"), whose exact value the
   // balls hold; empty when the double is that value exactly.
   std::string literal = {};
+  std::size_t parametro_ = 0; // tipo == parametro: its place among the parameters
 };
 
 using Programa = std::vector<Paso>;
 
+// The values of the parameters for one run of a program, in their order:
+// as doubles, and as the decimal texts they were given as (an empty text:
+// the double is the value).
+struct Valores {
+  const double *dobles = nullptr;
+  const std::string *decimales = nullptr;
+};
+
+// The program run in IEEE double, operation by operation as the parser's
+// own evaluator runs it (so with the same results to the bit), with no state
+// outside the call.
+double evalua(const Programa &programa, double x, const double *parametros) noexcept;
 // The program run on balls at the precision of x, and on balls with their
 // derivative.
-raices::Bola evalua(const Programa &programa, const raices::Bola &x);
-raices::Chorro evalua(const Programa &programa, const raices::Chorro &x);
+raices::Bola evalua(const Programa &programa, const raices::Bola &x, Valores v);
+raices::Chorro evalua(const Programa &programa, const raices::Chorro &x, Valores v);
+
+// The function of the grammar on a double, as the parser calls it.
+double aplica(Funcion f, double v);
 
 // Checks the text before it is parsed: length, nesting of parentheses,
 // characters, names and numbers. Returns the numbers as typed, in the order
 // of the text (the order of the program's numbers). Throws ErrorTexto.
 std::vector<std::string> revisa_texto(const std::string &texto, std::size_t longitud_maxima,
-                                      int anidamiento_maximo);
+                                      int anidamiento_maximo,
+                                      const std::vector<std::string> &parametros = {});
+
+// Checks the names given as parameters: each a letter followed by letters
+// and digits, none of them x, pi, e or a function, none twice. Throws
+// ErrorTexto.
+void revisa_parametros(const std::vector<std::string> &parametros);
+// The value of a decimal number written alone ("0.5", "-1e-3"), as the
+// grammar writes numbers, with an optional sign; NaN for any other text or
+// a number beyond the doubles.
+double valor_decimal(const std::string &texto);
 
 // A fault found in a text: what is wrong, without saying which expression,
 // and where (1-based character; 0 when it is not at one place).
@@ -123,10 +150,10 @@ struct Derivacion {
   std::string derivada;
   std::string funcion;
 };
-Derivacion deriva(const Programa &f);
+Derivacion deriva(const Programa &f, const std::vector<std::string> &parametros = {});
 // The same derivative as shown to the user (deriva_legible.h): term by term
 // in the order of f's terms, with the numbers as typed. Throws ErrorTexto.
-std::string deriva_legible(const Programa &f);
+std::string deriva_legible(const Programa &f, const std::vector<std::string> &parametros = {});
 
 // A point where a derivative clearly disagrees with central differences of
 // the function, and both values there.

@@ -5,11 +5,13 @@
 // the slips students make most (x**2, 0,5, 2(x+1), sin x, x², sinn, x2) and
 // the notations of other tools (|x|, f = g, log(x, b): pistas.cpp), how to
 // write it instead.
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -157,8 +159,9 @@ void revisa_nombre(const std::string &t, const std::string &nombre, std::size_t 
 // e or a closing parenthesis) another operand needs an operator between.
 class Revision {
 public:
-  Revision(const std::string &texto, int anidamiento_maximo)
-      : t(texto), maximo(anidamiento_maximo) {}
+  Revision(const std::string &texto, int anidamiento_maximo,
+           const std::vector<std::string> &nombres_parametros)
+      : t(texto), maximo(anidamiento_maximo), parametros(nombres_parametros) {}
 
   // The numbers of the text as typed, in the order they appear.
   std::vector<std::string> recorre() {
@@ -172,6 +175,7 @@ public:
 private:
   const std::string &t;
   int maximo;
+  const std::vector<std::string> &parametros;
   std::vector<Llamada> abiertos; // each open parenthesis, and the function it calls
   bool tras_operando = false;
   std::string anterior;  // the last token, when it ends an operand
@@ -203,7 +207,8 @@ private:
       while (j < t.size() && (letra(t[j]) || digito(t[j]))) ++j;
       const std::string nombre = t.substr(i, j - i);
       operando(nombre, i);
-      revisa_nombre(t, nombre, i);
+      if (std::find(parametros.begin(), parametros.end(), nombre) == parametros.end())
+        revisa_nombre(t, nombre, i);
       tras_operando = !es_funcion(nombre), anterior = nombre;
       if (es_funcion(nombre)) pendiente = nombre;
       return j;
@@ -239,12 +244,46 @@ private:
 } // namespace
 
 std::vector<std::string> revisa_texto(const std::string &texto, std::size_t longitud_maxima,
-                                      int anidamiento_maximo) {
+                                      int anidamiento_maximo,
+                                      const std::vector<std::string> &parametros) {
   if (texto.size() > longitud_maxima)
     throw ErrorTexto{"demasiado larga (" + std::to_string(texto.size()) +
                      " caracteres; el m\xE1ximo es " + std::to_string(longitud_maxima) + ")"};
   if (texto.find_first_not_of(" \t") == std::string::npos)
     throw ErrorTexto{"est\xE1 vac\xED"
                      "a"};
-  return Revision(texto, anidamiento_maximo).recorre();
+  return Revision(texto, anidamiento_maximo, parametros).recorre();
+}
+
+void revisa_parametros(const std::vector<std::string> &parametros) {
+  for (std::size_t i = 0; i < parametros.size(); ++i) {
+    const std::string &p = parametros[i];
+    const bool forma = !p.empty() && letra(p[0]) && std::all_of(p.begin(), p.end(), [](char c) {
+      return letra(c) || digito(c);
+    });
+    const char *motivo =
+        !forma                              ? "escriba una letra seguida de letras o cifras"
+        : p == "x" || p == "pi" || p == "e" ? "es la variable o una constante"
+        : es_funcion(p)                     ? "es una funci\xF3n"
+        : std::find(parametros.begin(), parametros.begin() + static_cast<std::ptrdiff_t>(i), p) !=
+                parametros.begin() + static_cast<std::ptrdiff_t>(i)
+            ? "est\xE1 repetido"
+            : nullptr;
+    if (motivo != nullptr)
+      throw ErrorTexto{"nombre de par\xE1metro no v\xE1lido " + cita(p) + ": " + motivo};
+  }
+}
+
+double valor_decimal(const std::string &texto) {
+  const std::size_t signo = !texto.empty() && (texto[0] == '-' || texto[0] == '+') ? 1 : 0;
+  if (texto.size() == signo || !(digito(texto[signo]) || texto[signo] == '.') ||
+      largo_numero(texto, signo) != texto.size() - signo ||
+      texto.find_first_of("0123456789") == std::string::npos ||
+      std::count(texto.begin(), texto.end(), '.') > 1)
+    return std::numeric_limits<double>::quiet_NaN();
+  errno = 0;
+  const double valor = std::strtod(texto.c_str(), nullptr);
+  if (!std::isfinite(valor) || (errno == ERANGE && std::fabs(valor) > 1))
+    return std::numeric_limits<double>::quiet_NaN();
+  return valor;
 }

@@ -1,0 +1,90 @@
+// The compiled program of an expression run in IEEE double: the steps the
+// parser compiled, each performed as its own evaluator performs it (the same
+// operations on the same operands, std::pow for ^), so every value is the
+// parser's to the bit. The stack lives in the call, so any number of threads
+// can evaluate one program at once.
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "P3/expresion/expresion_interna.h"
+
+double aplica(Funcion f, double v) {
+  switch (f) {
+  case Funcion::sin: return std::sin(v);
+  case Funcion::cos: return std::cos(v);
+  case Funcion::tan: return std::tan(v);
+  case Funcion::asin: return std::asin(v);
+  case Funcion::acos: return std::acos(v);
+  case Funcion::atan: return std::atan(v);
+  case Funcion::sinh: return std::sinh(v);
+  case Funcion::cosh: return std::cosh(v);
+  case Funcion::tanh: return std::tanh(v);
+  case Funcion::exp: return std::exp(v);
+  case Funcion::log: return std::log(v);
+  case Funcion::log10: return std::log10(v);
+  case Funcion::sqrt: return std::sqrt(v);
+  case Funcion::abs: return std::fabs(v);
+  }
+  return std::numeric_limits<double>::quiet_NaN();
+}
+
+namespace {
+
+// Depth of stack that a typed expression needs at most in practice; a deeper
+// one (a long chain of right-associative powers) gets a stack of its own.
+constexpr std::size_t pila_corta = 64;
+
+double corre(const Programa &programa, double x, const double *parametros, double *pila,
+             std::size_t capacidad) {
+  std::size_t n = 0;
+  for (const Paso &paso : programa) {
+    double v = 0;
+    switch (paso.tipo) {
+    case Paso::variable: v = x; break;
+    case Paso::pi: v = 3.14159265358979323846; break;
+    case Paso::e: v = 2.71828182845904523536; break;
+    case Paso::numero: v = paso.numero_; break;
+    case Paso::parametro: v = parametros[paso.parametro_]; break;
+    case Paso::opuesto:
+      if (n == 0) return std::numeric_limits<double>::quiet_NaN();
+      pila[n - 1] = -pila[n - 1];
+      continue;
+    case Paso::funcion:
+      if (n == 0) return std::numeric_limits<double>::quiet_NaN();
+      pila[n - 1] = aplica(paso.funcion_, pila[n - 1]);
+      continue;
+    default: {
+      // A program the parser compiled never runs its stack short.
+      if (n < 2) return std::numeric_limits<double>::quiet_NaN();
+      const double b = pila[--n], a = pila[n - 1];
+      switch (paso.tipo) {
+      case Paso::suma: pila[n - 1] = a + b; break;
+      case Paso::resta: pila[n - 1] = a - b; break;
+      case Paso::producto: pila[n - 1] = a * b; break;
+      case Paso::cociente: pila[n - 1] = a / b; break;
+      default: pila[n - 1] = std::pow(a, b); break;
+      }
+      continue;
+    }
+    }
+    if (n == capacidad) return std::numeric_limits<double>::quiet_NaN();
+    pila[n++] = v;
+  }
+  return n == 1 ? pila[0] : std::numeric_limits<double>::quiet_NaN();
+}
+
+} // namespace
+
+double evalua(const Programa &programa, double x, const double *parametros) noexcept {
+  if (programa.size() <= pila_corta) {
+    double pila[pila_corta];
+    return corre(programa, x, parametros, pila, pila_corta);
+  }
+  try {
+    std::vector<double> pila(programa.size());
+    return corre(programa, x, parametros, pila.data(), pila.size());
+  } catch (...) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+}
