@@ -13,10 +13,11 @@ una función de Python.
 
 from ._raices import ErrorExpresion, Expresion, Resultado, __version__, resuelve
 from .compara import Carrera, compara
+from .muchas import Soluciones
 from .todas import Demostracion, Exploracion, todas_las_raices
 from . import resultado as _resultado  # noqa: F401  (adds Resultado.tabla)
 
 __all__ = [
     "ErrorExpresion", "Expresion", "Resultado", "resuelve", "todas_las_raices", "Exploracion",
-    "Demostracion", "compara", "Carrera", "__version__",
+    "Demostracion", "compara", "Carrera", "Soluciones", "__version__",
 ]

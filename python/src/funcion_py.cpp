@@ -30,12 +30,13 @@ void LlamadaPy::relanza() {
   throw e;
 }
 
-Objetivo objetivo(const py::object &f, const py::object &derivada) {
+Objetivo objetivo(const py::object &f, const py::object &derivada,
+                  const std::vector<std::string> &parametros) {
   Objetivo o;
   if (py::isinstance<py::str>(f)) {
     std::optional<std::string> df;
     if (py::isinstance<py::str>(derivada)) df = derivada.cast<std::string>();
-    o.expresion = compila(f.cast<std::string>(), df);
+    o.expresion = compila(f.cast<std::string>(), df, parametros);
   } else if (py::isinstance<Compilada>(f)) {
     o.expresion = f.cast<std::shared_ptr<Compilada>>();
   } else if (PyCallable_Check(f.ptr()) != 0) {

@@ -8,5 +8,4 @@ PYBIND11_MODULE(_raices, m) {
   raices_py::registra_resuelve(m);
   raices_py::registra_todas(m);
   raices_py::registra_compara(m);
-  raices_py::registra_muchas(m);
 }

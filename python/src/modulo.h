@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <pybind11/pybind11.h>
 
@@ -33,8 +34,13 @@ struct Compilada {
   bool derivada_calculada = false;
   std::string sin_derivada; // why df is missing, empty when it is not
 };
+// parametros: the names the texts may use besides x, pi and e.
 std::shared_ptr<Compilada> compila(const std::string &texto_f,
-                                   const std::optional<std::string> &texto_df);
+                                   const std::optional<std::string> &texto_df,
+                                   const std::vector<std::string> &parametros = {});
+
+// Binds a parameter in f and f' (a float, or a decimal text exact on balls).
+void fija(Compilada &c, const std::string &nombre, const py::handle &valor);
 
 // A Python callable as F of a search: called with a float, its answer read
 // as a float. The first exception it raises is kept and every later call
@@ -58,13 +64,14 @@ struct Objetivo {
   std::shared_ptr<Compilada> expresion;
   py::object llamable;
 };
-Objetivo objetivo(const py::object &f, const py::object &derivada);
+// parametros: the names a text may use (the keys of resuelve's parametros).
+Objetivo objetivo(const py::object &f, const py::object &derivada,
+                  const std::vector<std::string> &parametros = {});
 
 void registra_expresion(py::module_ &m);
 void registra_resuelve(py::module_ &m);
 void registra_todas(py::module_ &m);
 void registra_compara(py::module_ &m);
-void registra_muchas(py::module_ &m);
 
 } // namespace raices_py
 

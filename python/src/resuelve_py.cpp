@@ -1,5 +1,6 @@
 // raices.resuelve: one search by a method of the table on a text, an
 // Expresion or a Python callable, with the library's verdict.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -14,6 +15,32 @@
 #include "resultado.h"
 
 namespace raices_py {
+
+namespace {
+
+const char *const DOC_RESUELVE = R"(Una búsqueda de la raíz de f por un método de la tabla.
+
+f: un texto de la gramática de la suite ('cos(x) - x'), una raices.Expresion
+o una función de Python de un float.
+intervalo=(a, b) para los métodos que acotan ('biseccion', 'regula_falsi',
+'illinois', 'brent', 'chandrupatla') y la secante; x0 (y x1) para 'newton',
+'steffensen' y 'secante'.
+tol: la búsqueda para cuando el intervalo (o el paso) es menor que
+tol·max(1, |x|); max_pasos: pasos como mucho.
+derivada: f' como texto o función (Newton); de un texto se calcula sola.
+parametros: {nombre: valor} para los nombres del texto además de x; con
+arrays de NumPy (que se difunden) resuelve cada elemento en C++, en todos
+los núcleos (hilos=), sin el GIL, y da arrays (raices.Soluciones).
+historial=True guarda los iterados (resultado.historial, resultado.tabla()).
+
+Da un raices.Resultado: raiz, f_raiz, desenlace ('raiz', 'singularidad',
+'estancada', 'limite', 'falla', 'no_arranca', 'no_alcanza'), estado y su
+mensaje del catálogo, pasos, evals_f, evals_df, llamadas_f, llamadas_df, la
+prueba de las bolas ('exacta', 'demostrada', 'refutada', 'sin_demostrar'),
+y los atributos de scipy.optimize.RootResults: root, converged, flag,
+iterations, function_calls.)";
+
+} // namespace
 
 const char *clave_desenlace(raices::Desenlace d) {
   switch (d) {
@@ -132,22 +159,75 @@ double nan_derivada(double /*x*/) { return std::numeric_limits<double>::quiet_Na
 
 } // namespace
 
-py::object resuelve_muchos(const Objetivo &o, std::size_t m, std::pair<double, double> ab,
-                           const raices::Criterio &c, const py::dict &parametros);
+py::object resuelve_muchos(const Compilada &e, std::size_t m, std::pair<double, double> ab,
+                           const raices::Criterio &c, const py::dict &parametros,
+                           const py::object &hilos);
+
+namespace {
+
+// The names of parametros, a dict whose keys are str.
+std::vector<std::string> nombres(const py::object &parametros) {
+  if (!py::isinstance<py::dict>(parametros))
+    throw py::type_error("parametros debe ser un dict {nombre: valor o array de valores}");
+  std::vector<std::string> v;
+  for (const auto &kv : parametros.cast<py::dict>()) {
+    if (!py::isinstance<py::str>(kv.first))
+      throw py::type_error("los nombres de parametros deben ser textos");
+    v.push_back(kv.first.cast<std::string>());
+  }
+  return v;
+}
+
+// Every parameter of e has a value in nombres, and nothing else.
+void comprueba_nombres(const Compilada &e, const std::vector<std::string> &dados) {
+  const std::vector<std::string> &suyos = e.f->parametros();
+  for (const std::string &n : suyos)
+    if (std::find(dados.begin(), dados.end(), n) == dados.end())
+      throw py::value_error("falta el valor del parámetro '" + n + "' en parametros");
+  for (const std::string &n : dados)
+    if (std::find(suyos.begin(), suyos.end(), n) == suyos.end())
+      throw py::value_error("'" + n + "' no es un parámetro de f (los suyos: " +
+                            py::str(py::tuple(py::cast(suyos))).cast<std::string>() + ")");
+}
+
+// Some value of parametros is an array of more than one number, or of none.
+bool son_arrays(const py::dict &parametros) {
+  for (const auto &kv : parametros)
+    if (py::module_::import("numpy").attr("ndim")(kv.second).cast<int>() > 0) return true;
+  return false;
+}
+
+} // namespace
 
 py::object resuelve(const py::object &f, const py::object &intervalo, const py::object &x0,
                     const std::string &metodo, double tol, int max_pasos,
                     const py::object &derivada, const py::object &parametros, bool historial,
-                    const py::object &x1) {
+                    const py::object &x1, const py::object &hilos) {
   const std::size_t m = metodo_de(metodo);
   const auto ab = arranque(m, intervalo, x0, x1);
   raices::Criterio c = criterio(tol, max_pasos);
-  const Objetivo o = objetivo(f, derivada);
   const bool con_df = raices::DESCRIPTORES[m].evals_df > 0;
+  std::vector<std::string> dados;
   if (!parametros.is_none()) {
-    if (!py::isinstance<py::dict>(parametros))
-      throw py::type_error("parametros debe ser un dict {nombre: valores}");
-    return resuelve_muchos(o, m, ab, c, parametros.cast<py::dict>());
+    dados = nombres(parametros);
+    if (!py::isinstance<py::str>(f) && !py::isinstance<Compilada>(f))
+      throw py::type_error("parametros necesita f como texto o raices.Expresion; a una función "
+                           "de Python dele los valores usted mismo (functools.partial)");
+  }
+  const Objetivo o = objetivo(f, derivada, dados);
+  if (!parametros.is_none()) {
+    Compilada &e = *o.expresion;
+    comprueba_nombres(e, dados);
+    if (con_df && !e.df)
+      throw py::value_error("el método '" + metodo + "' necesita f', que no se pudo derivar: " +
+                            texto_py(e.sin_derivada).cast<std::string>());
+    const py::dict valores = parametros.cast<py::dict>();
+    if (son_arrays(valores)) {
+      if (!derivada.is_none() && !py::isinstance<py::str>(derivada))
+        throw py::type_error("con arrays en parametros, la derivada es un texto o la calculada");
+      return resuelve_muchos(e, m, ab, c, valores, hilos);
+    }
+    for (const auto &kv : valores) fija(e, kv.first.cast<std::string>(), kv.second);
   }
   if (o.expresion) {
     const Compilada &e = *o.expresion;
@@ -240,7 +320,7 @@ void registra_resuelve(py::module_ &m) {
         py::arg("x0") = py::none(), py::arg("metodo") = "chandrupatla", py::arg("tol") = 1e-12,
         py::arg("max_pasos") = 100, py::arg("derivada") = py::none(),
         py::arg("parametros") = py::none(), py::arg("historial") = false,
-        py::arg("x1") = py::none(), "");
+        py::arg("x1") = py::none(), py::arg("hilos") = py::none(), DOC_RESUELVE);
 }
 
 } // namespace raices_py

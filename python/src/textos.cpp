@@ -51,11 +51,12 @@ void lanza_error_expresion(const ErrorExpresion &e) {
 }
 
 std::shared_ptr<Compilada> compila(const std::string &texto_f,
-                                   const std::optional<std::string> &texto_df) {
+                                   const std::optional<std::string> &texto_df,
+                                   const std::vector<std::string> &parametros) {
   auto c = std::make_shared<Compilada>();
   c->texto_f = texto_f;
   try {
-    Funciones fs = prepara_funciones(texto_f, texto_df ? texto_df->c_str() : nullptr);
+    Funciones fs = prepara_funciones(texto_f, texto_df ? texto_df->c_str() : nullptr, parametros);
     c->f = std::make_unique<Expresion>(std::move(fs.f));
     c->df = std::make_unique<Expresion>(std::move(fs.df));
     c->derivada_calculada = fs.derivada_calculada;
@@ -65,12 +66,33 @@ std::shared_ptr<Compilada> compila(const std::string &texto_f,
     // f may still read without its derivative: kept for the methods that
     // need none.
     try {
-      c->f = std::make_unique<Expresion>(texto_f, "f");
+      c->f = std::make_unique<Expresion>(texto_f, "f", Expresion::tecleada, parametros);
     } catch (const ErrorExpresion &ef) {
       lanza_error_expresion(ef);
     }
     c->sin_derivada = e.mensaje;
     return c;
+  }
+}
+
+void fija(Compilada &c, const std::string &nombre, const py::handle &valor) {
+  try {
+    if (py::isinstance<py::str>(valor)) {
+      const std::string texto = valor.cast<std::string>();
+      c.f->fija(nombre, texto);
+      if (c.df) c.df->fija(nombre, texto);
+    } else {
+      const double v = PyFloat_AsDouble(valor.ptr());
+      if (v == -1 && PyErr_Occurred() != nullptr) {
+        PyErr_Clear();
+        throw py::type_error("el valor del parámetro '" + nombre +
+                             "' debe ser un número o un texto decimal");
+      }
+      c.f->fija(nombre, v);
+      if (c.df) c.df->fija(nombre, v);
+    }
+  } catch (const ErrorExpresion &e) {
+    lanza_error_expresion(e);
   }
 }
 
@@ -105,7 +127,17 @@ void registra_expresion(py::module_ &m) {
       m, "Expresion",
       "f(x) compilada desde un texto de la gramática de la suite, con su derivada "
       "(calculada o dada); se evalúa en C++ sobre números y arrays de NumPy.")
-      .def(py::init(&compila), py::arg("texto"), py::arg("derivada") = py::none())
+      .def(py::init(&compila), py::arg("texto"), py::arg("derivada") = py::none(),
+           py::arg("parametros") = std::vector<std::string>{})
+      .def_property_readonly(
+          "parametros", [](const Compilada &c) { return py::tuple(py::cast(c.f->parametros())); })
+      .def(
+          "fija",
+          [](Compilada &c, const py::kwargs &valores) {
+            for (const auto &kv : valores) fija(c, kv.first.cast<std::string>(), kv.second);
+          },
+          "Da valor a los parámetros: e.fija(ecc=0.5, M='0.1'); un texto decimal es exacto "
+          "sobre bolas.")
       .def("__call__", &evalua, py::arg("x"), "f en x (un número o un array).")
       .def_property_readonly("texto", [](const Compilada &c) { return texto_py(c.f->texto()); })
       .def_property_readonly("derivada",
