@@ -2,7 +2,9 @@
 #ifndef PYTHON_MODULO_H
 #define PYTHON_MODULO_H
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,19 +45,31 @@ std::shared_ptr<Compilada> compila(const std::string &texto_f,
 void fija(Compilada &c, const std::string &nombre, const py::handle &valor);
 
 // A Python callable as F of a search: called with a float, its answer read
-// as a float. The first exception it raises is kept and every later call
-// returns NaN without calling it, so that the search ends at once; the
-// caller re-raises it unchanged with relanza().
+// as a float. The last few answers are kept, so that the verdict's second
+// look at a point the steps have seen (the ends, the answer) calls nothing.
+// The first exception it raises is kept and every later call returns NaN
+// without calling it, so that the search ends at once; the caller re-raises
+// it unchanged with relanza().
 class LlamadaPy {
 public:
   explicit LlamadaPy(py::handle f) : f_(f.ptr()) {}
   double operator()(double x);
   // Raises the kept exception, if any.
   void relanza();
+  // The calls of the Python callable so far.
+  long llamadas() const { return llamadas_; }
 
 private:
+  static constexpr std::size_t RECUERDA = 8;
+  struct Visto {
+    std::uint64_t x; // the bits of x: f(-0.0) need not be f(0.0)
+    double fx;
+  };
   PyObject *f_;
   std::optional<py::error_already_set> error_;
+  std::array<Visto, RECUERDA> vistos_{};
+  std::size_t n_vistos_ = 0, siguiente_ = 0;
+  long llamadas_ = 0;
 };
 
 // f of a call: a text, an Expresion, or a Python callable (None when f is

@@ -32,6 +32,7 @@ parametros: {nombre: valor} para los nombres del texto además de x; con
 arrays de NumPy (que se difunden) resuelve cada elemento en C++, en todos
 los núcleos (hilos=), sin el GIL, y da arrays (raices.Soluciones).
 historial=True guarda los iterados (resultado.historial, resultado.tabla()).
+prueba=False no comprueba la raíz de un texto con bolas (más rápido).
 
 Da un raices.Resultado: raiz, f_raiz, desenlace ('raiz', 'singularidad',
 'estancada', 'limite', 'falla', 'no_arranca', 'no_alcanza'), estado y su
@@ -202,7 +203,7 @@ bool son_arrays(const py::dict &parametros) {
 py::object resuelve(const py::object &f, const py::object &intervalo, const py::object &x0,
                     const std::string &metodo, double tol, int max_pasos,
                     const py::object &derivada, const py::object &parametros, bool historial,
-                    const py::object &x1, const py::object &hilos) {
+                    const py::object &x1, const py::object &hilos, bool prueba) {
   const std::size_t m = metodo_de(metodo);
   const auto ab = arranque(m, intervalo, x0, x1);
   raices::Criterio c = criterio(tol, max_pasos);
@@ -231,12 +232,14 @@ py::object resuelve(const py::object &f, const py::object &intervalo, const py::
   }
   if (o.expresion) {
     const Compilada &e = *o.expresion;
-    c.comprueba = [&e](double x, double delta) { return raices::comprueba_raiz(*e.f, x, delta); };
+    if (prueba)
+      c.comprueba = [&e](double x, double delta) { return raices::comprueba_raiz(*e.f, x, delta); };
     auto F = [&e](double x) { return (*e.f)(x); };
     if (con_df && !derivada.is_none() && !py::isinstance<py::str>(derivada)) {
       LlamadaPy dF(derivada);
       ResultadoPy r = busca(m, F, dF, ab, c, historial);
       dF.relanza();
+      r.llamadas_df = dF.llamadas();
       return py::cast(std::move(r));
     }
     if (con_df && !e.df)
@@ -249,6 +252,7 @@ py::object resuelve(const py::object &f, const py::object &intervalo, const py::
   if (!con_df) {
     ResultadoPy r = busca(m, F, nan_derivada, ab, c, historial);
     F.relanza();
+    r.llamadas_f = F.llamadas();
     return py::cast(std::move(r));
   }
   if (derivada.is_none() || PyCallable_Check(derivada.ptr()) == 0)
@@ -258,6 +262,8 @@ py::object resuelve(const py::object &f, const py::object &intervalo, const py::
   ResultadoPy r = busca(m, F, dF, ab, c, historial);
   F.relanza();
   dF.relanza();
+  r.llamadas_f = F.llamadas();
+  r.llamadas_df = dF.llamadas();
   return py::cast(std::move(r));
 }
 
@@ -320,7 +326,8 @@ void registra_resuelve(py::module_ &m) {
         py::arg("x0") = py::none(), py::arg("metodo") = "chandrupatla", py::arg("tol") = 1e-12,
         py::arg("max_pasos") = 100, py::arg("derivada") = py::none(),
         py::arg("parametros") = py::none(), py::arg("historial") = false,
-        py::arg("x1") = py::none(), py::arg("hilos") = py::none(), DOC_RESUELVE);
+        py::arg("x1") = py::none(), py::arg("hilos") = py::none(), py::arg("prueba") = true,
+        DOC_RESUELVE);
 }
 
 } // namespace raices_py

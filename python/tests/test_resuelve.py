@@ -36,7 +36,7 @@ def test_agrees_with_brentq_on_texts_expressions_and_callables(texto, f, a, b):
             assert r.desenlace == "raiz" and r.estado == 0 and r.flag == "converged"
             assert abs(r.raiz - x_scipy) <= 2e-12 * max(1, abs(x_scipy)), (texto, metodo)
             assert r.root == r.raiz and r.iterations == r.pasos
-            assert r.function_calls == r.llamadas_f + r.llamadas_df >= r.evals_f
+            assert r.function_calls == r.llamadas_f + r.llamadas_df > 0
 
 
 @pytest.mark.parametrize("texto,f,a,b", PROBLEMAS[:4])
