@@ -33,6 +33,8 @@ class ConCMake(build_ext):
                 "-DRAICES_BUILD_PYTHON=ON", "-DRAICES_BUILD_TESTS=OFF",
                 "-DRAICES_BUILD_BENCHMARKS=OFF", "-DCMAKE_POSITION_INDEPENDENT_CODE=ON",
                 "-DPython_EXECUTABLE=" + sys.executable,
+                # scripts/check builds with warnings as errors, as everything else.
+                "-DRAICES_WERROR=" + ("ON" if os.environ.get("RAICES_WERROR") == "1" else "OFF"),
             ],
             check=True, stdout=subprocess.DEVNULL,
         )
