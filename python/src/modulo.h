@@ -3,6 +3,7 @@
 #define PYTHON_MODULO_H
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -35,6 +36,8 @@ struct Compilada {
   std::unique_ptr<Expresion> f, df;
   bool derivada_calculada = false;
   std::string sin_derivada; // why df is missing, empty when it is not
+  // Solves running on it without the GIL; fija refuses to bind meanwhile.
+  std::atomic<int> en_uso{0};
 };
 // parametros: the names the texts may use besides x, pi and e.
 std::shared_ptr<Compilada> compila(const std::string &texto_f,

@@ -119,6 +119,7 @@ private:
 unsigned numero_hilos(const py::object &hilos, std::size_t n) {
   unsigned h = std::max(1U, std::thread::hardware_concurrency());
   if (!hilos.is_none()) {
+    if (!py::isinstance<py::int_>(hilos)) throw py::type_error("hilos debe ser un entero");
     const long pedido = hilos.cast<long>();
     if (pedido < 1) throw py::value_error("hilos debe ser al menos 1");
     h = static_cast<unsigned>(std::min<long>(pedido, 256));
@@ -129,7 +130,7 @@ unsigned numero_hilos(const py::object &hilos, std::size_t n) {
 
 } // namespace
 
-py::object resuelve_muchos(const Compilada &e, std::size_t m, std::pair<double, double> ab,
+py::object resuelve_muchos(Compilada &e, std::size_t m, std::pair<double, double> ab,
                            const raices::Criterio &c, const py::dict &parametros,
                            const py::object &hilos) {
   const py::module_ np = py::module_::import("numpy");
@@ -165,6 +166,14 @@ py::object resuelve_muchos(const Compilada &e, std::size_t m, std::pair<double, 
 
   const unsigned h = numero_hilos(hilos, n);
   std::exception_ptr error;
+  // Bound values stay as they are while the threads read the expression.
+  struct EnUso {
+    std::atomic<int> &n;
+    explicit EnUso(std::atomic<int> &u) : n(u) { ++n; }
+    EnUso(const EnUso &) = delete;
+    EnUso &operator=(const EnUso &) = delete;
+    ~EnUso() { --n; }
+  } en_uso(e.en_uso);
   {
     py::gil_scoped_release sin_gil;
     Reparto r(t, h);

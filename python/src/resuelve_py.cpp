@@ -160,7 +160,7 @@ double nan_derivada(double /*x*/) { return std::numeric_limits<double>::quiet_Na
 
 } // namespace
 
-py::object resuelve_muchos(const Compilada &e, std::size_t m, std::pair<double, double> ab,
+py::object resuelve_muchos(Compilada &e, std::size_t m, std::pair<double, double> ab,
                            const raices::Criterio &c, const py::dict &parametros,
                            const py::object &hilos);
 

@@ -76,6 +76,9 @@ std::shared_ptr<Compilada> compila(const std::string &texto_f,
 }
 
 void fija(Compilada &c, const std::string &nombre, const py::handle &valor) {
+  if (c.en_uso > 0)
+    throw py::value_error("no se puede fijar '" + nombre +
+                          "' mientras otro hilo resuelve con esta Expresion");
   try {
     if (py::isinstance<py::str>(valor)) {
       const std::string texto = valor.cast<std::string>();

@@ -120,3 +120,25 @@ def test_parameters_need_a_text():
         raices.resuelve(lambda x: x, intervalo=(0, 1), parametros={"a": [1]})
     with pytest.raises(raices.ErrorExpresion):
         raices.resuelve(KEPLER, intervalo=(0, 7))  # ecc unbound: the grammar's error
+
+
+def test_binding_waits_for_the_threads():
+    e = raices.Expresion(KEPLER, parametros=["ecc", "M"])
+    ecc, M = kepler(400000)
+    errores = []
+
+    def fija():
+        time.sleep(0.05)
+        try:
+            e.fija(ecc=0.1, M=1)
+        except ValueError as x:
+            errores.append(x)
+
+    hilo = threading.Thread(target=fija)
+    hilo.start()
+    s = raices.resuelve(e, intervalo=(0, 2 * np.pi), parametros={"ecc": ecc, "M": M}, hilos=1)
+    hilo.join()
+    assert s.converged.all() and errores and "otro hilo" in str(errores[0])
+    e.fija(ecc=0.1, M=1)  # free again
+    with pytest.raises(TypeError, match="hilos"):
+        raices.resuelve(e, intervalo=(0, 7), parametros={"ecc": ecc[:2], "M": M[:2]}, hilos="2")
