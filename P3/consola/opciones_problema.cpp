@@ -6,6 +6,7 @@
 #include <getopt.h>
 #include <iostream>
 
+#include "P3/consola/parametros.h"
 #include "P3/consola/rechazo.h"
 
 namespace {
@@ -18,23 +19,20 @@ const int VERSION = 257;
 const int CSV = 258;
 const int DEMUESTRA = 259;
 
-const option LARGAS[] = {{"funcion", required_argument, nullptr, 'f'},
-                         {"derivada", required_argument, nullptr, 'd'},
-                         {"extremo-a", required_argument, nullptr, 'a'},
-                         {"extremo-b", required_argument, nullptr, 'b'},
-                         {"tolerancia", required_argument, nullptr, 't'},
-                         {"pasos", required_argument, nullptr, 'n'},
-                         {"csv", no_argument, nullptr, CSV},
-                         {"demuestra", no_argument, nullptr, DEMUESTRA},
-                         {"help", no_argument, nullptr, AYUDA},
-                         {"version", no_argument, nullptr, VERSION},
-                         {nullptr, 0, nullptr, 0}};
+const option LARGAS[] = {
+    {"funcion", required_argument, nullptr, 'f'},   {"derivada", required_argument, nullptr, 'd'},
+    {"parametro", required_argument, nullptr, 'p'}, {"extremo-a", required_argument, nullptr, 'a'},
+    {"extremo-b", required_argument, nullptr, 'b'}, {"tolerancia", required_argument, nullptr, 't'},
+    {"pasos", required_argument, nullptr, 'n'},     {"csv", no_argument, nullptr, CSV},
+    {"demuestra", no_argument, nullptr, DEMUESTRA}, {"help", no_argument, nullptr, AYUDA},
+    {"version", no_argument, nullptr, VERSION},     {nullptr, 0, nullptr, 0}};
 
 void comprueba(const ProgramaProblema &programa, const OpcionesProblema &o) {
   const auto rechaza = [&programa](const char *que, const std::string &texto) {
     rechaza_argumento(programa.nombre, que, texto);
   };
   if (o.derivada != nullptr && o.funcion == nullptr) rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
+  if (!o.parametros.empty() && o.funcion == nullptr) rechaza("opci\xF3n no v\xE1lida sin -f", "-p");
   if (o.a > o.b) rechaza("intervalo no v\xE1lido", "A > B");
   if (o.tol < 0) rechaza("tolerancia no v\xE1lida", "TOL < 0");
   if (o.grafica != nullptr && programa.formato_dibujo(o.grafica) == nullptr)
@@ -62,7 +60,7 @@ OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int arg
     if ((programa.con_pasos || l.val != 'n') && (programa.con_demuestra || l.val != DEMUESTRA))
       largas[n++] = l;
   // The leading ':' tells a missing value (':') from an unknown option ('?').
-  const char *const cortas = programa.con_pasos ? ":f:d:a:b:t:n:g:" : ":f:d:a:b:t:g:";
+  const char *const cortas = programa.con_pasos ? ":f:d:p:a:b:t:n:g:" : ":f:d:p:a:b:t:g:";
   OpcionesProblema o;
   int pedida = 0; // the first of --help and --version, once all is checked
   opterr = 0;
@@ -75,6 +73,7 @@ OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int arg
     switch (c) {
     case 'f': o.funcion = optarg; break;
     case 'd': o.derivada = optarg; break;
+    case 'p': anade_parametro(o.parametros, nombre, escrita(c, larga >= 0, argv), optarg); break;
     case 'g': o.grafica = optarg; break;
     case 'a': real(o.a); break;
     case 'b': real(o.b); break;

@@ -5,9 +5,12 @@
 
 #include <string>
 
+#include "P3/consola/parametros.h"
+
 struct OpcionesProblema {
   const char *funcion = nullptr;  // -f EXPR, or null for fun
   const char *derivada = nullptr; // -d EXPR, or null
+  Parametros parametros;          // -p NOMBRE=VALOR, each one
   const char *grafica = nullptr;  // -g FILE (.svg, .png or .pdf), or null
   bool csv = false;               // --csv instead of the table
   bool demuestra = false;         // --demuestra, where the program takes it
@@ -29,7 +32,8 @@ struct ProgramaProblema {
 // output and end the process with status 0, once everything else is checked.
 // An unknown option, a missing or unreadable value, a stray argument, -d
 // without -f, A > B, a negative TOL, MAXITER out of range or a picture of
-// no known format writes one line on standard error, naming the option as
+// no known format, -p not NOMBRE=VALOR or a name given twice, -p without -f
+// writes one line on standard error, naming the option as
 // the user typed it, and ends the process with status 4; nothing goes to
 // standard output.
 OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int argc, char *argv[]);

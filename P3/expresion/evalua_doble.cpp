@@ -35,24 +35,24 @@ namespace {
 // one (a long chain of right-associative powers) gets a stack of its own.
 constexpr std::size_t pila_corta = 64;
 
-double corre(const Programa &programa, double x, const double *parametros, double *pila,
+double corre(const Codigo &codigo, double x, const double *parametros, double *pila,
              std::size_t capacidad) {
   std::size_t n = 0;
-  for (const Paso &paso : programa) {
+  for (const Instruccion &paso : codigo) {
     double v = 0;
     switch (paso.tipo) {
     case Paso::variable: v = x; break;
     case Paso::pi: v = 3.14159265358979323846; break;
     case Paso::e: v = 2.71828182845904523536; break;
-    case Paso::numero: v = paso.numero_; break;
-    case Paso::parametro: v = parametros[paso.parametro_]; break;
+    case Paso::numero: v = paso.numero; break;
+    case Paso::parametro: v = parametros[paso.parametro]; break;
     case Paso::opuesto:
       if (n == 0) return std::numeric_limits<double>::quiet_NaN();
       pila[n - 1] = -pila[n - 1];
       continue;
     case Paso::funcion:
       if (n == 0) return std::numeric_limits<double>::quiet_NaN();
-      pila[n - 1] = aplica(paso.funcion_, pila[n - 1]);
+      pila[n - 1] = aplica(paso.funcion, pila[n - 1]);
       continue;
     default: {
       // A program the parser compiled never runs its stack short.
@@ -76,14 +76,22 @@ double corre(const Programa &programa, double x, const double *parametros, doubl
 
 } // namespace
 
-double evalua(const Programa &programa, double x, const double *parametros) noexcept {
-  if (programa.size() <= pila_corta) {
+Codigo codigo_doble(const Programa &programa) {
+  Codigo codigo;
+  codigo.reserve(programa.size());
+  for (const Paso &p : programa)
+    codigo.push_back({p.tipo, p.funcion_, static_cast<std::uint32_t>(p.parametro_), p.numero_});
+  return codigo;
+}
+
+double evalua(const Codigo &codigo, double x, const double *parametros) noexcept {
+  if (codigo.size() <= pila_corta) {
     double pila[pila_corta];
-    return corre(programa, x, parametros, pila, pila_corta);
+    return corre(codigo, x, parametros, pila, pila_corta);
   }
   try {
-    std::vector<double> pila(programa.size());
-    return corre(programa, x, parametros, pila.data(), pila.size());
+    std::vector<double> pila(codigo.size());
+    return corre(codigo, x, parametros, pila.data(), pila.size());
   } catch (...) {
     return std::numeric_limits<double>::quiet_NaN();
   }

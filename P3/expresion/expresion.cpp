@@ -104,6 +104,7 @@ struct Expresion::Datos {
   std::vector<double> valores;        // NaN while unbound
   std::vector<std::string> decimales; // a value's decimal text, when it was given as one
   Programa programa;
+  Codigo codigo; // the program in the form that runs on doubles
 
   void compila(std::vector<std::string> literales);
 };
@@ -201,13 +202,14 @@ void Expresion::Datos::compila(std::vector<std::string> literales) {
   } catch (const mu::ParserError &error) {
     throw queja(error, texto.size());
   }
-  const mu::ParserByteCode &codigo = g.parser.GetByteCode();
-  const mu::SToken *t = codigo.GetBase();
-  for (std::size_t i = 0; i < codigo.GetSize() && t[i].Cmd != mu::cmEND; ++i) {
+  const mu::ParserByteCode &bytecode = g.parser.GetByteCode();
+  const mu::SToken *t = bytecode.GetBase();
+  for (std::size_t i = 0; i < bytecode.GetSize() && t[i].Cmd != mu::cmEND; ++i) {
     const bool mas_unario = t[i].Cmd == mu::cmFUNC && t[i].Fun.cb._pRawFun == borrado(identidad);
     if (!mas_unario) programa.push_back(g.paso(t[i]));
   }
   anota_literales(programa, literales);
+  codigo = codigo_doble(programa);
 }
 
 namespace {
@@ -290,11 +292,11 @@ void Funciones::fija(const std::string &nombre, double valor) {
 }
 
 double Expresion::operator()(double x) const noexcept {
-  return ::evalua(datos->programa, x, datos->valores.data());
+  return ::evalua(datos->codigo, x, datos->valores.data());
 }
 
 double Expresion::evalua(double x, const double *valores) const noexcept {
-  return ::evalua(datos->programa, x, valores);
+  return ::evalua(datos->codigo, x, valores);
 }
 
 raices::Bola Expresion::operator()(const raices::Bola &x) const noexcept {

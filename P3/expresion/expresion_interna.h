@@ -5,6 +5,7 @@
 #define P3_EXPRESION_INTERNA_H
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -98,10 +99,21 @@ struct Valores {
   const std::string *decimales = nullptr;
 };
 
-// The program run in IEEE double, operation by operation as the parser's
-// own evaluator runs it (so with the same results to the bit), with no state
+// One step of the program in the compact form that runs on doubles: the
+// operation, and the number, function or parameter it takes.
+struct Instruccion {
+  Paso::Tipo tipo;
+  Funcion funcion;
+  std::uint32_t parametro;
+  double numero;
+};
+using Codigo = std::vector<Instruccion>;
+Codigo codigo_doble(const Programa &programa);
+
+// The code run in IEEE double, operation by operation as the parser's own
+// evaluator runs it (so with the same results to the bit), with no state
 // outside the call.
-double evalua(const Programa &programa, double x, const double *parametros) noexcept;
+double evalua(const Codigo &codigo, double x, const double *parametros) noexcept;
 // The program run on balls at the precision of x, and on balls with their
 // derivative.
 raices::Bola evalua(const Programa &programa, const raices::Bola &x, Valores v);

@@ -24,9 +24,14 @@ void rechaza_expresion(const ErrorExpresion &e) {
   error(e.mensaje, raices::ARGUMENTO_INVALIDO);
 }
 
-Funciones funciones_tecleadas(const char *texto_f, const char *texto_df) {
+Funciones funciones_tecleadas(const char *texto_f, const char *texto_df,
+                              const std::vector<std::pair<std::string, std::string>> &parametros) {
   try {
-    return prepara_funciones(texto_f, texto_df);
+    std::vector<std::string> nombres;
+    for (const auto &p : parametros) nombres.push_back(p.first);
+    Funciones fs = prepara_funciones(texto_f, texto_df, nombres);
+    for (const auto &[nombre, valor] : parametros) fs.fija(nombre, valor);
+    return fs;
   } catch (const ErrorExpresion &e) {
     rechaza_expresion(e);
   }

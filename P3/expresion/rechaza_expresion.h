@@ -2,6 +2,10 @@
 #ifndef P3_RECHAZA_EXPRESION_H
 #define P3_RECHAZA_EXPRESION_H
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "P3/expresion/expresion.h"
 
 // The context line e.mensaje and the catalogue line "Argumento no válido" on
@@ -10,8 +14,11 @@
 // pipes and files get the two lines alone.
 [[noreturn]] void rechaza_expresion(const ErrorExpresion &e);
 
-// f and f' from the command line (texto_df may be null: f' is derived), or
-// the refusal above.
-Funciones funciones_tecleadas(const char *texto_f, const char *texto_df);
+// f and f' from the command line (texto_df may be null: f' is derived),
+// with their parameters (name and value as typed) bound, or the refusal
+// above.
+Funciones
+funciones_tecleadas(const char *texto_f, const char *texto_df,
+                    const std::vector<std::pair<std::string, std::string>> &parametros = {});
 
 #endif

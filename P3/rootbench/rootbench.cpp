@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "P3/bolas/comprueba_raiz.h"
+#include "P3/consola/parametros.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
@@ -132,8 +133,9 @@ int main(int argc, char *argv[]) {
   if (opciones.funcion == nullptr) return dialogo(Objetivo{fun, Dfun, nullptr, nullptr});
 
   // A typed function: checked whole before the first prompt.
-  const Funciones tecleadas = funciones_tecleadas(opciones.funcion, opciones.derivada);
-  cout << "f(x) = " << tecleadas.f.texto() << endl;
+  const Funciones tecleadas =
+      funciones_tecleadas(opciones.funcion, opciones.derivada, opciones.parametros);
+  cout << "f(x) = " << tecleadas.f.texto() << describe_parametros(opciones.parametros) << endl;
   cout << "f'(x) = " << tecleadas.df.texto()
        << (tecleadas.derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
   // Every root found is checked on balls within the tolerance.

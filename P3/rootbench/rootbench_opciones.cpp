@@ -26,6 +26,8 @@ static const char *const TEXTO_AYUDA =
     "  -d, --derivada=EXPR  f'(x) = EXPR para Newton-Raphson, con un aviso si no\n"
     "                       parece la derivada de f; sin -d, f' se obtiene\n"
     "                       derivando la expresi\xF3n de -f\n"
+    "  -p, --parametro=N=V  el nombre N vale V en EXPR (un n\xFAmero, exacto en las\n"
+    "                       bolas); una -p por par\xE1metro\n"
     "      --help           muestra esta ayuda y termina\n"
     "      --version        muestra la versi\xF3n y termina\n"
     "EXPR: n\xFAmeros (2, 0.5, 1e-3), la variable x, + - * / ^, par\xE9ntesis, las\n"
@@ -47,21 +49,26 @@ static const char *const TEXTO_AYUDA =
 }
 
 Opciones lee_opciones(int argc, char *argv[]) {
-  const option largas[] = {{"funcion", required_argument, nullptr, 'f'},
-                           {"derivada", required_argument, nullptr, 'd'},
-                           {"help", no_argument, nullptr, AYUDA},
-                           {"version", no_argument, nullptr, VERSION},
-                           {nullptr, 0, nullptr, 0}};
+  const option largas[] = {
+      {"funcion", required_argument, nullptr, 'f'},   {"derivada", required_argument, nullptr, 'd'},
+      {"parametro", required_argument, nullptr, 'p'}, {"help", no_argument, nullptr, AYUDA},
+      {"version", no_argument, nullptr, VERSION},     {nullptr, 0, nullptr, 0}};
   Opciones opciones;
   int pedida = 0; // the first of --help and --version, once all is checked
   opterr = 0;
   // The leading ':' tells a missing value (':') from an unknown option ('?').
-  for (int previo = optind, c = 0; (c = getopt_long(argc, argv, ":f:d:", largas, nullptr)) != -1;
+  for (int previo = optind, c = 0; (c = getopt_long(argc, argv, ":f:d:p:", largas, nullptr)) != -1;
        previo = optind) {
     if (c == 'f') {
       opciones.funcion = optarg;
     } else if (c == 'd') {
       opciones.derivada = optarg;
+    } else if (c == 'p') {
+      // The option as typed: a long one (maybe a prefix) without its "=value".
+      const std::string texto = optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
+      const bool larga = texto.rfind("--", 0) == 0;
+      anade_parametro(opciones.parametros, "rootbench",
+                      larga ? texto.substr(0, texto.find('=')) : "-p", optarg);
     } else if (c == AYUDA || c == VERSION) {
       if (pedida == 0) pedida = c;
     } else {
@@ -72,6 +79,8 @@ Opciones lee_opciones(int argc, char *argv[]) {
   if (optind < argc) rechaza("argumento no v\xE1lido", argv[optind]);
   if (opciones.derivada != nullptr && opciones.funcion == nullptr)
     rechaza("opci\xF3n no v\xE1lida sin -f", "-d");
+  if (!opciones.parametros.empty() && opciones.funcion == nullptr)
+    rechaza("opci\xF3n no v\xE1lida sin -f", "-p");
   if (pedida != 0) adapta_salida_local(); // these texts follow the locale, the dialogue does not
   if (pedida == AYUDA) std::cout << TEXTO_AYUDA << std::flush;
   if (pedida == VERSION) std::cout << "rootbench " RAICES_VERSION << std::endl;

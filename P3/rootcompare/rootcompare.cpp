@@ -6,6 +6,7 @@
 #include <string>
 
 #include "P3/bolas/comprueba_raiz.h"
+#include "P3/consola/parametros.h"
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
@@ -23,7 +24,8 @@ int main(int argc, char *argv[]) {
   std::string descripcion = "exp(-x) - 2*x^2";
   std::optional<Funciones> fs;
   if (o.funcion != nullptr) {
-    const Funciones &tecleadas = fs.emplace(funciones_tecleadas(o.funcion, o.derivada));
+    const Funciones &tecleadas =
+        fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
     // A typed f' that is clearly wrong on [A, B]: a warning, and the comparison goes on.
     const std::string aviso = aviso_derivada(tecleadas, o.a, o.b);
     if (!aviso.empty()) std::cerr << aviso << std::endl;
@@ -34,7 +36,7 @@ int main(int argc, char *argv[]) {
       return raices::comprueba_raiz(tecleadas.f, x, delta);
     };
     p.f_bolas = [&tecleadas](double x) { return raices::valor_decidido(tecleadas.f, x).texto(2); };
-    descripcion = tecleadas.f.texto();
+    descripcion = tecleadas.f.texto() + describe_parametros(o.parametros);
   }
   const std::vector<raices::Resultado> resultados = raices::compara(p);
   // The picture first: when it cannot be written, nothing goes to standard output.

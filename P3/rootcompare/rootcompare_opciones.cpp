@@ -21,6 +21,8 @@ const char *const OPCIONES =
     "  -f, --funcion=EXPR   resuelve f(x) = EXPR\n"
     "  -d, --derivada=EXPR  f'(x) = EXPR para Newton; sin -d, f' se obtiene\n"
     "                       derivando la expresi\xF3n de -f\n"
+    "  -p, --parametro=N=V  el nombre N vale V en EXPR (un n\xFAmero, exacto en las\n"
+    "                       bolas); una -p por par\xE1metro\n"
     "  -a, --extremo-a=A    extremo izquierdo del intervalo (por omisi\xF3n 0)\n"
     "  -b, --extremo-b=B    extremo derecho del intervalo (por omisi\xF3n 1)\n"
     "  -t, --tolerancia=TOL tolerancia relativa de la parada, no negativa\n"

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "P3/consola/parametros.h"
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
@@ -62,7 +63,8 @@ int main(int argc, char *argv[]) {
   EnBolas bolas{integrada, integrada, f};
   std::optional<Funciones> fs;
   if (o.funcion != nullptr) {
-    const Funciones &tecleadas = fs.emplace(funciones_tecleadas(o.funcion, o.derivada));
+    const Funciones &tecleadas =
+        fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
     // A typed f' that is clearly wrong on [A, B]: a warning, and the search goes on.
     const std::string aviso = aviso_derivada(tecleadas, o.a, o.b);
     if (!aviso.empty()) std::cerr << aviso << std::endl;
@@ -70,7 +72,7 @@ int main(int argc, char *argv[]) {
     df = [&tecleadas](double x) { return tecleadas.df(x); };
     bolas = {[&tecleadas](const raices::Bola &x) { return tecleadas.f(x); },
              [&tecleadas](const raices::Chorro &x) { return tecleadas.f(x); }, f};
-    descripcion = tecleadas.f.texto();
+    descripcion = tecleadas.f.texto() + describe_parametros(o.parametros);
   }
   std::optional<raices::Demostracion> d;
   raices::Exploracion e;

@@ -24,6 +24,8 @@ const char *const TEXTO_AYUDA =
     "  -f, --funcion=EXPR     busca las ra\xED"
     "ces de f(x) = EXPR\n"
     "  -d, --derivada=EXPR    f'(x) = EXPR; sin -d, f' se obtiene derivando -f\n"
+    "  -p, --parametro=N=V    el nombre N vale V en EXPR (un n\xFAmero, exacto en las\n"
+    "                         bolas); una -p por par\xE1metro\n"
     "  -a, --extremo-a=A      extremo izquierdo (por omisi\xF3n 0)\n"
     "  -b, --extremo-b=B      extremo derecho (por omisi\xF3n 1)\n"
     "  -t, --tolerancia=TOL   cada ra\xEDz se refina hasta un intervalo m\xE1s estrecho\n"
