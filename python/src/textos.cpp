@@ -101,16 +101,33 @@ void fija(Compilada &c, const std::string &nombre, const py::handle &valor) {
 
 namespace {
 
-// f at every element of x, a float or an array of any shape.
-py::object evalua(const Compilada &c, const py::object &x) {
+// The values of every parameter of c from valores (by name), in c's order;
+// empty when valores is empty: the bound values are used.
+std::vector<double> valores_de(const Compilada &c, const py::kwargs &valores) {
+  if (valores.empty()) return {};
+  std::vector<double> v;
+  for (const std::string &n : c.f->parametros()) {
+    if (!valores.contains(n)) throw py::value_error("falta el valor del parámetro '" + n + "'");
+    v.push_back(valores[py::str(n)].cast<double>());
+  }
+  if (v.size() != valores.size())
+    throw py::value_error("se dieron valores de nombres que no son parámetros de f");
+  return v;
+}
+
+// f at every element of x, a float or an array of any shape, with the
+// parameters' values given, or the bound ones.
+py::object evalua(const Compilada &c, const py::object &x, const py::kwargs &valores) {
+  const std::vector<double> v = valores_de(c, valores);
+  const auto en = [&c, &v](double t) { return v.empty() ? (*c.f)(t) : c.f->evalua(t, v.data()); };
   if (py::isinstance<py::float_>(x) || py::isinstance<py::int_>(x))
-    return py::float_((*c.f)(x.cast<double>()));
+    return py::float_(en(x.cast<double>()));
   auto a = py::array_t<double, py::array::c_style | py::array::forcecast>::ensure(x);
   if (!a) throw py::type_error("Expresion: se esperaba un número o un array de números");
   py::array_t<double> r(std::vector<py::ssize_t>(a.shape(), a.shape() + a.ndim()));
   const double *p = a.data();
   double *q = r.mutable_data();
-  for (py::ssize_t k = 0; k < a.size(); ++k) q[k] = (*c.f)(p[k]);
+  for (py::ssize_t k = 0; k < a.size(); ++k) q[k] = en(p[k]);
   return std::move(r);
 }
 
@@ -141,7 +158,9 @@ void registra_expresion(py::module_ &m) {
           },
           "Da valor a los parámetros: e.fija(ecc=0.5, M='0.1'); un texto decimal es exacto "
           "sobre bolas.")
-      .def("__call__", &evalua, py::arg("x"), "f en x (un número o un array).")
+      .def("__call__", &evalua, py::arg("x"),
+           "f en x (un número o un array); e(x, ecc=0.5, M=1) con los valores de los "
+           "parámetros dados, si no con los fijados.")
       .def_property_readonly("texto", [](const Compilada &c) { return texto_py(c.f->texto()); })
       .def_property_readonly("derivada",
                              [](const Compilada &c) -> py::object {

@@ -103,3 +103,13 @@ def test_calls_beside_brentq():
     _, info = brentq(f, 0, 1, xtol=1e-12, full_output=True)
     r = raices.resuelve(lambda x: math.cos(x) - x, intervalo=(0, 1), tol=1e-12)
     assert r.evals_f <= info.function_calls
+
+
+def test_expression_with_parameters_evaluates_with_given_or_bound_values():
+    e = raices.Expresion("x^2 + a*x", parametros=["a"])
+    assert math.isnan(e(2.0))  # unbound
+    np.testing.assert_array_equal(e(np.array([1.0, 2.0]), a=3), [4.0, 10.0])
+    e.fija(a=1)
+    assert e(2.0) == 6.0 and e(2.0, a=0.5) == 5.0
+    with pytest.raises(ValueError, match="parámetro 'a'"):
+        e(1.0, b=2)
