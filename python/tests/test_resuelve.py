@@ -113,3 +113,13 @@ def test_expression_with_parameters_evaluates_with_given_or_bound_values():
     assert e(2.0) == 6.0 and e(2.0, a=0.5) == 5.0
     with pytest.raises(ValueError, match="parámetro 'a'"):
         e(1.0, b=2)
+
+
+def test_version_is_the_suite_s():
+    import importlib.metadata
+    import pathlib
+    import re
+
+    cmake = (pathlib.Path(__file__).resolve().parents[2] / "CMakeLists.txt").read_text()
+    suite = re.search(r"project\(raices VERSION ([0-9.]+)", cmake).group(1)
+    assert raices.__version__ == importlib.metadata.version("raices") == suite
