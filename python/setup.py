@@ -33,9 +33,10 @@ class ConCMake(build_ext):
                 "-DRAICES_BUILD_PYTHON=ON", "-DRAICES_BUILD_TESTS=OFF",
                 "-DRAICES_BUILD_BENCHMARKS=OFF", "-DCMAKE_POSITION_INDEPENDENT_CODE=ON",
                 "-DPython_EXECUTABLE=" + sys.executable,
-                # scripts/check builds with warnings as errors, as everything else.
-                "-DRAICES_WERROR=" + ("ON" if os.environ.get("RAICES_WERROR") == "1" else "OFF"),
-            ],
+            ]
+            # scripts/check builds with warnings as errors, as everything else
+            # (kept by a later build in the same folder, which then recompiles nothing).
+            + (["-DRAICES_WERROR=ON"] if os.environ.get("RAICES_WERROR") == "1" else []),
             check=True, stdout=subprocess.DEVNULL,
         )
         subprocess.run(["cmake", "--build", construccion, "--target", "_raices", "-j2"], check=True)
