@@ -25,8 +25,9 @@ const double AUREA = 0.618033988749895;
 const double BIG = 1e99;
 const double SMALL = 1e-10;
 
-// A real function of one real variable, as handed to the step library.
-#include "funcion.h"
+// A real function of one real variable, as handed to the step library
+// (P3/metodos/raices_pasos.h declares the same type).
+typedef double (*func)(double);
 // A real function of two real variables.
 typedef double (*fun2)(double, double);
 

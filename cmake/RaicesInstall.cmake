@@ -1,57 +1,51 @@
-# Install rules: the static library with its headers, a CMake package
-# (raices::raices), a pkg-config file, the programs and their manual pages.
+# Install rules: the three static libraries with their headers, a CMake
+# package (raices::raices, raices::bolas, raices::expresion), a pkg-config
+# file for each library, the programs and their manual pages.
 include(CMakePackageConfigHelpers)
 
-install(TARGETS raices
-  EXPORT raicesTargets
+# One export set per library, so that the package loads a part only when
+# what it is built on is found (cmake/raicesConfig.cmake.in).
+install(TARGETS raices EXPORT raicesTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS raices_bolas EXPORT raicesBolasTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS raices_expresion EXPORT raicesExpresionTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
-# Headers go to include/raices/, the folder that the raices::raices target and
-# raices.pc put on the include path: <raices.h> is found there, and our Util/
-# cannot collide with another package's. A header from P3/ lands in that
-# folder, one from Util/ in its Util/ subfolder; a new public header is one
-# more line in this list.
+# Headers: include/raices.h, the specified interface, and under
+# include/raices/ the library's folders of P3/ and Util/, each header where
+# its folder is (P3/bolas/bola.h is <raices/bolas/bola.h>), so that the
+# relative includes between them hold in both trees. Only include/ goes on
+# a user's include path: nothing of ours there has a generic name.
 set(RAICES_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/raices)
+file(GLOB RAICES_CABECERAS_METODOS RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS
+  P3/metodos/*.h P3/busqueda/*.h)
+file(GLOB RAICES_CABECERAS_BOLAS RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS P3/bolas/*.h)
 set(RAICES_PUBLIC_HEADERS
   P3/raices.h
-  P3/metodos/estados.h
-  P3/busqueda/prueba.h
-  P3/bolas/bola.h
-  P3/bolas/chorro.h
-  P3/bolas/comprueba_raiz.h
-  P3/metodos/raices_pasos.h
-  P3/metodos/metodos.h
-  P3/busqueda/paradas.h
-  P3/busqueda/resuelve.h
-  P3/busqueda/cierre.h
+  ${RAICES_CABECERAS_METODOS}
   P3/todas/todas_las_raices.h
-  P3/busqueda/dobles.h
-  P3/todas/demuestra_raices.h
-  P3/busqueda/minimo.h
-  P3/metodos/biseccion.h
-  P3/metodos/regula_falsi.h
-  P3/metodos/newton.h
-  P3/metodos/secante.h
-  P3/metodos/illinois.h
-  P3/metodos/brent.h
-  P3/metodos/chandrupatla.h
-  P3/metodos/steffensen.h
   Util/error.h
-  Util/funcion.h
   Util/matutil.h
-  Util/specfunc.h)
+  Util/specfunc.h
+  # raices_bolas
+  ${RAICES_CABECERAS_BOLAS}
+  P3/todas/demuestra_raices.h
+  # raices_expresion
+  P3/expresion/expresion.h)
 foreach(header IN LISTS RAICES_PUBLIC_HEADERS)
   get_filename_component(folder ${header} DIRECTORY)
   string(REGEX REPLACE "^P3/?" "" folder "${folder}")
   install(FILES ${header} DESTINATION ${RAICES_INSTALL_INCLUDEDIR}/${folder})
 endforeach()
+install(FILES cmake/raices_instalado.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} RENAME raices.h)
 
 # Programs: one more name here installs one more program.
 install(TARGETS ${RAICES_PROGRAMS}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(RAICES_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/raices)
-install(EXPORT raicesTargets NAMESPACE raices:: DESTINATION ${RAICES_CMAKE_DIR})
+foreach(export IN ITEMS raicesTargets raicesBolasTargets raicesExpresionTargets)
+  install(EXPORT ${export} NAMESPACE raices:: DESTINATION ${RAICES_CMAKE_DIR})
+endforeach()
 configure_package_config_file(cmake/raicesConfig.cmake.in
   ${PROJECT_BINARY_DIR}/raicesConfig.cmake
   INSTALL_DESTINATION ${RAICES_CMAKE_DIR})
@@ -71,10 +65,10 @@ else()
   set(RAICES_PC_PREFIX "\${pcfiledir}/${RAICES_PC_UP}")
   set(RAICES_PC_LIBDIR "\${exec_prefix}/${CMAKE_INSTALL_LIBDIR}")
 endif()
-if(IS_ABSOLUTE "${RAICES_INSTALL_INCLUDEDIR}")
-  set(RAICES_PC_INCLUDEDIR "${RAICES_INSTALL_INCLUDEDIR}")
+if(IS_ABSOLUTE "${CMAKE_INSTALL_INCLUDEDIR}")
+  set(RAICES_PC_INCLUDEDIR "${CMAKE_INSTALL_INCLUDEDIR}")
 else()
-  set(RAICES_PC_INCLUDEDIR "\${prefix}/${RAICES_INSTALL_INCLUDEDIR}")
+  set(RAICES_PC_INCLUDEDIR "\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}")
 endif()
 # The package's description names the methods by their keys, read from the
 # method table itself, so that no second list of them is kept here.
@@ -86,7 +80,7 @@ list(JOIN RAICES_PC_METODOS ", " RAICES_PC_METODOS)
 if(RAICES_PC_METODOS STREQUAL "")
   message(FATAL_ERROR "no method descriptors found in P3/metodos/metodos.h")
 endif()
-# Arb and what it is built on, for a static libraices: -l for each library,
+# Arb and what it is built on, for the static libraices_bolas: -l for each library,
 # with its folder when the compiler does not search it anyway.
 set(RAICES_PC_ARB_LIBS "")
 foreach(library IN ITEMS ${Arb_LIBRARY} ${Arb_FLINT_LIBRARY} ${Arb_MPFR_LIBRARY} ${Arb_GMP_LIBRARY})
@@ -102,9 +96,10 @@ set(RAICES_PC_ARB_CFLAGS "")
 if(NOT Arb_INCLUDE_DIR IN_LIST CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
   set(RAICES_PC_ARB_CFLAGS " -I${Arb_INCLUDE_DIR}")
 endif()
-configure_file(cmake/raices.pc.in ${PROJECT_BINARY_DIR}/raices.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/raices.pc
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+foreach(pc IN ITEMS raices raices_bolas raices_expresion)
+  configure_file(cmake/${pc}.pc.in ${PROJECT_BINARY_DIR}/${pc}.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endforeach()
 
 file(GLOB RAICES_MAN1 CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/man/*.1)
 file(GLOB RAICES_MAN3 CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/man/*.3)

@@ -1,5 +1,5 @@
 // Functions typed by the user: f(x) as text, parsed and evaluated in IEEE
-// double or on balls (P3/bolas/bola.h), and its derivative, typed too or derived
+// double or on balls (bolas/bola.h), and its derivative, typed too or derived
 // symbolically from the same text. Front end of rootbench, rootcompare and
 // rootscan; the step library does not depend on it.
 #ifndef P3_EXPRESION_H
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "P3/bolas/bola.h"
-#include "P3/bolas/chorro.h"
+#include "../bolas/bola.h"
+#include "../bolas/chorro.h"
 
 // A text that is not an acceptable expression in x. mensaje is the context
 // line for error(), one line: Spanish, names the problem and, where known,

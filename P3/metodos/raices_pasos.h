@@ -4,8 +4,12 @@
 
 #include <cmath>
 
-#include "Util/funcion.h"
 #include "estados.h"
+
+// A real function of one real variable, as handed to the step library: the
+// type Util/matutil.h declares too (a typedef may be repeated), so that the
+// library's headers need nothing from Util/.
+typedef double (*func)(double);
 
 namespace raices::detalle {
 

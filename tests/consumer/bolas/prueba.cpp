@@ -2,8 +2,8 @@
 // a root at the first, none at the second.
 #include <cstdio>
 
-#include <bolas/bola.h>
-#include <bolas/comprueba_raiz.h>
+#include <raices/bolas/bola.h>
+#include <raices/bolas/comprueba_raiz.h>
 
 int main() {
   const auto f = [](auto x) { return sin(x) - x / 2; };
