@@ -9,6 +9,7 @@
 #include "P3/metodos/metodos.h"
 #include "P3/rootcompare/desenlace.h"
 #include "P3/rootcompare/orden.h"
+#include "Util/corto.h"
 
 namespace raices {
 namespace {
@@ -195,9 +196,7 @@ std::string nota_pruebas(const std::vector<Resultado> &resultados) {
 
 std::string numero(double x, int cifras) {
   if (cifras > 0) return formatea(x, std::chars_format::general, cifras);
-  char texto[64];
-  auto *const fin = std::to_chars(texto, texto + sizeof texto, x).ptr;
-  return {texto, fin};
+  return corto(x);
 }
 
 std::string envuelve(const std::string &texto, std::size_t ancho, std::size_t sangria) {

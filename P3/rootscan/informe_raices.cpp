@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "Util/corto.h"
+
 namespace {
 
 const std::size_t ANCHO = 80;    // columns of every line of the table
@@ -67,13 +69,7 @@ bool hay_nula(const raices::Exploracion &e) {
 std::string numero(double x) {
   // From as many digits as the integer part has, so that 10 reads "10".
   const double enteras = x != 0 && std::isfinite(x) ? std::floor(std::log10(std::fabs(x))) + 1 : 1;
-  for (int digitos = enteras > 17 ? 1 : static_cast<int>(std::fmax(enteras, 1.0)); digitos < 17;
-       ++digitos) {
-    char texto[64];
-    (void)std::snprintf(texto, sizeof texto, "%.*g", digitos, x);
-    if (std::strtod(texto, nullptr) == x) return texto;
-  }
-  return con_formato("%.17g", x);
+  return corto_g(x, enteras > 17 ? 1 : static_cast<int>(std::fmax(enteras, 1.0)));
 }
 
 void escribe_informe(std::ostream &out, const std::string &descripcion, double a, double b,
