@@ -4,10 +4,11 @@
 
 # Build and run the programs: compiler and build tools, muParser and GiNaC
 # for typed functions, Arb (with FLINT, MPFR and GMP) for the balls that
-# check roots, PLplot for plots (its svg device is in libplplot17, which
-# libplplot-dev pulls in; PNG and PDF come from its cairo driver).
+# check roots, FLINT for exact polynomials, PLplot for plots (its svg device
+# is in libplplot17, which libplplot-dev pulls in; PNG and PDF come from its
+# cairo driver).
 PROGRAM_PACKAGES=(g++ cmake make pkg-config libmuparser-dev libginac-dev libflint-arb-dev
-  libplplot-dev plplot-driver-cairo)
+  libflint-dev libplplot-dev plplot-driver-cairo)
 
 # Tests and checks: Clang with its sanitizer runtime, clang-tidy and
 # clang-format; GoogleTest and Google Benchmark; GSL and Boost to compare

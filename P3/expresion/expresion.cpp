@@ -192,6 +192,8 @@ void Expresion::Datos::compila(std::vector<std::string> literales) {
   anota_literales(programa, literales);
 }
 
+const Programa &LectorPrograma::de(const Expresion &f) { return f.datos->programa; }
+
 namespace {
 
 std::string contexto(const char *sujeto) {

@@ -88,6 +88,12 @@ struct Paso {
 
 using Programa = std::vector<Paso>;
 
+// The compiled program of a typed expression, for the readers of its form
+// (the polynomials, P3/polinomio).
+struct LectorPrograma {
+  static const Programa &de(const Expresion &f);
+};
+
 // The program run on balls at the precision of x, and on balls with their
 // derivative.
 raices::Bola evalua(const Programa &programa, const raices::Bola &x);
