@@ -76,8 +76,14 @@ OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int arg
     case 'f': o.funcion = optarg; break;
     case 'd': o.derivada = optarg; break;
     case 'g': o.grafica = optarg; break;
-    case 'a': real(o.a); break;
-    case 'b': real(o.b); break;
+    case 'a':
+      real(o.a);
+      o.texto_a = optarg;
+      break;
+    case 'b':
+      real(o.b);
+      o.texto_b = optarg;
+      break;
     case 't': real(o.tol); break;
     case 'n':
       o.maxiter = raices::lee_entero(nombre, escrita(c, larga >= 0, argv), optarg, 1, MAXITER_TOPE);

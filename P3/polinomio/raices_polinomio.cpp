@@ -93,21 +93,37 @@ bool recorta(const fmpz_poly_t g, Racional &l, Racional &u, const Intervalo &i) 
   return true;
 }
 
+// Halves [l, u] (g of sign sl at l, of the other sign at u) until the
+// root it holds satisfies hecho.
+template <class Hecho>
+void halva(const fmpz_poly_t g, Racional &l, Racional &u, int sl, Hecho hecho) {
+  Racional medio;
+  while (!hecho(raiz(l.v, u.v, 0))) {
+    fmpq_add(medio.v, l.v, u.v);
+    fmpq_div_2exp(medio.v, medio.v, 1);
+    (signo(g, medio.v) == sl ? l : u) = medio;
+  }
+}
+
+// The enclosure of the root of g in [l, u] refined to the tolerance, and
+// its x the double nearest the root: refined on to neighbouring doubles,
+// then the side of their middle.
 void refina(std::vector<RaizExacta> &lista, const fmpz_poly_t g, Racional l, Racional u, int m,
             const Intervalo &i) {
   if (!recorta(g, l, u, i)) return;
   const int sl = signo(g, l.v);
-  Racional medio;
+  halva(g, l, u, sl, [&i](const RaizExacta &r) { return estrecha(r, i.tol); });
   RaizExacta r = raiz(l.v, u.v, m);
-  while (!estrecha(r, i.tol)) {
-    fmpq_add(medio.v, l.v, u.v);
-    fmpq_div_2exp(medio.v, medio.v, 1);
-    if (signo(g, medio.v) == sl)
-      l = medio;
-    else
-      u = medio;
-    r = raiz(l.v, u.v, m);
-  }
+  halva(g, l, u, sl, [](const RaizExacta &z) { return estrecha(z, 0); });
+  const RaizExacta dobles = raiz(l.v, u.v, m);
+  Racional medio, abajo;
+  racional_de(medio.v, dobles.inf);
+  racional_de(abajo.v, dobles.sup);
+  fmpq_add(medio.v, medio.v, abajo.v);
+  fmpq_div_2exp(medio.v, medio.v, 1);
+  const int s = signo(g, medio.v);
+  r.x = s == 0 ? dobles.x : s == sl ? dobles.sup : dobles.inf;
+  r.x = std::clamp(r.x, r.inf, r.sup);
   lista.push_back(r);
 }
 

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
@@ -15,6 +16,7 @@
 #include "P3/expresion/rechaza_expresion.h"
 #include "P3/rootscan/grafica_raices.h"
 #include "P3/rootscan/informe_raices.h"
+#include "P3/rootscan/raices_exactas.h"
 #include "P3/rootscan/rootscan_opciones.h"
 #include "P3/todas/demuestra_raices.h"
 #include "P3/todas/todas_las_raices.h"
@@ -74,7 +76,13 @@ int main(int argc, char *argv[]) {
   }
   std::optional<raices::Demostracion> d;
   raices::Exploracion e;
-  if (o.demuestra) {
+  // A polynomial is answered exactly, its roots with their multiplicities.
+  std::optional<RespuestaExacta> exacta;
+  if (fs) exacta = raices_exactas(fs->f, o);
+  if (exacta) {
+    e = std::move(exacta->e);
+    d = std::move(exacta->d);
+  } else if (o.demuestra) {
     d = raices::demuestra_raices(bolas, o.a, o.b, o.tol);
     e = como_exploracion(*d);
   } else {
