@@ -14,10 +14,11 @@ PROGRAM_PACKAGES=(g++ cmake make pkg-config libmuparser-dev libginac-dev libflin
 # clang-format; GoogleTest and Google Benchmark; GSL and Boost to compare
 # against; groff and man for the manual pages; xmllint and rsvg-convert for
 # the plots; locale sources for the terminal tests' locales; Python to read
-# rootcompare's CSV as a program would.
+# rootcompare's CSV as a program would, with mpmath for the exact roots of
+# the polynomials' checks.
 TEST_PACKAGES=(clang libclang-rt-14-dev clang-tidy clang-format googletest libgtest-dev
   libgmock-dev libbenchmark-dev libgsl-dev libboost-dev man-db groff-base libxml2-utils
-  librsvg2-bin locales python3)
+  librsvg2-bin locales python3 python3-mpmath)
 # Locales the terminal tests run the programs under, besides C and C.UTF-8:
 # UTF-8 with a decimal comma, and Latin-1.
 TEST_LOCALES=(es_ES.UTF-8 es_ES.ISO-8859-1)

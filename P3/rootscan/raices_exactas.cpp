@@ -1,8 +1,6 @@
 #include "P3/rootscan/raices_exactas.h"
 
-#include <iostream>
-
-#include "P3/polinomio/polinomio.h"
+#include "P3/polinomio/comprueba_polinomio.h"
 
 namespace {
 
@@ -14,12 +12,7 @@ raices::Clase clase(int multiplicidad) {
 } // namespace
 
 std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const OpcionesProblema &o) {
-  std::optional<raices::Polinomio> p;
-  try {
-    p = raices::polinomio_de(f);
-  } catch (const raices::ErrorPolinomio &error) {
-    std::cerr << "Aviso: " << error.mensaje << "; se busca como cualquier otra f" << std::endl;
-  }
+  const std::optional<raices::Polinomio> p = raices::polinomio_tecleado(f);
   if (!p || (p->nulo() && o.demuestra)) return std::nullopt;
   RespuestaExacta r;
   r.e.explorado = o.b;

@@ -63,10 +63,14 @@ int main(int argc, char *argv[]) {
   auto integrada = [](const auto &x) { return exp(-x) - 2 * x * x; };
   EnBolas bolas{integrada, integrada, f};
   std::optional<Funciones> fs;
+  std::optional<RespuestaExacta> exacta;
   if (o.funcion != nullptr) {
     const Funciones &tecleadas = fs.emplace(funciones_tecleadas(o.funcion, o.derivada));
+    // A polynomial is answered exactly, its roots with their multiplicities,
+    // and f' is not used.
+    exacta = raices_exactas(tecleadas.f, o);
     // A typed f' that is clearly wrong on [A, B]: a warning, and the search goes on.
-    const std::string aviso = aviso_derivada(tecleadas, o.a, o.b);
+    const std::string aviso = exacta ? "" : aviso_derivada(tecleadas, o.a, o.b);
     if (!aviso.empty()) std::cerr << aviso << std::endl;
     f = [&tecleadas](double x) { return tecleadas.f(x); };
     df = [&tecleadas](double x) { return tecleadas.df(x); };
@@ -76,9 +80,6 @@ int main(int argc, char *argv[]) {
   }
   std::optional<raices::Demostracion> d;
   raices::Exploracion e;
-  // A polynomial is answered exactly, its roots with their multiplicities.
-  std::optional<RespuestaExacta> exacta;
-  if (fs) exacta = raices_exactas(fs->f, o);
   if (exacta) {
     e = std::move(exacta->e);
     d = std::move(exacta->d);
