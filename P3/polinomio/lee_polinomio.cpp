@@ -55,8 +55,13 @@ bool cociente(PolinomioQ &a, const PolinomioQ &b) {
 
 bool potencia(PolinomioQ &a, const PolinomioQ &b) {
   Racional n, base;
-  if (!constante(n, b) || !fmpz_is_one(fmpq_denref(n.v)) || !fmpz_fits_si(fmpq_numref(n.v)))
+  if (!constante(n, b) || !fmpz_is_one(fmpq_denref(n.v))) return false;
+  // An integer power past any degree allowed (x^(2^70)).
+  if (!fmpz_fits_si(fmpq_numref(n.v))) {
+    if (fmpq_poly_degree(a.p) > 0 && fmpz_sgn(fmpq_numref(n.v)) > 0)
+      comprueba_tamano(GRADO_MAXIMO + 1, 0);
     return false;
+  }
   const long e = fmpz_get_si(fmpq_numref(n.v));
   const bool es_constante = constante(base, a);
   if (es_constante && (fmpq_is_zero(base.v) || fmpq_is_one(base.v) || fmpq_is_pm1(base.v))) {
