@@ -212,6 +212,8 @@ void Expresion::Datos::compila(const std::vector<std::string> &literales) {
   codigo = codigo_doble(programa);
 }
 
+const Programa &LectorPrograma::de(const Expresion &f) { return f.datos->programa; }
+
 namespace {
 
 std::string contexto(const char *sujeto) {
