@@ -30,7 +30,9 @@ set(RAICES_PUBLIC_HEADERS
   ${RAICES_CABECERAS_BOLAS}
   P3/todas/demuestra_raices.h
   # raices_expresion
-  P3/expresion/expresion.h)
+  P3/expresion/expresion.h
+  P3/polinomio/polinomio.h
+  P3/polinomio/comprueba_polinomio.h)
 foreach(header IN LISTS RAICES_PUBLIC_HEADERS)
   get_filename_component(folder ${header} DIRECTORY)
   string(REGEX REPLACE "^P3/?" "" folder "${folder}")

@@ -5,10 +5,11 @@
 
 # Build and run the programs: compiler and build tools, muParser and GiNaC
 # for typed functions, Arb (with FLINT, MPFR and GMP) for the balls that
-# check roots, PLplot for plots (its svg device is in libplplot17, which
-# libplplot-dev pulls in; PNG and PDF come from its cairo driver).
+# check roots, FLINT for exact polynomials, PLplot for plots (its svg device
+# is in libplplot17, which libplplot-dev pulls in; PNG and PDF come from its
+# cairo driver).
 PROGRAM_PACKAGES=(g++ cmake make pkg-config libmuparser-dev libginac-dev libflint-arb-dev
-  libplplot-dev plplot-driver-cairo)
+  libflint-dev libplplot-dev plplot-driver-cairo)
 
 # The Python module (python/): pybind11 and Python's headers to build it,
 # setuptools and venv to install it offline into a virtual environment that
@@ -21,11 +22,12 @@ PYTHON_PACKAGES=(pybind11-dev python3-dev python3-setuptools python3-venv python
 # clang-format; GoogleTest and Google Benchmark; GSL and Boost to compare
 # against; groff and man for the manual pages; xmllint and rsvg-convert for
 # the plots; locale sources for the terminal tests' locales; Python to read
-# rootcompare's CSV as a program would; pytest, SciPy (to agree with) and
-# nbclient (to run the notebook headless) for the Python module.
+# rootcompare's CSV as a program would, with mpmath for the exact roots of
+# the polynomials' checks; pytest, SciPy (to agree with) and nbclient (to run
+# the notebook headless) for the Python module.
 TEST_PACKAGES=(clang libclang-rt-14-dev clang-tidy clang-format googletest libgtest-dev
   libgmock-dev libbenchmark-dev libgsl-dev libboost-dev man-db groff-base libxml2-utils
-  librsvg2-bin locales python3 python3-pytest python3-scipy python3-nbclient python3-mpmath)
+  librsvg2-bin locales python3 python3-mpmath python3-pytest python3-scipy python3-nbclient)
 # Locales the terminal tests run the programs under, besides C and C.UTF-8:
 # UTF-8 with a decimal comma, and Latin-1.
 TEST_LOCALES=(es_ES.UTF-8 es_ES.ISO-8859-1)

@@ -75,8 +75,14 @@ OpcionesProblema lee_opciones_problema(const ProgramaProblema &programa, int arg
     case 'd': o.derivada = optarg; break;
     case 'p': anade_parametro(o.parametros, nombre, escrita(c, larga >= 0, argv), optarg); break;
     case 'g': o.grafica = optarg; break;
-    case 'a': real(o.a); break;
-    case 'b': real(o.b); break;
+    case 'a':
+      real(o.a);
+      o.texto_a = optarg;
+      break;
+    case 'b':
+      real(o.b);
+      o.texto_b = optarg;
+      break;
     case 't': real(o.tol); break;
     case 'n':
       o.maxiter = raices::lee_entero(nombre, escrita(c, larga >= 0, argv), optarg, 1, MAXITER_TOPE);

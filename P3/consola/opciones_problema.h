@@ -15,6 +15,8 @@ struct OpcionesProblema {
   bool csv = false;               // --csv instead of the table
   bool demuestra = false;         // --demuestra, where the program takes it
   double a = 0, b = 1;            // -a, -b
+  const char *texto_a = "0";      // -a and -b as typed, read exactly where
+  const char *texto_b = "1";      // the search is exact (a polynomial)
   double tol = 1e-12;             // -t
   int maxiter = 100;              // -n, where the program takes it
 };

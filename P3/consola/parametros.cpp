@@ -21,7 +21,11 @@ void anade_parametro(Parametros &parametros, const char *programa, const std::st
 
 std::string describe_parametros(const Parametros &parametros) {
   std::string texto;
-  for (const auto &[nombre, valor] : parametros)
-    texto += (texto.empty() ? ", con " : ", ") + nombre + " = " + valor;
+  for (const auto &[nombre, valor] : parametros) {
+    texto += texto.empty() ? ", con " : ", ";
+    texto += nombre;
+    texto += " = ";
+    texto += valor;
+  }
   return texto;
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "P3/expresion/expresion_interna.h"
+#include "Util/corto.h"
 
 namespace {
 
@@ -46,16 +47,6 @@ std::string decimal(const numeric &n) {
   return s.str();
 }
 
-// The shortest decimal text that reads back as the same double.
-std::string mas_corto(double v) {
-  char texto[32];
-  for (int cifras = 1; cifras <= 17; ++cifras) {
-    (void)std::snprintf(texto, sizeof texto, "%.*g", cifras, v);
-    if (std::strtod(texto, nullptr) == v) break;
-  }
-  return texto;
-}
-
 // The double nearest a positive rational, subnormal ones included: scaled
 // into [1/2, 2) first, as converting a ratio of huge integers directly gives 0
 // or overflows.
@@ -78,7 +69,7 @@ Texto numero(const numeric &n) {
   } else {
     const double v = a_double(a);
     if (!std::isfinite(v)) falla_derivada("un coeficiente excede el rango de double");
-    t.cuerpo = mas_corto(v);
+    t.cuerpo = corto_g(v);
   }
   return t;
 }

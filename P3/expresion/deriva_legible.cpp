@@ -12,6 +12,7 @@
 
 #include "P3/expresion/deriva_escribe.h"
 #include "P3/expresion/expresion_interna.h"
+#include "Util/corto.h"
 
 namespace {
 
@@ -48,11 +49,7 @@ bool Numeros::entero(double v) { return v == std::trunc(v) && std::fabs(v) <= en
 
 ex Numeros::simbolo(double v) {
   // The shortest text that reads back as v: the number as it was typed.
-  for (int cifras = 1; cifras < 17; ++cifras) {
-    const std::string texto = con_cifras(v, cifras);
-    if (std::strtod(texto.c_str(), nullptr) == v) return nombre(v, texto);
-  }
-  return nombre(v, con_cifras(v, 17));
+  return nombre(v, corto_g(v));
 }
 
 ex Numeros::nombre(double v, const std::string &texto) {

@@ -106,7 +106,7 @@ struct Expresion::Datos {
   Programa programa;
   Codigo codigo; // the program in the form that runs on doubles
 
-  void compila(std::vector<std::string> literales);
+  void compila(const std::vector<std::string> &literales);
 };
 
 namespace {
@@ -194,7 +194,7 @@ void anota_literales(Programa &programa, const std::vector<std::string> &literal
 
 // Parses (the parser compiles on the first evaluation) and keeps the
 // compiled program, its numbers as typed.
-void Expresion::Datos::compila(std::vector<std::string> literales) {
+void Expresion::Datos::compila(const std::vector<std::string> &literales) {
   Gramatica g(parametros);
   try {
     g.parser.SetExpr(texto);
@@ -211,6 +211,8 @@ void Expresion::Datos::compila(std::vector<std::string> literales) {
   anota_literales(programa, literales);
   codigo = codigo_doble(programa);
 }
+
+const Programa &LectorPrograma::de(const Expresion &f) { return f.datos->programa; }
 
 namespace {
 
@@ -229,13 +231,13 @@ Expresion::Expresion(const std::string &texto, const char *sujeto, Limites limit
     : datos(std::make_unique<Datos>()) {
   try {
     revisa_parametros(parametros);
-    std::vector<std::string> literales =
+    const std::vector<std::string> literales =
         revisa_texto(texto, limites.longitud, limites.anidamiento, parametros);
     datos->texto = texto;
     datos->parametros = parametros;
     datos->valores.assign(parametros.size(), std::numeric_limits<double>::quiet_NaN());
     datos->decimales.assign(parametros.size(), "");
-    datos->compila(std::move(literales));
+    datos->compila(literales);
   } catch (const ErrorTexto &error) {
     const std::string nombre = sujeto != nullptr ? std::string(sujeto) + "(x) = " : "";
     throw ErrorExpresion{contexto(sujeto) + error.problema, texto, nombre, error.posicion};

@@ -97,6 +97,8 @@ private:
   // Derives from the compiled form of f, never from its text a second time.
   friend Funciones prepara_funciones(const std::string &texto_f, const char *texto_df,
                                      const std::vector<std::string> &parametros);
+  // Reads the compiled program (expresion_interna.h).
+  friend struct LectorPrograma;
 
   // When f' was typed and clearly disagrees with central differences of f at
   // one of five points spread over [a, b], the ends included: one warning line,

@@ -114,6 +114,13 @@ Codigo codigo_doble(const Programa &programa);
 // evaluator runs it (so with the same results to the bit), with no state
 // outside the call.
 double evalua(const Codigo &codigo, double x, const double *parametros) noexcept;
+
+// The compiled program of a typed expression, for the readers of its form
+// (the polynomials, P3/polinomio).
+struct LectorPrograma {
+  static const Programa &de(const Expresion &f);
+};
+
 // The program run on balls at the precision of x, and on balls with their
 // derivative.
 raices::Bola evalua(const Programa &programa, const raices::Bola &x, Valores v);

@@ -4,14 +4,17 @@
 // row per iteration and the root. Fatal conditions end the run through
 // error() with their code.
 #include <cmath>
+#include <functional>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 
 #include "P3/bolas/comprueba_raiz.h"
 #include "P3/consola/parametros.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
+#include "P3/polinomio/comprueba_polinomio.h"
 #include "P3/raices.h"
 #include "P3/rootbench/rootbench_lectura.h"
 #include "P3/rootbench/rootbench_metodos.h"
@@ -138,11 +141,17 @@ int main(int argc, char *argv[]) {
   cout << "f(x) = " << tecleadas.f.texto() << describe_parametros(opciones.parametros) << endl;
   cout << "f'(x) = " << tecleadas.df.texto()
        << (tecleadas.derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
-  // Every root found is checked on balls within the tolerance.
+  // Every root found is checked on balls within the tolerance; that of a
+  // polynomial, against its exact roots.
+  const std::optional<raices::Polinomio> polinomio = raices::polinomio_tecleado(tecleadas.f);
+  std::function<raices::Prueba(double, double)> comprueba = [&tecleadas](double x, double delta) {
+    return comprueba_raiz(tecleadas.f, x, delta);
+  };
+  if (polinomio)
+    comprueba = [&polinomio](double x, double delta) {
+      return raices::comprueba_polinomio(*polinomio, x, delta).prueba;
+    };
   return dialogo(Objetivo{nullptr, nullptr, [&tecleadas](double x) { return tecleadas.f(x); },
-                          [&tecleadas](double x) { return tecleadas.df(x); },
-                          [&tecleadas](double x, double delta) {
-                            return comprueba_raiz(tecleadas.f, x, delta);
-                          }},
+                          [&tecleadas](double x) { return tecleadas.df(x); }, comprueba},
                  &tecleadas);
 }

@@ -28,6 +28,10 @@ struct Problema {
   // sin_demostrar.
   std::function<Prueba(double x, double delta)> comprueba{};
   std::function<std::string(double x)> f_bolas{};
+  // f a polynomial, checked against its exact roots (comprueba then says
+  // so): those in [a, b] with their multiplicities, for the notes
+  // ("1/10 (multiplicidad 2)"); empty otherwise.
+  std::string exactas{};
 };
 
 // One step's estimate. fx is evaluated for the report, outside the counts.

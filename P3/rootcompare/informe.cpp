@@ -9,6 +9,7 @@
 #include "P3/metodos/metodos.h"
 #include "P3/rootcompare/desenlace.h"
 #include "P3/rootcompare/orden.h"
+#include "Util/corto.h"
 
 namespace raices {
 namespace {
@@ -171,11 +172,15 @@ std::string nota(const Resultado &r) {
 // (a refuted root included): "Con bolas, a menos de TOL*max(1, |x|) de la
 // raíz: demostrada: bisección y Brent; sin demostrar: Newton." Empty when no
 // method reported a root.
-std::string nota_pruebas(const std::vector<Resultado> &resultados) {
+// For a polynomial, checked against its exact roots: "Con las raíces
+// exactas, ...", a root within the tolerance being demostrada even where f
+// keeps its sign.
+std::string nota_pruebas(const std::vector<Resultado> &resultados, bool exactas) {
   const std::pair<Prueba, const char *> grupos[] = {
       {Prueba::exacta, "exacta (f(x) = 0)"},
-      {Prueba::demostrada, "demostrada (f cambia de signo)"},
-      {Prueba::refutada, "refutada (f no se anula)"},
+      {Prueba::demostrada,
+       exactas ? "demostrada (hay una ra\xEDz)" : "demostrada (f cambia de signo)"},
+      {Prueba::refutada, exactas ? "refutada (ninguna ra\xEDz)" : "refutada (f no se anula)"},
       {Prueba::sin_demostrar, "sin demostrar"}};
   std::string texto;
   for (const auto &[prueba, palabras] : grupos) {
@@ -188,16 +193,17 @@ std::string nota_pruebas(const std::vector<Resultado> &resultados) {
     texto += std::string(texto.empty() ? "" : "; ") + palabras + ": " + lista(metodos);
   }
   if (texto.empty()) return "";
-  return "Con bolas, a menos de TOL*max(1, |x|) de la ra\xEDz: " + texto + ".";
+  return std::string(exactas ? "Con las ra\xED"
+                               "ces exactas del polinomio"
+                             : "Con bolas") +
+         ", a menos de TOL*max(1, |x|) de la ra\xEDz: " + texto + ".";
 }
 
 } // namespace
 
 std::string numero(double x, int cifras) {
   if (cifras > 0) return formatea(x, std::chars_format::general, cifras);
-  char texto[64];
-  auto *const fin = std::to_chars(texto, texto + sizeof texto, x).ptr;
-  return {texto, fin};
+  return corto(x);
 }
 
 std::string envuelve(const std::string &texto, std::size_t ancho, std::size_t sangria) {
@@ -227,8 +233,14 @@ void escribe_tabla(std::ostream &os, const std::string &descripcion, const Probl
     if (!texto.empty()) notas += envuelve("  " + texto, COLUMNAS, 4) + "\n";
     fuera = fuera || r.fuera;
   }
-  const std::string pruebas = p.comprueba ? nota_pruebas(resultados) : "";
+  const std::string pruebas = p.comprueba ? nota_pruebas(resultados, !p.exactas.empty()) : "";
   if (!pruebas.empty()) notas += envuelve("  " + pruebas, COLUMNAS, 4) + "\n";
+  if (!p.exactas.empty())
+    notas += envuelve("  Ra\xED"
+                      "ces exactas del polinomio en [A, B]: " +
+                          p.exactas + ".",
+                      COLUMNAS, 4) +
+             "\n";
   if (!notas.empty()) os << (fuera ? "\nNotas (*: fuera de [A, B]):\n" : "\nNotas:\n") << notas;
 }
 

@@ -11,6 +11,7 @@
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
+#include "P3/polinomio/comprueba_polinomio.h"
 #include "P3/rootcompare/compara_metodos.h"
 #include "P3/rootcompare/grafica.h"
 #include "P3/rootcompare/informe.h"
@@ -23,6 +24,7 @@ int main(int argc, char *argv[]) {
   raices::Problema p{fun, Dfun, o.a, o.b, o.tol, o.maxiter};
   std::string descripcion = "exp(-x) - 2*x^2";
   std::optional<Funciones> fs;
+  std::optional<raices::Polinomio> polinomio;
   if (o.funcion != nullptr) {
     const Funciones &tecleadas =
         fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
@@ -36,6 +38,14 @@ int main(int argc, char *argv[]) {
       return raices::comprueba_raiz(tecleadas.f, x, delta);
     };
     p.f_bolas = [&tecleadas](double x) { return raices::valor_decidido(tecleadas.f, x).texto(2); };
+    // A polynomial: checked against its exact roots instead.
+    polinomio = raices::polinomio_tecleado(tecleadas.f);
+    if (polinomio) {
+      p.comprueba = [&polinomio](double x, double delta) {
+        return raices::comprueba_polinomio(*polinomio, x, delta).prueba;
+      };
+      p.exactas = raices::describe_raices(*polinomio, o.texto_a, o.texto_b, o.tol);
+    }
     descripcion = tecleadas.f.texto() + describe_parametros(o.parametros);
   }
   const std::vector<raices::Resultado> resultados = raices::compara(p);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "P3/dibujo/curva.h"
@@ -18,6 +19,7 @@ namespace {
 const PLINT ANCHO = 900, ALTO = 560; // page size in pixels
 const int MUESTRAS = 1001;           // points of the curve of f
 const PLFLT LETRA = 0.9, LETRA_MARCA = 0.7;
+const PLFLT ALTURA_ETIQUETA = 0.04; // a multiplicity's label above its root, of the y range
 const PLINT FONDO = 0, NEGRO = 1, GRIS = 2, AZUL = 3, VERDE = 4, NARANJA = 5, ROJO = 6, SOMBRA = 7;
 // Filled circle, diamond and ring, and a hollow diamond for a root that
 // balls did not prove (UTF-8).
@@ -72,6 +74,16 @@ void marca(PLINT color, const char *simbolo, PLFLT x, PLFLT y) {
   plschr(0, LETRA);
 }
 
+// The proven multiplicity of a multiple root (a polynomial's), written
+// above its mark: "m = 2".
+void multiplicidad(const raices::Curva &c, const raices::Hallazgo &h) {
+  const std::string texto = "m = " + std::to_string(h.multiplicidad);
+  plcol0(h.clase == raices::Clase::par ? VERDE : AZUL);
+  plschr(0, LETRA_MARCA);
+  plptex(h.x, ALTURA_ETIQUETA * (c.y1 - c.y0), 1, 0, 0.5, texto.c_str());
+  plschr(0, LETRA);
+}
+
 void puntos(const raices::Curva &c, const raices::Exploracion &e) {
   plwidth(1.5);
   pllsty(2);
@@ -88,6 +100,8 @@ void puntos(const raices::Curva &c, const raices::Exploracion &e) {
     }
   }
   for (const raices::Hallazgo &h : e.casi) marca(NARANJA, MARCA_CASI, h.x, 0);
+  for (const raices::Hallazgo &h : e.raices)
+    if (h.multiplicidad > 1) multiplicidad(c, h);
 }
 
 // One entry per kind of point the picture shows.

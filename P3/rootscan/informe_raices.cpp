@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "Util/corto.h"
+
 namespace {
 
 const std::size_t ANCHO = 80;    // columns of every line of the table
@@ -29,13 +31,40 @@ std::string columnas(const std::string &x, const std::string &fx, const std::str
   return linea;
 }
 
+// The kind of a root of proven multiplicity m: simple, odd or even.
+std::string clase_multiple(int m) {
+  if (m == 1) return "simple";
+  return m % 2 == 0 ? "m\xFAltiple par" : "m\xFAltiple impar";
+}
+
+// What follows a root's kind or proof when its multiplicity is proven.
+std::string con_multiplicidad(const std::string &texto, int m) {
+  return m > 0 ? texto + ", multiplicidad " + std::to_string(m) : texto;
+}
+
+// A rational root as a fraction, on lines of its own under its row:
+// "    x = 1/10", cut to the width of the table when long.
+void fraccion(std::ostream &out, const std::string &q) {
+  if (q.empty()) return;
+  const std::string texto = "    x = " + q;
+  for (std::size_t i = 0; i < texto.size(); i += ANCHO) out << texto.substr(i, ANCHO) << '\n';
+}
+
 void lista(std::ostream &out, const char *titulo, const std::vector<raices::Hallazgo> &v) {
   if (v.empty()) return;
   out << columnas("x", "|f(x)|", titulo) << '\n';
-  for (const raices::Hallazgo &h : v)
-    out << columnas(con_formato("%.17g", h.x), residuo(h.fx), raices::nombre_clase(h.clase))
+  for (const raices::Hallazgo &h : v) {
+    const std::string clase =
+        h.multiplicidad > 0 ? clase_multiple(h.multiplicidad) : raices::nombre_clase(h.clase);
+    out << columnas(con_formato("%.17g", h.x), residuo(h.fx),
+                    con_multiplicidad(clase, h.multiplicidad))
         << '\n';
+    fraccion(out, h.fraccion);
+  }
 }
+
+// The last column of the CSV: a proven multiplicity, or empty.
+std::string columna_multiplicidad(int m) { return m > 0 ? std::to_string(m) : ""; }
 
 // Stretches: where each begins and ends, and its kind.
 void lista_tramos(std::ostream &out, const std::vector<raices::Hallazgo> &v) {
@@ -54,7 +83,8 @@ void filas_csv(std::ostream &out, const char *punto, const std::vector<raices::H
   for (const raices::Hallazgo &h : v)
     out << punto << ',' << con_formato("%.17g", h.x) << ',' << con_formato("%.17g", std::fabs(h.fx))
         << ',' << raices::clave_clase(h.clase) << ',' << con_formato("%.17g", h.inf) << ','
-        << con_formato("%.17g", h.sup) << ',' << raices::clave_prueba(h.prueba) << '\n';
+        << con_formato("%.17g", h.sup) << ',' << raices::clave_prueba(h.prueba) << ','
+        << columna_multiplicidad(h.multiplicidad) << '\n';
 }
 
 bool hay_nula(const raices::Exploracion &e) {
@@ -67,13 +97,7 @@ bool hay_nula(const raices::Exploracion &e) {
 std::string numero(double x) {
   // From as many digits as the integer part has, so that 10 reads "10".
   const double enteras = x != 0 && std::isfinite(x) ? std::floor(std::log10(std::fabs(x))) + 1 : 1;
-  for (int digitos = enteras > 17 ? 1 : static_cast<int>(std::fmax(enteras, 1.0)); digitos < 17;
-       ++digitos) {
-    char texto[64];
-    (void)std::snprintf(texto, sizeof texto, "%.*g", digitos, x);
-    if (std::strtod(texto, nullptr) == x) return texto;
-  }
-  return con_formato("%.17g", x);
+  return corto_g(x, enteras > 17 ? 1 : static_cast<int>(std::fmax(enteras, 1.0)));
 }
 
 void escribe_informe(std::ostream &out, const std::string &descripcion, double a, double b,
@@ -99,7 +123,7 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
 }
 
 void escribe_csv(std::ostream &out, const raices::Exploracion &e) {
-  out << "punto,x,abs_f,tipo,inf,sup,prueba\n";
+  out << "punto,x,abs_f,tipo,inf,sup,prueba,multiplicidad\n";
   filas_csv(out, "raiz", e.raices);
   filas_csv(out, "singular", e.singulares);
   filas_csv(out, "tramo", e.tramos);
@@ -118,6 +142,12 @@ std::string fila_tramo(const std::string &inf, const std::string &sup, const cha
 
 std::string g17(double x) { return con_formato("%.17g", x); }
 
+// The kind of a root of proven multiplicity m.
+raices::Clase clase_de(int m) {
+  if (m == 1) return raices::Clase::simple;
+  return m % 2 == 0 ? raices::Clase::par : raices::Clase::impar;
+}
+
 } // namespace
 
 void escribe_demostracion(std::ostream &out, const std::string &descripcion, double a, double b,
@@ -127,8 +157,12 @@ void escribe_demostracion(std::ostream &out, const std::string &descripcion, dou
   const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
   out << cabecera << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
   if (!d.raices.empty()) out << fila_tramo("desde", "hasta", "ra\xEDz demostrada") << '\n';
-  for (const raices::RaizDemostrada &r : d.raices)
-    out << fila_tramo(g17(r.inf), g17(r.sup), raices::nombre_certeza(r.certeza)) << '\n';
+  for (const raices::RaizDemostrada &r : d.raices) {
+    out << fila_tramo(g17(r.inf), g17(r.sup),
+                      con_multiplicidad(raices::nombre_certeza(r.certeza), r.multiplicidad).c_str())
+        << '\n';
+    fraccion(out, r.fraccion);
+  }
   if (!d.piezas.empty()) out << fila_tramo("desde", "hasta", "sin demostrar") << '\n';
   const raices::PiezaSinDemostrar *mayor = nullptr;
   for (const raices::PiezaSinDemostrar &p : d.piezas) {
@@ -159,17 +193,19 @@ void escribe_demostracion(std::ostream &out, const std::string &descripcion, dou
 
 void escribe_csv_demostracion(std::ostream &out, const raices::Demostracion &d,
                               const std::function<double(double)> &f) {
-  out << "punto,x,abs_f,tipo,inf,sup,prueba\n";
+  out << "punto,x,abs_f,tipo,inf,sup,prueba,multiplicidad\n";
   for (const raices::RaizDemostrada &r : d.raices) {
-    const char *tipo =
-        r.certeza == raices::Certeza::unica ? "simple" : raices::clave_certeza(r.certeza);
+    const char *tipo = r.multiplicidad > 0 ? raices::clave_clase(clase_de(r.multiplicidad))
+                       : r.certeza == raices::Certeza::unica ? "simple"
+                                                             : raices::clave_certeza(r.certeza);
     out << "raiz," << g17(r.x) << ',' << g17(std::fabs(f(r.x))) << ',' << tipo << ',' << g17(r.inf)
-        << ',' << g17(r.sup) << ',' << raices::clave_certeza(r.certeza) << '\n';
+        << ',' << g17(r.sup) << ',' << raices::clave_certeza(r.certeza) << ','
+        << columna_multiplicidad(r.multiplicidad) << '\n';
   }
   for (const raices::PiezaSinDemostrar &p : d.piezas) {
     const double x = raices::medio(p.inf, p.sup);
     out << "pieza," << g17(x) << ',' << g17(std::fabs(f(x))) << ',' << raices::clave_razon(p.razon)
-        << ',' << g17(p.inf) << ',' << g17(p.sup) << ",sin_demostrar\n";
+        << ',' << g17(p.inf) << ',' << g17(p.sup) << ",sin_demostrar,\n";
   }
   out << std::flush;
 }
@@ -178,10 +214,12 @@ raices::Exploracion como_exploracion(const raices::Demostracion &d) {
   raices::Exploracion e;
   for (const raices::RaizDemostrada &r : d.raices) {
     const bool exacta = r.certeza == raices::Certeza::exacta;
-    e.raices.push_back(
-        {r.x, 0.0,
-         r.certeza == raices::Certeza::unica ? raices::Clase::simple : raices::Clase::impar, r.inf,
-         r.sup, exacta ? raices::Prueba::exacta : raices::Prueba::demostrada});
+    const raices::Clase clase = r.multiplicidad > 0                   ? clase_de(r.multiplicidad)
+                                : r.certeza == raices::Certeza::unica ? raices::Clase::simple
+                                                                      : raices::Clase::impar;
+    e.raices.push_back({r.x, 0.0, clase, r.inf, r.sup,
+                        exacta ? raices::Prueba::exacta : raices::Prueba::demostrada,
+                        r.multiplicidad, r.fraccion});
   }
   for (const raices::PiezaSinDemostrar &p : d.piezas) {
     const double x = raices::medio(p.inf, p.sup);

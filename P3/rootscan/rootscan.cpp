@@ -8,6 +8,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "P3/consola/parametros.h"
 #include "P3/consola/terminal.h"
@@ -16,6 +17,7 @@
 #include "P3/expresion/rechaza_expresion.h"
 #include "P3/rootscan/grafica_raices.h"
 #include "P3/rootscan/informe_raices.h"
+#include "P3/rootscan/raices_exactas.h"
 #include "P3/rootscan/rootscan_opciones.h"
 #include "P3/todas/demuestra_raices.h"
 #include "P3/todas/todas_las_raices.h"
@@ -62,11 +64,14 @@ int main(int argc, char *argv[]) {
   auto integrada = [](const auto &x) { return exp(-x) - 2 * x * x; };
   EnBolas bolas{integrada, integrada, f};
   std::optional<Funciones> fs;
+  std::optional<RespuestaExacta> exacta;
   if (o.funcion != nullptr) {
-    const Funciones &tecleadas =
-        fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
+    const Funciones &tecleadas = fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
+    // A polynomial is answered exactly, its roots with their multiplicities,
+    // and f' is not used.
+    exacta = raices_exactas(tecleadas.f, o);
     // A typed f' that is clearly wrong on [A, B]: a warning, and the search goes on.
-    const std::string aviso = aviso_derivada(tecleadas, o.a, o.b);
+    const std::string aviso = exacta ? "" : aviso_derivada(tecleadas, o.a, o.b);
     if (!aviso.empty()) std::cerr << aviso << std::endl;
     f = [&tecleadas](double x) { return tecleadas.f(x); };
     df = [&tecleadas](double x) { return tecleadas.df(x); };
@@ -76,7 +81,10 @@ int main(int argc, char *argv[]) {
   }
   std::optional<raices::Demostracion> d;
   raices::Exploracion e;
-  if (o.demuestra) {
+  if (exacta) {
+    e = std::move(exacta->e);
+    d = std::move(exacta->d);
+  } else if (o.demuestra) {
     d = raices::demuestra_raices(bolas, o.a, o.b, o.tol);
     e = como_exploracion(*d);
   } else {

@@ -38,6 +38,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -70,6 +71,10 @@ enum class Razon {
 struct RaizDemostrada {
   double x, inf, sup; // x = F's exact zero, or the middle of [inf, sup]
   Certeza certeza;
+  // A root of a polynomial: its exact multiplicity and, when rational, the
+  // root as a fraction; 0 and empty otherwise.
+  int multiplicidad = 0;
+  std::string fraccion = {};
 };
 
 struct PiezaSinDemostrar {

@@ -55,6 +55,7 @@
 #include <functional>
 #include <initializer_list>
 #include <iterator>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -117,6 +118,10 @@ struct Hallazgo {
   Clase clase;
   double inf = NAN, sup = NAN;
   Prueba prueba = Prueba::sin_demostrar;
+  // A root of a polynomial (P3/polinomio): its exact multiplicity, and the
+  // root as a fraction when it is rational; 0 and empty when not proven.
+  int multiplicidad = 0;
+  std::string fraccion = {};
 };
 
 struct Exploracion {

@@ -1,5 +1,6 @@
-// Kepler's equation x - 0.5 sin(x) = 1 typed as text, solved by Newton's
-// method on [0, 2] with f' derived from the text, the root proven on balls.
+// Kepler's equation x - ecc sin(x) = M typed as text once, solved by
+// Newton's method on [0, 2] for ecc = 0.5, M = 1 with f' derived from the
+// text, the root proven on balls.
 #include <cstdio>
 #include <raices.h>
 #include <raices/bolas/comprueba_raiz.h>
@@ -7,7 +8,9 @@
 
 int main() {
   try {
-    const Funciones fs = prepara_funciones("x - 0.5*sin(x) - 1", nullptr);
+    Funciones fs = prepara_funciones("x - ecc*sin(x) - M", nullptr, {"ecc", "M"});
+    fs.fija("ecc", "0.5");
+    fs.fija("M", 1.0);
     raices::Criterio c;
     c.absoluta = 1e-12;
     c.comprueba = [&fs](double x, double delta) { return raices::comprueba_raiz(fs.f, x, delta); };

@@ -1,0 +1,39 @@
+#include "P3/rootscan/raices_exactas.h"
+
+#include "P3/polinomio/comprueba_polinomio.h"
+
+namespace {
+
+raices::Clase clase(int multiplicidad) {
+  if (multiplicidad == 1) return raices::Clase::simple;
+  return multiplicidad % 2 == 0 ? raices::Clase::par : raices::Clase::impar;
+}
+
+} // namespace
+
+std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const OpcionesProblema &o) {
+  const std::optional<raices::Polinomio> p = raices::polinomio_tecleado(f);
+  if (!p || (p->nulo() && o.demuestra)) return std::nullopt;
+  RespuestaExacta r;
+  r.e.explorado = o.b;
+  if (p->nulo()) {
+    r.e.tramos.push_back({o.a, 0.0, raices::Clase::nula, o.a, o.b});
+    return r;
+  }
+  for (const raices::RaizExacta &z : p->raices(o.texto_a, o.texto_b, o.tol)) {
+    const bool exacta = !z.fraccion.empty();
+    r.e.raices.push_back({z.x, p->valor(z.x), clase(z.multiplicidad), z.inf, z.sup,
+                          exacta ? raices::Prueba::exacta : raices::Prueba::demostrada,
+                          z.multiplicidad, z.fraccion});
+  }
+  if (o.demuestra) {
+    raices::Demostracion d;
+    for (const raices::Hallazgo &h : r.e.raices)
+      d.raices.push_back({h.x, h.inf, h.sup,
+                          h.fraccion.empty() ? raices::Certeza::unica : raices::Certeza::exacta,
+                          h.multiplicidad, h.fraccion});
+    d.explorado = o.b;
+    r.d = d;
+  }
+  return r;
+}
