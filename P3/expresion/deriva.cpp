@@ -186,6 +186,7 @@ template <typename Accion> auto traduce(Accion accion) -> decltype(accion()) {
 // The parameters as symbols of their own names: constants to d/dx.
 std::vector<GiNaC::realsymbol> simbolos(const std::vector<std::string> &nombres) {
   std::vector<GiNaC::realsymbol> s;
+  s.reserve(nombres.size());
   for (const std::string &n : nombres) s.emplace_back(n);
   return s;
 }

@@ -28,6 +28,7 @@ Funciones funciones_tecleadas(const char *texto_f, const char *texto_df,
                               const std::vector<std::pair<std::string, std::string>> &parametros) {
   try {
     std::vector<std::string> nombres;
+    nombres.reserve(parametros.size());
     for (const auto &p : parametros) nombres.push_back(p.first);
     Funciones fs = prepara_funciones(texto_f, texto_df, nombres);
     for (const auto &[nombre, valor] : parametros) fs.fija(nombre, valor);

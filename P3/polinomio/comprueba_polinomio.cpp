@@ -2,8 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
-#include <iostream>
 #include <vector>
+
+#include "P3/expresion/rechaza_expresion.h"
 
 namespace raices {
 
@@ -24,9 +25,7 @@ std::optional<Polinomio> polinomio_tecleado(const ::Expresion &f) {
   try {
     return polinomio_de(f);
   } catch (const ErrorPolinomio &error) {
-    std::cerr << "Aviso: " << error.mensaje << "; f se trata como cualquier otra funci\xF3n"
-              << std::endl;
-    return std::nullopt;
+    rechaza_expresion(ErrorExpresion{"error en la expresi\xF3n de f: " + error.mensaje});
   }
 }
 

@@ -59,7 +59,9 @@ bool potencia(PolinomioQ &a, const PolinomioQ &b) {
   // An integer power past any degree allowed (x^(2^70)).
   if (!fmpz_fits_si(fmpq_numref(n.v))) {
     if (fmpq_poly_degree(a.p) > 0 && fmpz_sgn(fmpq_numref(n.v)) > 0)
-      comprueba_tamano(GRADO_MAXIMO + 1, 0);
+      throw ErrorPolinomio{"el polinomio pasa del grado m\xE1ximo " + std::to_string(GRADO_MAXIMO) +
+                           " (un exponente de " + std::to_string(fmpz_bits(fmpq_numref(n.v))) +
+                           " bits)"};
     return false;
   }
   const long e = fmpz_get_si(fmpq_numref(n.v));
@@ -72,7 +74,8 @@ bool potencia(PolinomioQ &a, const PolinomioQ &b) {
     return true;
   }
   if (e < 0 && !es_constante) return false;
-  const unsigned long k = static_cast<unsigned long>(e < 0 ? -e : e);
+  const unsigned long k =
+      e < 0 ? static_cast<unsigned long>(-(e + 1)) + 1 : static_cast<unsigned long>(e);
   const long d = fmpq_poly_degree(a.p);
   // The size of a^k: degree d k, bits at most k (bits(a) + bits(d + 1)).
   const double estimado =

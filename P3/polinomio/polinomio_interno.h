@@ -20,7 +20,7 @@ struct Racional {
   Racional() { fmpq_init(v); }
   Racional(const Racional &o) : Racional() { fmpq_set(v, o.v); }
   Racional &operator=(const Racional &o) {
-    fmpq_set(v, o.v);
+    if (this != &o) fmpq_set(v, o.v);
     return *this;
   }
   ~Racional() { fmpq_clear(v); }
@@ -32,7 +32,7 @@ struct PolinomioQ {
   PolinomioQ() { fmpq_poly_init(p); }
   PolinomioQ(const PolinomioQ &o) : PolinomioQ() { fmpq_poly_set(p, o.p); }
   PolinomioQ &operator=(const PolinomioQ &o) {
-    fmpq_poly_set(p, o.p);
+    if (this != &o) fmpq_poly_set(p, o.p);
     return *this;
   }
   ~PolinomioQ() { fmpq_poly_clear(p); }

@@ -166,7 +166,9 @@ void mitad_izquierda(fmpz_poly_t q, const fmpz_poly_t p) {
   }
 }
 
-// A bound 2^k on the absolute value of every root of g (Cauchy's).
+// A bound 2^k on the absolute value of every root of g, k >= 1: Cauchy's,
+// 1 + max |g_i / g_n| < 1 + 2^t with t = bits(max |g_i|) - bits(g_n) + 1,
+// which is at most 2^(t + 1), and below 2 when t < 0.
 long exponente_cota(const fmpz_poly_t g) {
   const long n = fmpz_poly_degree(g);
   long mayor = 0;
@@ -183,7 +185,7 @@ void raices_irracionales(std::vector<RaizExacta> &lista, const fmpz_poly_t g, in
   Racional a = i.a, b = i.b, cota;
   fmpz_one(fmpq_numref(cota.v));
   fmpz_one(fmpq_denref(cota.v));
-  fmpq_mul_2exp(cota.v, cota.v, static_cast<unsigned long>(std::max(0L, exponente_cota(g))));
+  fmpq_mul_2exp(cota.v, cota.v, static_cast<unsigned long>(std::max(1L, exponente_cota(g))));
   if (fmpq_cmp(b.v, cota.v) > 0) b = cota;
   fmpq_neg(cota.v, cota.v);
   if (fmpq_cmp(a.v, cota.v) < 0) a = cota;

@@ -439,6 +439,13 @@ std::vector<Case> argument_cases(const Program &p, bool scan) {
   const Strings bad = bad_expressions();
   for (const std::string &b : bad) add({"-f", b});
   for (std::size_t i = 0; i < 8; ++i) add({"-f", "x - 0.25", "-d", bad[i]});
+  // Polynomials past the limits of the exact path: refused, with the clear
+  // expression error, before they are multiplied out.
+  for (const std::string &f :
+       {std::string("x^1000000 - x^1000000 + x - 0.25"),
+        std::string(6, '(') + "x+1" + repeat(")^9", 6) + "*0 + x - 0.25",
+        std::string("x^(2^70) - x^(2^70) + x - 0.25"), std::string("(x - 0.5)^1001")})
+    add({"-f", f});
   // The proof on the ends of the doubles and between delicate values.
   if (scan) {
     for (const std::string &edge : EDGES)

@@ -38,7 +38,7 @@ set(casos
   "-t|0|-f|sin(5*x)|-a|0|-b|5~0~8 raíces"
   "-f|exp(1000*x)-1|-a|-1|-b|1~0~1 raíz"
   "-f|sqrt(-1-x^2)~0~Ninguna raíz en [0, 1]."
-  "-a|1|-b|1|-f|x-1~0~1 raíz, 1 evaluaciones"
+  "-a|1|-b|1|-f|x-1~0~1 raíz, 0 evaluaciones"
   "-a|1|-b|1|-f|x~0~Ninguna raíz en [1, 1]."
   "-f|x^2|-a|-1e-300|-b|1e-300~0~1 raíz"
   "-f|1/(x-1)~0~inf       polo"

@@ -88,6 +88,15 @@ TEST(Polinomio, RaicesEnLosExtremos) {
   EXPECT_EQ(std::nextafter(r[0].inf, 2.0), r[0].sup);
 }
 
+// A root past 1 where every other coefficient is under half the leading
+// one: Cauchy's bound is then below 2, not 1.
+TEST(Polinomio, RaizMasAllaDeUnoConCoeficientesPequenos) {
+  const auto r = Polinomio({"-31", "-31", "-31", "64"}).raices(-10, 10, 1e-12);
+  ASSERT_EQ(r.size(), 1U);
+  EXPECT_GT(r[0].x, 1.2);
+  EXPECT_LT(r[0].x, 1.25);
+}
+
 // Random products of (q x - p)^m and of x^2 + c (no real root), expanded by
 // FLINT: every root found, in order, exact, with its multiplicity; the
 // check of a reported root finds the nearest.
