@@ -24,6 +24,7 @@ set(RAICES_PUBLIC_HEADERS
   P3/busqueda/paradas.h
   P3/busqueda/resuelve.h
   P3/busqueda/cierre.h
+  P3/busqueda/cuenta.h
   P3/todas/todas_las_raices.h
   P3/busqueda/dobles.h
   P3/todas/demuestra_raices.h
