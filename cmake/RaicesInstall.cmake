@@ -18,6 +18,7 @@ set(RAICES_PUBLIC_HEADERS
   P3/busqueda/prueba.h
   P3/bolas/bola.h
   P3/bolas/chorro.h
+  P3/bolas/taylor.h
   P3/bolas/comprueba_raiz.h
   P3/metodos/raices_pasos.h
   P3/metodos/metodos.h

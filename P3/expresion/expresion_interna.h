@@ -11,6 +11,7 @@
 
 #include "P3/bolas/bola.h"
 #include "P3/bolas/chorro.h"
+#include "P3/bolas/taylor.h"
 #include "P3/expresion/expresion.h"
 
 // The elementary functions of the grammar, in the order of their names.
@@ -92,6 +93,7 @@ using Programa = std::vector<Paso>;
 // derivative.
 raices::Bola evalua(const Programa &programa, const raices::Bola &x);
 raices::Chorro evalua(const Programa &programa, const raices::Chorro &x);
+raices::Taylor evalua(const Programa &programa, const raices::Taylor &x);
 
 // Checks the text before it is parsed: length, nesting of parentheses,
 // characters, names and numbers. Returns the numbers as typed, in the order

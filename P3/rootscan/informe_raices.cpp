@@ -127,8 +127,12 @@ void escribe_demostracion(std::ostream &out, const std::string &descripcion, dou
   const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
   out << cabecera << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
   if (!d.raices.empty()) out << fila_tramo("desde", "hasta", "ra\xEDz demostrada") << '\n';
-  for (const raices::RaizDemostrada &r : d.raices)
-    out << fila_tramo(g17(r.inf), g17(r.sup), raices::nombre_certeza(r.certeza)) << '\n';
+  for (const raices::RaizDemostrada &r : d.raices) {
+    // A multiple exact root says its proven multiplicity.
+    std::string texto = raices::nombre_certeza(r.certeza);
+    if (r.multiplicidad >= 2) texto += ", multiplicidad " + std::to_string(r.multiplicidad);
+    out << fila_tramo(g17(r.inf), g17(r.sup), texto.c_str()) << '\n';
+  }
   if (!d.piezas.empty()) out << fila_tramo("desde", "hasta", "sin demostrar") << '\n';
   const raices::PiezaSinDemostrar *mayor = nullptr;
   for (const raices::PiezaSinDemostrar &p : d.piezas) {
@@ -161,8 +165,12 @@ void escribe_csv_demostracion(std::ostream &out, const raices::Demostracion &d,
                               const std::function<double(double)> &f) {
   out << "punto,x,abs_f,tipo,inf,sup,prueba\n";
   for (const raices::RaizDemostrada &r : d.raices) {
-    const char *tipo =
-        r.certeza == raices::Certeza::unica ? "simple" : raices::clave_certeza(r.certeza);
+    // The kind where the proof tells it: simple, or the parity of a proven
+    // multiplicity.
+    const char *tipo = r.certeza == raices::Certeza::unica || r.multiplicidad == 1 ? "simple"
+                       : r.multiplicidad >= 2
+                           ? (r.multiplicidad % 2 == 0 ? "multiple_par" : "multiple_impar")
+                           : raices::clave_certeza(r.certeza);
     out << "raiz," << g17(r.x) << ',' << g17(std::fabs(f(r.x))) << ',' << tipo << ',' << g17(r.inf)
         << ',' << g17(r.sup) << ',' << raices::clave_certeza(r.certeza) << '\n';
   }
