@@ -17,9 +17,11 @@
 // interval is bounded once in plain ball arithmetic, which overestimates
 // near a multiple root; a callable that also takes a Chorro (value and
 // derivative, P3/bolas/chorro.h) lets the check bound F by the mean value theorem
-// there instead, which refutes points near, not at, a multiple root. A
-// generic lambda is tried on Chorro: one that calls what only Bola has (its
-// queries, say) must take a const Bola & instead.
+// there instead, and one that takes a Taylor (P3/bolas/taylor.h) by Taylor's
+// theorem to order ORDEN_TAYLOR, whose coefficients at x cancel what the
+// interval's bounds cannot: points near, not at, a multiple root are
+// refuted. A generic lambda is tried on Chorro and Taylor: one that calls
+// what only Bola has (its queries, say) must take a const Bola & instead.
 #ifndef RAICES_COMPRUEBA_RAIZ_H
 #define RAICES_COMPRUEBA_RAIZ_H
 
@@ -29,10 +31,15 @@
 #include "../busqueda/prueba.h"
 #include "bola.h"
 #include "chorro.h"
+#include "taylor.h"
 
 namespace raices {
 
 namespace detalle_prueba {
+
+// The order of the Taylor bound: a root of multiplicity up to it, within
+// the tolerance, leaves its terms to cancel in the coefficients.
+constexpr int ORDEN_TAYLOR = 8;
 
 // -1, 0 or 1: the proven strict sign of v, 0 when not proven.
 inline int signo(const Bola &v) { return v.positiva() ? 1 : v.negativa() ? -1 : 0; }
@@ -50,6 +57,24 @@ template <class F> Bola en_entorno(F &f, double x, double delta, long p, const B
   } else {
     (void)en_x;
     return f(entorno);
+  }
+}
+
+// F proven nonzero on all of [x - delta, x + delta] by Taylor's theorem:
+// the coefficients at x, the remainder over the interval. Tried only where
+// the cheaper bounds leave the check open: near a multiple root.
+template <class F> bool refuta_taylor(F &f, double x, double delta, long p) {
+  if constexpr (std::is_invocable_r_v<Taylor, F &, const Taylor &>) {
+    const Bola entorno = Bola(x, p) + Bola::entre(-delta, delta, p);
+    const Bola cota = cota_taylor(f(Taylor::variable(Bola(x, p), ORDEN_TAYLOR)),
+                                  f(Taylor::variable(entorno, ORDEN_TAYLOR)), delta);
+    return cota.finita() && !cota.contiene_cero();
+  } else {
+    (void)f;
+    (void)x;
+    (void)delta;
+    (void)p;
+    return false;
   }
 }
 
@@ -85,6 +110,7 @@ template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
   // the doubles there: a smaller delta (0 included) is taken as that.
   const double ulp = std::nextafter(std::fabs(x), HUGE_VAL) - std::fabs(x);
   if (std::isfinite(ulp)) delta = std::fmax(delta, ulp);
+  bool taylor_probada = false;
   for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
     const Bola en_x = f(Bola(x, p));
     if (en_x.es_cero()) return Prueba::exacta;
@@ -97,6 +123,13 @@ template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
     const int a = detalle_prueba::signo(f(Bola::suma_exacta(x, -delta, p)));
     const int b = detalle_prueba::signo(f(Bola::suma_exacta(x, delta, p)));
     if (s * a < 0 || s * b < 0 || a * b < 0) return Prueba::demostrada;
+    // Once, at the first precision that tells F's sign at x: each rung
+    // costs two series, and where a rung could not refute, a finer one
+    // seldom does (sin of a huge x, say).
+    if (s != 0 && !taylor_probada) {
+      taylor_probada = true;
+      if (detalle_prueba::refuta_taylor(f, x, delta, p)) return Prueba::refutada;
+    }
   }
   return Prueba::sin_demostrar;
 }

@@ -35,6 +35,7 @@
 #include "../metodos/estados.h"
 #include "../metodos/metodos.h"
 #include "cierre.h"
+#include "cuenta.h"
 #include "paradas.h"
 #include "prueba.h"
 
@@ -106,7 +107,9 @@ struct Solucion {
   // else raiz.
   double x_cierre = NAN, f_cierre = NAN;
   int pasos = 0;
-  long evals_f = 0, evals_df = 0; // the calls of the start and the steps only
+  // Every call the search made: the start's, the steps' and those of its
+  // own looks (exact zeros, the verdict), each point counted once.
+  long evals_f = 0, evals_df = 0;
   Prueba prueba = Prueba::sin_demostrar;
 };
 
@@ -152,7 +155,7 @@ struct GuardaF<M, std::void_t<decltype(M::f_estimacion(std::declval<const Busque
 // so that its estimate and stopping test inline into the loop.
 template <typename M, typename Fn> class Veredicto {
 public:
-  Veredicto(Fn &F, const Criterio &c, double a, double b)
+  Veredicto(Contado<Fn> &F, const Criterio &c, double a, double b)
       : F_(F), c_(c), a_(a), b_(b), absoluta_(c.absoluta), relativa_(c.relativa), suma_(c.suma),
         ancho_(c.parada == Parada::anchura || (c.parada == Parada::familia && es_acotado<M>)),
         ceros_(c.ceros_exactos) {}
@@ -161,9 +164,9 @@ public:
   void responde(const Busqueda &s, Solucion &sol) const {
     sol.raiz = M::estimacion(s);
     sol.otro = M::otro(s);
-    sol.f_raiz = F_(sol.raiz);
+    sol.f_raiz = F_.valor(sol.raiz);
     if constexpr (es_acotado<M>) {
-      const double f_otro = F_(sol.otro);
+      const double f_otro = F_.valor(sol.otro);
       if (std::fabs(f_otro) < std::fabs(sol.f_raiz)) {
         std::swap(sol.raiz, sol.otro);
         sol.f_raiz = f_otro;
@@ -178,18 +181,17 @@ public:
   void juzga(double previo, Solucion &sol) const {
     if (!std::isfinite(sol.raiz)) return fija(sol, Desenlace::falla, RAICES_NO_FINITO);
     if (sol.f_raiz == 0) return raiz(sol);
-    const double fa = F_(a_), fb = F_(b_);
     const double fraccion = fraccion_residuo(std::fmax(c_.absoluta, c_.relativa));
     if constexpr (es_acotado<M>) {
       cierra_cambio(sol.raiz, sol.f_raiz, sol.otro, sol);
-      if (residuo_relativo(sol.f_cierre, fa, fb, fraccion)) return raiz(sol);
+      if (residuo(sol.f_cierre, fraccion)) return raiz(sol);
       return fija(sol, Desenlace::singularidad, SINGULARIDAD);
     }
-    if (residuo_relativo(sol.f_raiz, fa, fb, fraccion) &&
-        cero_local(F_, sol.raiz, entorno(sol.raiz)))
+    const auto Fv = [this](double x) { return F_.valor(x); };
+    if (residuo(sol.f_raiz, fraccion) && cero_local(Fv, sol.raiz, entorno(sol.raiz)))
       return raiz(sol);
     cierra_cambio(sol.raiz, sol.f_raiz, previo, sol);
-    if (sol.x_cierre != sol.raiz && !residuo_relativo(sol.f_cierre, fa, fb, fraccion))
+    if (sol.x_cierre != sol.raiz && !residuo(sol.f_cierre, fraccion))
       return fija(sol, Desenlace::singularidad, SINGULARIDAD);
     fija(sol, Desenlace::estancada, RAICES_ESTANCADA);
   }
@@ -224,7 +226,7 @@ public:
       return fija(sol, Desenlace::falla, estado);
     }
     if (!c_.juzga) return fija(sol, Desenlace::raiz, SALIDA_BIEN);
-    if (sol.motivo == Motivo::exacta && F_(x) == 0) {
+    if (sol.motivo == Motivo::exacta && F_.valor(x) == 0) {
       sol.raiz = sol.x_cierre = x;
       sol.f_raiz = sol.f_cierre = 0;
       return raiz(sol);
@@ -252,8 +254,17 @@ private:
     if constexpr (GuardaF<M>::value) {
       return M::f_estimacion(s);
     } else {
-      return F_(x);
+      return F_.valor(x);
     }
+  }
+
+  // The residual test against the scale of F at the starting points; F at
+  // b is looked at only when F at a alone leaves it open (a method that
+  // starts from a has not computed it).
+  bool residuo(double fx, double fraccion) const {
+    const double fa = F_.valor(a_);
+    if (std::isfinite(fa) && std::fabs(fx) <= fraccion * std::fabs(fa)) return true;
+    return residuo_relativo(fx, fa, F_.valor(b_), fraccion);
   }
 
   double entorno(double x) const {
@@ -263,14 +274,14 @@ private:
   // When F has opposite strict signs at x and y, their sign change closed
   // to neighbouring doubles into sol's x_cierre, f_cierre.
   void cierra_cambio(double x, double fx, double y, Solucion &sol) const {
-    const double fy = F_(y);
+    const double fy = F_.valor(y);
     if (!detalle::signo_opuesto(fx, fy)) return;
-    const Punto p = cierra(F_, std::fmin(x, y), std::fmax(x, y));
+    const Punto p = cierra_desde([this](double t) { return F_.valor(t); }, x, fx, y, fy);
     sol.x_cierre = p.x;
     sol.f_cierre = p.fx;
   }
 
-  Fn &F_;
+  Contado<Fn> &F_;
   const Criterio &c_;
   double a_, b_;
   // The stopping test's data, copied so that they stay in registers across
@@ -292,27 +303,25 @@ Solucion resuelve_con(Fn &F, DFn &dF, double a, double b, const Criterio &c, Obs
   Solucion sol;
   // Counted in locals, kept in registers, and written to sol before the
   // observer looks and at the end.
-  long evals_f = 0, evals_df = 0;
-  auto Fc = [&](double x) {
-    ++evals_f;
-    return F(x);
-  };
+  Contado<Fn> Fc(F);
+  long evals_df = 0;
   auto dFc = [&](double x) {
     ++evals_df;
     return dF(x);
   };
-  const Veredicto<M, Fn> veredicto(F, c, a, b);
+  const Veredicto<M, Fn> veredicto(Fc, c, a, b);
   Busqueda s;
   s.a = a; // a method that starts from a point leaves both in the state
   s.b = b;
   s.tolerancia = c.tolerancia_al_metodo ? c.absoluta : 0;
   int estado = M::inicia(Fc, dFc, a, b, s);
+  Fc.guarda_extremos(a, b);
   double previo = M::estimacion(s);
   const auto informa = [&](int paso, double x, bool ultimo) {
     constexpr bool mira = !std::is_same_v<std::decay_t<Observa>, SinObservador>;
     if (!(mira || ultimo)) return;
     sol.pasos = paso;
-    sol.evals_f = evals_f;
+    sol.evals_f = Fc.llamadas();
     sol.evals_df = evals_df;
     if constexpr (mira) observa(Paso{paso, estado, x, previo, s, ultimo, sol});
   };
@@ -320,7 +329,7 @@ Solucion resuelve_con(Fn &F, DFn &dF, double a, double b, const Criterio &c, Obs
   if (c.ceros_exactos) {
     constexpr bool dos = M::descriptor.arranque != Arranque::desde_a;
     for (const double x : {a, b}) {
-      if (!(x == a || dos) || F(x) != 0) continue;
+      if (!(x == a || dos) || Fc.valor(x) != 0) continue;
       sol.raiz = sol.x_cierre = x;
       sol.f_raiz = sol.f_cierre = 0;
       sol.otro = x == a ? b : a;
@@ -351,7 +360,7 @@ Solucion resuelve_con(Fn &F, DFn &dF, double a, double b, const Criterio &c, Obs
     previo = x;
   }
   // max_pasos below 1: not one step allowed.
-  sol.evals_f = evals_f;
+  sol.evals_f = Fc.llamadas();
   sol.evals_df = evals_df;
   Veredicto<M, Fn>::fija(sol, Desenlace::limite, MAX_ITERACIONES);
   return sol;

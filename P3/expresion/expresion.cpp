@@ -318,6 +318,14 @@ raices::Chorro Expresion::operator()(const raices::Chorro &x) const noexcept {
   }
 }
 
+raices::Taylor Expresion::operator()(const raices::Taylor &x) const noexcept {
+  try {
+    return ::evalua(datos->programa, x, {datos->valores.data(), datos->decimales.data()});
+  } catch (...) {
+    return raices::Taylor::indefinida(x.orden(), x.precision());
+  }
+}
+
 const std::string &Expresion::texto() const { return datos->texto; }
 
 namespace {

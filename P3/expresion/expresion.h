@@ -12,6 +12,7 @@
 
 #include "../bolas/bola.h"
 #include "../bolas/chorro.h"
+#include "../bolas/taylor.h"
 
 // A text that is not an acceptable expression in x. mensaje is the context
 // line for error(), one line: Spanish, names the problem and, where known,
@@ -88,6 +89,9 @@ public:
   // same program, P3/bolas/chorro.h): what raices::comprueba_raiz uses to bound f
   // near a multiple root. Never throws.
   raices::Chorro operator()(const raices::Chorro &x) const noexcept;
+  // Taylor coefficients to the order of x (P3/bolas/taylor.h): what the
+  // check of a root uses to bound f nearer a multiple root. Never throws.
+  raices::Taylor operator()(const raices::Taylor &x) const noexcept;
   // The text as given (for a derived f', the text of the derivative).
   const std::string &texto() const;
 

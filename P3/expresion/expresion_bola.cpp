@@ -8,17 +8,24 @@
 #include <vector>
 
 #include "P3/bolas/chorro.h"
+#include "P3/bolas/taylor.h"
 #include "P3/expresion/expresion_interna.h"
 
 namespace {
 
 using raices::Bola;
 using raices::Chorro;
+using raices::Taylor;
 
-// A constant of the program as a value of type V.
-template <class V> V constante(const Bola &c);
-template <> Bola constante<Bola>(const Bola &c) { return c; }
-template <> Chorro constante<Chorro>(const Bola &c) { return {c, Bola(0.0, c.precision())}; }
+// A constant of the program as a value of type V, like x (its order).
+template <class V> V constante(const Bola &c, const V &x);
+template <> Bola constante<Bola>(const Bola &c, const Bola & /*x*/) { return c; }
+template <> Chorro constante<Chorro>(const Bola &c, const Chorro & /*x*/) {
+  return {c, Bola(0.0, c.precision())};
+}
+template <> Taylor constante<Taylor>(const Bola &c, const Taylor &x) {
+  return Taylor(c, x.orden());
+}
 
 template <class V> V aplica(Funcion f, const V &v) {
   switch (f) {
@@ -37,7 +44,7 @@ template <class V> V aplica(Funcion f, const V &v) {
   case Funcion::sqrt: return sqrt(v);
   case Funcion::abs: return abs(v);
   }
-  return constante<V>(Bola::indefinida(v.precision()));
+  return constante<V>(Bola::indefinida(v.precision()), v);
 }
 
 template <class V> V opera(Paso::Tipo t, const V &a, const V &b) {
@@ -63,32 +70,35 @@ template <class V> V corre(const Programa &programa, const V &x, const Valores &
   for (const Paso &paso : programa) {
     switch (paso.tipo) {
     case Paso::variable: pila.push_back(x); break;
-    case Paso::pi: pila.push_back(constante<V>(Bola::pi(p))); break;
-    case Paso::e: pila.push_back(constante<V>(Bola::e(p))); break;
+    case Paso::pi: pila.push_back(constante<V>(Bola::pi(p), x)); break;
+    case Paso::e: pila.push_back(constante<V>(Bola::e(p), x)); break;
     case Paso::parametro:
-      pila.push_back(constante<V>(parametro(valores, paso.parametro_, p)));
+      pila.push_back(constante<V>(parametro(valores, paso.parametro_, p), x));
       break;
     case Paso::numero:
-      pila.push_back(constante<V>(paso.literal.empty() ? Bola(paso.numero_, p)
-                                                       : Bola::decimal(paso.literal, p)));
+      pila.push_back(constante<V>(
+          paso.literal.empty() ? Bola(paso.numero_, p) : Bola::decimal(paso.literal, p), x));
       break;
     case Paso::opuesto: pila.back() = -pila.back(); break;
     case Paso::funcion: pila.back() = aplica(paso.funcion_, pila.back()); break;
     default: {
       // A program the parser compiled never runs its stack short.
-      if (pila.size() < 2) return constante<V>(Bola::indefinida(p));
+      if (pila.size() < 2) return constante<V>(Bola::indefinida(p), x);
       V b = std::move(pila.back());
       pila.pop_back();
       pila.back() = opera(paso.tipo, pila.back(), b);
     }
     }
   }
-  return pila.size() == 1 ? pila.back() : constante<V>(Bola::indefinida(p));
+  return pila.size() == 1 ? pila.back() : constante<V>(Bola::indefinida(p), x);
 }
 
 } // namespace
 
 Bola evalua(const Programa &programa, const Bola &x, Valores v) { return corre(programa, x, v); }
 Chorro evalua(const Programa &programa, const Chorro &x, Valores v) {
+  return corre(programa, x, v);
+}
+Taylor evalua(const Programa &programa, const Taylor &x, Valores v) {
   return corre(programa, x, v);
 }

@@ -12,6 +12,7 @@
 
 #include "P3/bolas/bola.h"
 #include "P3/bolas/chorro.h"
+#include "P3/bolas/taylor.h"
 #include "P3/expresion/expresion.h"
 
 // The elementary functions of the grammar, in the order of their names.
@@ -125,6 +126,7 @@ struct LectorPrograma {
 // derivative.
 raices::Bola evalua(const Programa &programa, const raices::Bola &x, Valores v);
 raices::Chorro evalua(const Programa &programa, const raices::Chorro &x, Valores v);
+raices::Taylor evalua(const Programa &programa, const raices::Taylor &x, Valores v);
 
 // The function of the grammar on a double, as the parser calls it.
 double aplica(Funcion f, double v);

@@ -26,15 +26,17 @@
 
 namespace {
 
-// f on doubles, on balls and on Chorro: the typed expression, or the
-// built-in f.
+// f on doubles, on balls, on Chorro and on Taylor: the typed expression,
+// or the built-in f.
 struct EnBolas {
   std::function<raices::Bola(const raices::Bola &)> bola;
   std::function<raices::Chorro(const raices::Chorro &)> chorro;
+  std::function<raices::Taylor(const raices::Taylor &)> taylor;
   std::function<double(double)> doble;
   double operator()(double x) const { return doble(x); }
   raices::Bola operator()(const raices::Bola &x) const { return bola(x); }
   raices::Chorro operator()(const raices::Chorro &x) const { return chorro(x); }
+  raices::Taylor operator()(const raices::Taylor &x) const { return taylor(x); }
 };
 
 // The status of a run that wrote what it found: the budget (11) or pieces
@@ -62,7 +64,7 @@ int main(int argc, char *argv[]) {
   std::function<double(double)> f = fun, df = Dfun;
   std::string descripcion = "exp(-x) - 2*x^2";
   auto integrada = [](const auto &x) { return exp(-x) - 2 * x * x; };
-  EnBolas bolas{integrada, integrada, f};
+  EnBolas bolas{integrada, integrada, integrada, f};
   std::optional<Funciones> fs;
   std::optional<RespuestaExacta> exacta;
   if (o.funcion != nullptr) {
@@ -76,7 +78,8 @@ int main(int argc, char *argv[]) {
     f = [&tecleadas](double x) { return tecleadas.f(x); };
     df = [&tecleadas](double x) { return tecleadas.df(x); };
     bolas = {[&tecleadas](const raices::Bola &x) { return tecleadas.f(x); },
-             [&tecleadas](const raices::Chorro &x) { return tecleadas.f(x); }, f};
+             [&tecleadas](const raices::Chorro &x) { return tecleadas.f(x); },
+             [&tecleadas](const raices::Taylor &x) { return tecleadas.f(x); }, f};
     descripcion = tecleadas.f.texto() + describe_parametros(o.parametros);
   }
   std::optional<raices::Demostracion> d;

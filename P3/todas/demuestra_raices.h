@@ -45,6 +45,7 @@
 #include "../bolas/bola.h"
 #include "../bolas/chorro.h"
 #include "../bolas/comprueba_raiz.h"
+#include "../bolas/taylor.h"
 #include "../busqueda/dobles.h"
 #include "../busqueda/resuelve.h"
 #include "../metodos/estados.h"
@@ -71,9 +72,13 @@ enum class Razon {
 struct RaizDemostrada {
   double x, inf, sup; // x = F's exact zero, or the middle of [inf, sup]
   Certeza certeza;
-  // A root of a polynomial: its exact multiplicity and, when rational, the
-  // root as a fraction; 0 and empty otherwise.
+  // Its exact multiplicity, when proven: of a polynomial's root, from its
+  // squarefree factors; of an exact zero where F is analytic, m when its
+  // first m Taylor coefficients at x are exactly 0 and the m-th stays away
+  // from 0 over the cells beside it (so no other root lies there); 0 when
+  // not proven.
   int multiplicidad = 0;
+  // A polynomial's rational root as a fraction; empty otherwise.
   std::string fraccion = {};
 };
 
@@ -137,9 +142,17 @@ private:
   long presupuesto_, usadas_ = 0;
   bool amplio_ = false;
   Demostracion r_;
+  struct Multiplicidad {
+    double x;
+    int m;
+  };
+  // The proven multiplicities of exact zeros, one per cleared cell beside
+  // them: a zero's is proven when the cells on both sides agree.
+  std::vector<Multiplicidad> multiplicidades_;
 
   static constexpr bool con_chorro = std::is_invocable_r_v<Chorro, F &, const Chorro &>;
   static constexpr bool con_doble = std::is_invocable_r_v<double, F &, double>;
+  static constexpr bool con_taylor = std::is_invocable_r_v<Taylor, F &, const Taylor &>;
 
   void gasta() {
     if (usadas_ >= presupuesto_) throw Agotado{};
@@ -249,11 +262,13 @@ private:
     const double medio_x = nodo(c.l, c.r, 0.5);
     const bool monotona = derivada.finita() && !derivada.contiene_cero();
     bool sin_salida = false;
+    if (valor.finita() && (c.sl == 0 || c.sr == 0) && sin_otra_raiz(c)) return false;
     if (valor.finita() && derivada.finita()) {
       // The mean value theorem about the middle: far tighter on a narrow cell.
       const Bola en_medio = en(Bola(medio_x, c.p));
       const Bola mv = en_medio + derivada * (x - Bola(medio_x, c.p));
       if (mv.finita() && !mv.contiene_cero()) return false;
+      if (!monotona && sin_cero_taylor(c, medio_x)) return false;
       sin_salida = !monotona && inalcanzable(c, en_medio, mv);
     }
     if (valor.finita() && monotona && c.sl != INDECISA && c.sr != INDECISA) {
@@ -282,6 +297,54 @@ private:
     m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1};
     m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1};
     return true;
+  }
+
+  // Taylor's theorem about the middle m of the cell: F's coefficients at m,
+  // the remainder over the cell. Near a multiple root, where F' itself
+  // cancels, it clears cells that the mean value bound cannot.
+  bool sin_cero_taylor(const Celda &c, double m) {
+    if constexpr (con_taylor) {
+      const double d = std::fmax(m - c.l, c.r - m);
+      const Bola x = Bola(m, c.p) + Bola::entre(-d, d, c.p);
+      gasta();
+      const Taylor en_m = f_(Taylor::variable(Bola(m, c.p), detalle_prueba::ORDEN_TAYLOR));
+      gasta();
+      const Taylor en_x = f_(Taylor::variable(x, detalle_prueba::ORDEN_TAYLOR));
+      const Bola cota = cota_taylor(en_m, en_x, d);
+      return cota.finita() && !cota.contiene_cero();
+    } else {
+      (void)c;
+      (void)m;
+      return false;
+    }
+  }
+
+  // A cell with an exact zero x0 at an end: F(x0 + t) = t^m g(t), m the
+  // number of Taylor coefficients at x0 that are exactly 0, and g bounded
+  // away from 0 over the cell by Taylor's theorem: no other root in it, and
+  // x0 of multiplicity m.
+  bool sin_otra_raiz(const Celda &c) {
+    if constexpr (con_taylor) {
+      const double x0 = c.sl == 0 ? c.l : c.r;
+      constexpr int K = detalle_prueba::ORDEN_TAYLOR;
+      gasta();
+      const Taylor en_x0 = f_(Taylor::variable(Bola(x0, c.p), K));
+      int m = 0;
+      while (m < K && en_x0.coeficiente(m).es_cero()) ++m;
+      if (m == 0 || m == K) return false;
+      gasta();
+      const Taylor en_celda = f_(Taylor::variable(Bola::entre(c.l, c.r, c.p), K));
+      // Bola::entre rounds t's interval outward: it still holds every t.
+      const Bola t = Bola::entre(c.l, c.r, c.p) - Bola(x0, c.p);
+      Bola g = en_celda.coeficiente(K);
+      for (int i = K - 1; i >= m; --i) g = en_x0.coeficiente(i) + t * g;
+      if (!g.finita() || g.contiene_cero()) return false;
+      multiplicidades_.push_back({x0, m});
+      return true;
+    } else {
+      (void)c;
+      return false;
+    }
   }
 
   // Whether halving is not worth it: the mean value bound's radius shrinks
@@ -384,6 +447,19 @@ private:
       }
     }
     r_.piezas.swap(unidas);
+    for (RaizDemostrada &z : r_.raices) z.multiplicidad = multiplicidad(z);
+  }
+  // m when every cell beside the exact zero z was cleared with m, and z has
+  // no piece beside it; 0 otherwise.
+  int multiplicidad(const RaizDemostrada &z) const {
+    if (z.certeza != Certeza::exacta || z.inf != z.x || z.sup != z.x) return 0;
+    int m = 0;
+    for (const Multiplicidad &k : multiplicidades_) {
+      if (k.x != z.x) continue;
+      if (m != 0 && k.m != m) return 0;
+      m = k.m;
+    }
+    return m;
   }
   bool absorbe(const PiezaSinDemostrar &p) {
     if (p.razon != Razon::par_posible) return false;

@@ -1,0 +1,85 @@
+// Taylor models on balls (P3/bolas/taylor.h): coefficients that hold the
+// exact ones, and the check of a root refuting points near, not at, a
+// multiple root, where the value ball and the first-order jet cannot. The
+// multiplicities are those of the series: sin(x)^2 - x^2 = -x^4/3 + ...,
+// cos(x) - 1 + x^2/2 = x^4/24 - ..., exp(x) - 1 - x = x^2/2 + ...
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "P3/bolas/comprueba_raiz.h"
+#include "P3/bolas/taylor.h"
+#include "P3/todas/demuestra_raices.h"
+
+namespace {
+
+using raices::Bola;
+using raices::Taylor;
+
+// The ball holds v.
+bool contiene(const Bola &b, double v) { return b.inf() <= v && v <= b.sup(); }
+
+const auto seno2 = [](const auto &x) { return sin(x) * sin(x) - pow(x, 2.0); };
+const auto coseno = [](const auto &x) { return cos(x) - 1.0 + pow(x, 2.0) / 2.0; };
+const auto exponencial = [](const auto &x) { return exp(x) - 1.0 - x; };
+
+struct Multiple {
+  const char *nombre;
+  int m;
+  double c_m;   // the first nonzero coefficient at 0
+  double cerca; // a point near 0 that is no root
+};
+
+template <class F> void comprueba(const Multiple &k, F f) {
+  const Taylor t = f(Taylor::variable(Bola(0.0, 128), 6));
+  for (int i = 0; i < k.m; ++i)
+    EXPECT_TRUE(t.coeficiente(i).contiene_cero()) << k.nombre << " c" << i;
+  EXPECT_TRUE(contiene(t.coeficiente(k.m), k.c_m)) << k.nombre;
+  EXPECT_FALSE(t.coeficiente(k.m).contiene_cero()) << k.nombre;
+  EXPECT_EQ(raices::comprueba_raiz(f, k.cerca, 1e-12 * std::fmax(1, std::fabs(k.cerca))),
+            raices::Prueba::refutada)
+      << k.nombre;
+  EXPECT_EQ(raices::comprueba_raiz(f, 0.0, 1e-12), raices::Prueba::exacta) << k.nombre;
+}
+
+TEST(Taylor, CoeficientesYRaicesMultiplesRefutadasCerca) {
+  comprueba({"sin(x)^2 - x^2", 4, -1.0 / 3, -1.9663355e-08}, seno2);
+  comprueba({"cos(x) - 1 + x^2/2", 4, 1.0 / 24, 3e-6}, coseno);
+  comprueba({"exp(x) - 1 - x", 2, 0.5, -2e-9}, exponencial);
+}
+
+// The bound over x0 + [-d, d] holds F at points of it, even where F has a
+// pole beyond and powers of a negative base; undecided where F is not
+// analytic.
+TEST(Taylor, LaCotaContieneLaFuncionYNoSeInventaDondeNoEsAnalitica) {
+  const auto f = [](const auto &x) { return pow(x, 3.0) / (x - 2.0) + atan(x) * tanh(x); };
+  const double x0 = -0.75, d = 0.25;
+  const Bola X = Bola(x0, 64) + Bola::entre(-d, d, 64);
+  const Bola cota =
+      raices::cota_taylor(f(Taylor::variable(Bola(x0, 64), 5)), f(Taylor::variable(X, 5)), d);
+  for (double x = x0 - d; x <= x0 + d; x += d / 8)
+    EXPECT_TRUE(contiene(cota, std::pow(x, 3) / (x - 2) + std::atan(x) * std::tanh(x))) << x;
+  const auto g = [](const auto &x) { return sqrt(x) + log(x) + abs(x); };
+  EXPECT_FALSE(g(Taylor::variable(Bola::entre(-1e-3, 1e-3), 3)).finita());
+  EXPECT_TRUE(g(Taylor::variable(Bola(2.0), 3)).finita());
+}
+
+} // namespace
+
+// The proof on [-1, 1] of the three functions whose only root is 0, of
+// multiplicity 4, 4 and 2: one exact root of that proven multiplicity, no
+// piece left, status 0.
+TEST(Taylor, LaPruebaDaLaMultiplicidadDeUnaRaizExacta) {
+  const auto prueba = [](auto f, int m, const char *nombre) {
+    const raices::Demostracion d = raices::demuestra_raices(f, -1.0, 1.0, 1e-12);
+    ASSERT_EQ(d.raices.size(), 1U) << nombre;
+    EXPECT_EQ(d.raices[0].x, 0) << nombre;
+    EXPECT_EQ(d.raices[0].certeza, raices::Certeza::exacta) << nombre;
+    EXPECT_EQ(d.raices[0].multiplicidad, m) << nombre;
+    EXPECT_TRUE(d.piezas.empty()) << nombre;
+    EXPECT_EQ(d.estado, raices::SALIDA_BIEN) << nombre;
+  };
+  prueba(seno2, 4, "sin(x)^2 - x^2");
+  prueba(coseno, 4, "cos(x) - 1 + x^2/2");
+  prueba(exponencial, 2, "exp(x) - 1 - x");
+}
