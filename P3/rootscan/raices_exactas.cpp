@@ -13,7 +13,7 @@ raices::Clase clase(int multiplicidad) {
 
 std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const OpcionesProblema &o) {
   const std::optional<raices::Polinomio> p = raices::polinomio_tecleado(f);
-  if (!p || (p->nulo() && o.demuestra)) return std::nullopt;
+  if (!p) return std::nullopt;
   RespuestaExacta r;
   r.e.explorado = o.b;
   if (p->nulo()) {
