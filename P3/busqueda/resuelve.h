@@ -223,6 +223,16 @@ public:
     }
     if (sol.motivo == Motivo::ninguno) {
       if (estado == RAICES_CONTINUA) return fija(sol, Desenlace::limite, MAX_ITERACIONES);
+      // A step that fails (a division by zero) where the caller's check
+      // proves a root within tolerance of the estimate: that root.
+      if (c_.juzga && c_.comprueba && std::isfinite(sol.raiz)) {
+        const Prueba p = c_.comprueba(sol.raiz, c_.tolerancia(sol.raiz));
+        if (p == Prueba::exacta || p == Prueba::demostrada) {
+          fija(sol, Desenlace::raiz, SALIDA_BIEN);
+          sol.prueba = p;
+          return;
+        }
+      }
       return fija(sol, Desenlace::falla, estado);
     }
     if (!c_.juzga) return fija(sol, Desenlace::raiz, SALIDA_BIEN);

@@ -106,8 +106,15 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
   if (cabecera.size() > ANCHO) cabecera = cabecera.substr(0, ANCHO - MAS_LARGO) + "...";
   const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
   out << cabecera << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
-  if (e.raices.empty() && !hay_nula(e)) {
+  // With the budget spent, only [A, explorado] was searched: nothing is
+  // said of the rest.
+  const bool completo = !(e.explorado < b);
+  const std::string sin_explorar = "(" + numero(e.explorado) + ", " + numero(b) + "]";
+  if (e.raices.empty() && !hay_nula(e) && completo) {
     out << "Ninguna ra\xEDz en " << intervalo << ".\n";
+  } else if (e.raices.empty() && !hay_nula(e)) {
+    out << "Ninguna ra\xEDz en [" << numero(a) << ", " << numero(e.explorado) << "]; "
+        << sin_explorar << " sin explorar.\n";
   } else {
     lista(out, "ra\xEDz", e.raices);
   }
@@ -120,6 +127,8 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
                                  "ces, ")
       << e.evaluaciones << " evaluaciones de f, resoluci\xF3n " << con_formato("%.2g", e.resolucion)
       << std::endl;
+  if (!completo && !(e.raices.empty() && !hay_nula(e)))
+    out << "Sin explorar: " << sin_explorar << " (presupuesto agotado)." << std::endl;
 }
 
 void escribe_csv(std::ostream &out, const raices::Exploracion &e) {
