@@ -8,8 +8,6 @@
 #define RAICES_CUENTA_H
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
 namespace raices::detalle {
 
@@ -56,8 +54,9 @@ public:
 
 private:
   static constexpr int N = 8; // a power of 2
-  // The same double, bit for bit: -0 is not 0 (1/x tells them apart).
-  static bool igual(double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0; }
+  // The same double: -0 is not 0 (1/x tells them apart); a NaN is never
+  // looked up again.
+  static bool igual(double x, double y) { return x == y && std::signbit(x) == std::signbit(y); }
 
   double llama(double x) {
     ++llamadas_;
