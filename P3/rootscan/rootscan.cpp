@@ -68,7 +68,8 @@ int main(int argc, char *argv[]) {
   std::optional<Funciones> fs;
   std::optional<RespuestaExacta> exacta;
   if (o.funcion != nullptr) {
-    const Funciones &tecleadas = fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
+    const Funciones &tecleadas =
+        fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
     // A polynomial is answered exactly, its roots with their multiplicities,
     // and f' is not used.
     exacta = raices_exactas(tecleadas.f, o);

@@ -97,12 +97,12 @@ def test_expression_evaluates_numbers_and_arrays():
 
 
 def test_calls_beside_brentq():
-    """No more calls in the steps than brentq; the verdict's own calls apart."""
+    """No more calls than brentq plus the verdict's few (at most 3), every one counted."""
     calls = []
     f = lambda x: (calls.append(x), math.cos(x) - x)[1]  # noqa: E731
     _, info = brentq(f, 0, 1, xtol=1e-12, full_output=True)
     r = raices.resuelve(lambda x: math.cos(x) - x, intervalo=(0, 1), tol=1e-12)
-    assert r.evals_f <= info.function_calls
+    assert r.evals_f <= info.function_calls + 3
 
 
 def test_expression_with_parameters_evaluates_with_given_or_bound_values():
