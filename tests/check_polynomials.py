@@ -85,10 +85,10 @@ def exact(text):
     return Poly.of(eval(py, {"Fraction": Fraction, "x": Poly([0, 1])}))
 
 
-def expected_roots(p, spec):
+def expected_roots(p, esperadas):
     """[(value, multiplicity, rational)]: value a Fraction or an mpf."""
     roots = []
-    for item in spec.split():
+    for item in esperadas.split():
         value, m = item.rsplit(":", 1)
         if value.startswith("~"):
             coef = [mpmath.mpf(v.numerator) / v.denominator for v in p.c]
@@ -115,9 +115,9 @@ def run(args):
 
 
 def check(rootscan, line, faults):
-    text, a, b, spec = line.split("|")
+    text, a, b, esperadas = line.split("|")
     p = exact(text)
-    roots = expected_roots(p, spec)
+    roots = expected_roots(p, esperadas)
     base = [rootscan, "-f", text, "-a", a, "-b", b]
     for mode in ([], ["--demuestra"]):
         status, out, err = run(base + mode + ["--csv"])

@@ -9,26 +9,6 @@
 
 #include "P3/expresion/expresion_interna.h"
 
-double aplica(Funcion f, double v) {
-  switch (f) {
-  case Funcion::sin: return std::sin(v);
-  case Funcion::cos: return std::cos(v);
-  case Funcion::tan: return std::tan(v);
-  case Funcion::asin: return std::asin(v);
-  case Funcion::acos: return std::acos(v);
-  case Funcion::atan: return std::atan(v);
-  case Funcion::sinh: return std::sinh(v);
-  case Funcion::cosh: return std::cosh(v);
-  case Funcion::tanh: return std::tanh(v);
-  case Funcion::exp: return std::exp(v);
-  case Funcion::log: return std::log(v);
-  case Funcion::log10: return std::log10(v);
-  case Funcion::sqrt: return std::sqrt(v);
-  case Funcion::abs: return std::fabs(v);
-  }
-  return std::numeric_limits<double>::quiet_NaN();
-}
-
 namespace {
 
 // Depth of stack that a typed expression needs at most in practice; a deeper

@@ -48,6 +48,14 @@ static_assert(numero_funciones == std::size(nombres_funciones));
 
 mu::erased_fun_type borrado(Real f) { return reinterpret_cast<mu::erased_fun_type>(f); }
 
+} // namespace
+
+// The parser's own functions, so that the program run on doubles calls
+// exactly what the parser calls.
+double aplica(Funcion f, double v) { return funciones[static_cast<std::size_t>(f)](v); }
+
+namespace {
+
 std::string posicion(int p, std::size_t largo) {
   if (p < 0 || static_cast<std::size_t>(p) >= largo) return " al final";
   return " en la posici\xF3n " + std::to_string(p + 1);
