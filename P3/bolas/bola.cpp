@@ -93,12 +93,12 @@ Bola Bola::indefinida(long precision) {
   return b;
 }
 
-Bola::Bola(const Bola &otra) : precision_(otra.precision_) {
+Bola::Bola(const Bola &otra) : precision_(otra.precision_), signo_(otra.signo_) {
   arb_init(valor_);
   arb_set(valor_, otra.valor_);
 }
 
-Bola::Bola(Bola &&otra) noexcept : precision_(otra.precision_) {
+Bola::Bola(Bola &&otra) noexcept : precision_(otra.precision_), signo_(otra.signo_) {
   arb_init(valor_);
   arb_swap(valor_, otra.valor_);
 }
@@ -107,6 +107,7 @@ Bola &Bola::operator=(const Bola &otra) {
   if (this != &otra) {
     arb_set(valor_, otra.valor_);
     precision_ = otra.precision_;
+    signo_ = otra.signo_;
   }
   return *this;
 }
@@ -114,14 +115,21 @@ Bola &Bola::operator=(const Bola &otra) {
 Bola &Bola::operator=(Bola &&otra) noexcept {
   arb_swap(valor_, otra.valor_);
   precision_ = otra.precision_;
+  signo_ = otra.signo_;
   return *this;
 }
 
 Bola::~Bola() { arb_clear(valor_); }
 
-double Bola::inf() const { return finita() ? cota(valor_, false) : -HUGE_VAL; }
+double Bola::inf() const {
+  const double l = finita() ? cota(valor_, false) : -HUGE_VAL;
+  return signo_ > 0 ? std::fmax(l, 0.0) : l;
+}
 
-double Bola::sup() const { return finita() ? cota(valor_, true) : HUGE_VAL; }
+double Bola::sup() const {
+  const double u = finita() ? cota(valor_, true) : HUGE_VAL;
+  return signo_ < 0 ? std::fmin(u, 0.0) : u;
+}
 
 double Bola::medio() const {
   if (!finita()) return NAN;
@@ -129,9 +137,21 @@ double Bola::medio() const {
 }
 
 bool Bola::finita() const { return arb_is_finite(valor_) != 0; }
-bool Bola::contiene_cero() const { return !finita() || arb_contains_zero(valor_) != 0; }
-bool Bola::positiva() const { return finita() && arb_is_positive(valor_) != 0; }
-bool Bola::negativa() const { return finita() && arb_is_negative(valor_) != 0; }
+bool Bola::contiene_cero() const { return std::abs(signo()) != 2; }
+bool Bola::positiva() const { return signo() == 2; }
+bool Bola::negativa() const { return signo() == -2; }
+
+int Bola::signo() const {
+  int s = 0;
+  if (finita()) {
+    s = arb_is_positive(valor_) != 0      ? 2
+        : arb_is_negative(valor_) != 0    ? -2
+        : arb_is_nonnegative(valor_) != 0 ? 1
+        : arb_is_nonpositive(valor_) != 0 ? -1
+                                          : 0;
+  }
+  return std::abs(signo_) > std::abs(s) ? signo_ : s;
+}
 bool Bola::es_cero() const { return arb_is_zero(valor_) != 0; }
 bool Bola::exacta() const { return arb_is_exact(valor_) != 0; }
 
@@ -147,6 +167,9 @@ namespace {
 
 using Unaria = void (*)(arb_t, const arb_t, slong);
 using Binaria = void (*)(arb_t, const arb_t, const arb_t, slong);
+
+// x is defined at every point of its ball: finite, or of a proven sign.
+bool definida(const Bola &x) { return x.finita() || x.signo() != 0; }
 
 // op(x), or an undecided ball when x is.
 Bola aplica(Unaria op, const Bola &x) {
@@ -208,16 +231,108 @@ Bola potencia_par(const Bola &x, const Bola &y) {
   return r;
 }
 
+// e^x. Arb gives [0 +/- r] for e^x with x far below 0 (e^-1e308), which
+// holds 0, so that no sign of F could be told there, and nothing finite for
+// x far above 0 (e^1e300). Then e^x = 2^n e^t,
+// n = floor(x / log 2) and t = x - n log 2 in [0, log 2), computed with the
+// bits that x's size takes: a positive ball wherever x is narrow enough
+// for one to exist.
+void exp_arb(arb_t r, const arb_t x, slong p) { // r and x distinct
+  arb_exp(r, x, p);
+  const fmpz *e = ARF_EXPREF(arb_midref(x)); // |x| < 2^e
+  if ((arb_is_finite(r) != 0 && arb_contains_zero(r) == 0) || arb_is_finite(x) == 0 ||
+      fmpz_cmp_si(e, 1 << 16) > 0)
+    return;
+  const slong q = p + std::max(slong{0}, fmpz_get_si(e)) + 64;
+  arb_t t, u;
+  fmpz_t n;
+  arb_init(t);
+  arb_init(u);
+  fmpz_init(n);
+  arb_const_log2(u, q);
+  arb_div(t, x, u, q);
+  arf_get_fmpz(n, arb_midref(t), ARF_RND_FLOOR);
+  arb_mul_fmpz(u, u, n, q);
+  arb_sub(t, x, u, q);
+  arb_exp(t, t, p);
+  arb_mul_2exp_fmpz(t, t, n);
+  if (arb_is_finite(t) != 0 && arb_contains_zero(t) == 0) arb_swap(r, t);
+  fmpz_clear(n);
+  arb_clear(u);
+  arb_clear(t);
+}
+
+// cosh and sinh from e^x and e^-x where Arb's own come out not finite
+// (cosh over [-1e308, -9.9e307]).
+void cosh_arb(arb_t r, const arb_t x, slong p) {
+  arb_cosh(r, x, p);
+  if (arb_is_finite(r) != 0) return;
+  arb_t m, n;
+  arb_init(m);
+  arb_init(n);
+  arb_neg(n, x);
+  exp_arb(m, n, p); // exp_arb takes no aliased arguments
+  exp_arb(r, x, p);
+  arb_add(r, r, m, p);
+  arb_mul_2exp_si(r, r, -1);
+  arb_clear(n);
+  arb_clear(m);
+}
+void sinh_arb(arb_t r, const arb_t x, slong p) {
+  arb_sinh(r, x, p);
+  if (arb_is_finite(r) != 0) return;
+  arb_t m, n;
+  arb_init(m);
+  arb_init(n);
+  arb_neg(n, x);
+  exp_arb(m, n, p); // exp_arb takes no aliased arguments
+  exp_arb(r, x, p);
+  arb_sub(r, r, m, p);
+  arb_mul_2exp_si(r, r, -1);
+  arb_clear(n);
+  arb_clear(m);
+}
+
 } // namespace
 
-Bola operator-(const Bola &x) { return aplica(arb_neg_round, x); }
+namespace {
+
+// The sign proven of a sum from its terms' (see Bola::signo).
+int signo_suma(int x, int y) {
+  if (x > 0 && y > 0) return std::max(x, y);
+  if (x < 0 && y < 0) return std::min(x, y);
+  return 0;
+}
+// ... of a product, or of a quotient by y (y < 0 or y > 0).
+int signo_producto(int x, int y) {
+  if (x == 0 || y == 0) return 0;
+  const int fuerza = std::abs(x) == 2 && std::abs(y) == 2 ? 2 : 1;
+  return (x > 0) == (y > 0) ? fuerza : -fuerza;
+}
+
+Bola con_signo(Bola r, int s) {
+  r.fija_signo(s);
+  return r;
+}
+
+} // namespace
+
+Bola operator-(const Bola &x) { return con_signo(aplica(arb_neg_round, x), -x.signo()); }
 Bola operator+(const Bola &x) { return x; }
-Bola operator+(const Bola &x, const Bola &y) { return aplica(arb_add, x, y); }
-Bola operator-(const Bola &x, const Bola &y) { return aplica(arb_sub, x, y); }
-Bola operator*(const Bola &x, const Bola &y) { return aplica(arb_mul, x, y); }
+Bola operator+(const Bola &x, const Bola &y) {
+  return con_signo(aplica(arb_add, x, y), signo_suma(x.signo(), y.signo()));
+}
+Bola operator-(const Bola &x, const Bola &y) {
+  return con_signo(aplica(arb_sub, x, y), signo_suma(x.signo(), -y.signo()));
+}
+Bola operator*(const Bola &x, const Bola &y) {
+  return con_signo(aplica(arb_mul, x, y), signo_producto(x.signo(), y.signo()));
+}
 Bola operator/(const Bola &x, const Bola &y) {
-  if (y.contiene_cero()) return Bola::indefinida(std::max(x.precision(), y.precision()));
-  return aplica(arb_div, x, y);
+  const int s = std::abs(y.signo()) == 2 ? signo_producto(x.signo(), y.signo()) : 0;
+  if (!y.finita() || arb_contains_zero(y.arb()) != 0)
+    return con_signo(Bola::indefinida(std::max(x.precision(), y.precision())), s);
+  return con_signo(aplica(arb_div, x, y), s);
 }
 Bola operator+(const Bola &x, double y) { return x + Bola(y, x.precision()); }
 Bola operator-(const Bola &x, double y) { return x - Bola(y, x.precision()); }
@@ -240,10 +355,11 @@ Bola acos(const Bola &x) {
   return en_unidad(x) ? aplica(arb_acos, x) : Bola::indefinida(x.precision());
 }
 Bola atan(const Bola &x) { return aplica(arb_atan, x); }
-Bola sinh(const Bola &x) { return aplica(arb_sinh, x); }
-Bola cosh(const Bola &x) { return aplica(arb_cosh, x); }
+Bola sinh(const Bola &x) { return aplica(sinh_arb, x); }
+// cosh x >= 1 and e^x > 0 wherever x is defined.
+Bola cosh(const Bola &x) { return con_signo(aplica(cosh_arb, x), definida(x) ? 2 : 0); }
 Bola tanh(const Bola &x) { return aplica(arb_tanh, x); }
-Bola exp(const Bola &x) { return aplica(arb_exp, x); }
+Bola exp(const Bola &x) { return con_signo(aplica(exp_arb, x), definida(x) ? 2 : 0); }
 Bola log(const Bola &x) {
   return x.positiva() ? aplica(arb_log, x) : Bola::indefinida(x.precision());
 }

@@ -18,7 +18,8 @@
 // of tan, a division by a ball holding 0, a negative base to a power that
 // is not an integer) the result is an undecided ball: finita() is false, and
 // so is every later result computed from it. Arb also answers undecided when
-// a value is too large for it to bound (exp(1e300)). Never a trap or a throw.
+// a value is too large for it to bound (exp over [1e300, 2e300]), though the
+// sign may still be proven (signo()). Never a trap or a throw.
 #ifndef RAICES_BOLA_H
 #define RAICES_BOLA_H
 
@@ -83,7 +84,15 @@ public:
   bool positiva() const; // every point > 0
   bool negativa() const; // every point < 0
   bool es_cero() const;  // exactly 0: midpoint and radius 0
-  bool exacta() const;   // a point: radius 0
+  // What is proven of the sign of every point: 2 > 0, 1 >= 0, -1 <= 0,
+  // -2 < 0, 0 nothing. From the ball itself, or from how it was computed
+  // where Arb cannot show it: e^x is > 0 even where it must be enclosed as
+  // [0 +/- r] (x far below 0) or is too large to bound, and sums, products
+  // and quotients keep what their operands prove. positiva() and negativa()
+  // answer from it; a sign is proven only of a value defined everywhere on
+  // the ball.
+  int signo() const;
+  bool exacta() const; // a point: radius 0
   // The value in decimal, to digitos significant digits (1 to 10000): the midpoint only
   // ("1.9e-326"), or with its radius ("[1.9e-326 +/- 2.2e-342]"); "indefinida"
   // when undecided.
@@ -93,9 +102,13 @@ public:
   const arb_struct *arb() const { return valor_; }
   arb_struct *arb() { return valor_; }
 
+  // Records a sign proven by the operation that computed the ball.
+  void fija_signo(int s) { signo_ = static_cast<signed char>(s); }
+
 private:
   arb_t valor_;
   long precision_;
+  signed char signo_ = 0; // proven by the operation, beyond the ball
 };
 
 Bola operator-(const Bola &x);

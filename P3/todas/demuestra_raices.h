@@ -258,7 +258,7 @@ private:
     } else {
       valor = en(x);
     }
-    if (valor.finita() && !valor.contiene_cero()) return false;
+    if (!valor.contiene_cero()) return false; // a proven sign: no root
     const double medio_x = nodo(c.l, c.r, 0.5);
     const bool monotona = derivada.finita() && !derivada.contiene_cero();
     bool sin_salida = false;
@@ -517,7 +517,7 @@ template <class F> Jueces jueces_de_bolas(F &f) {
     j.sin_cero = [&f](double l, double r) {
       const Bola x = Bola::entre(l, r);
       const Bola v = f(x); // cheaper: most cells are cleared by it alone
-      if (v.finita() && !v.contiene_cero()) return true;
+      if (!v.contiene_cero()) return true;
       if (!v.finita() && !f(Bola(medio(l, r))).finita()) return true; // no judge of f here
 
       const Chorro c = f(Chorro::variable(x));
@@ -531,7 +531,7 @@ template <class F> Jueces jueces_de_bolas(F &f) {
     j.sin_cero = [&f](double l, double r) {
       const Bola v = f(Bola::entre(l, r));
       if (!v.finita() && !f(Bola(medio(l, r))).finita()) return true; // no judge of f here
-      return v.finita() && !v.contiene_cero();
+      return !v.contiene_cero();
     };
   }
   return j;

@@ -18,6 +18,7 @@ const char *nombre_clase(Clase c) {
     return "casi ra\xEDz o par de ra\xED"
            "ces pr\xF3ximas";
   case Clase::nula: return "f = 0 en todo el tramo";
+  case Clase::desbordamiento: return "desbordamiento";
   }
   return "";
 }
@@ -32,6 +33,7 @@ const char *clave_clase(Clase c) {
   case Clase::indefinida: return "indefinida";
   case Clase::casi: return "casi";
   case Clase::nula: return "nula";
+  case Clase::desbordamiento: return "desbordamiento";
   }
   return "";
 }

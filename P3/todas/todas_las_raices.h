@@ -107,8 +107,9 @@ constexpr int ESQUINA = 12;        // steps towards a corner of |F| at its minim
 // of |F| close to 0 that is not a root, or a pair of roots too close to
 // tell apart.
 // A stretch where F is exactly 0 throughout is of kind `nula`; one where F
-// is not defined (NaN), `indefinida`.
-enum class Clase { simple, impar, par, polo, salto, indefinida, casi, nula };
+// is not defined (NaN), `indefinida`; one where F is finite but too large
+// for the doubles (x^2 past 1.3e154), as a judge shows, `desbordamiento`.
+enum class Clase { simple, impar, par, polo, salto, indefinida, casi, nula, desbordamiento };
 
 // A point found, or a stretch [inf, sup] (then x = inf). For a root
 // refined from a sign change, [inf, sup] is the last bracket; for any other
@@ -487,7 +488,8 @@ private:
   // the 0/0 of a jump. Otherwise every stretch of NaN samples in the run is
   // a stretch where F is not defined, its ends found to the last doubles,
   // and every stretch of infinite samples a pole, at its sample beside a
-  // finite one (its first when it reaches b).
+  // finite one (its first when it reaches b), or, where the judge finds F
+  // finite there, a stretch where the doubles overflow.
   void no_finita(std::size_t i) {
     if (!(i + 1 < m_.size() && std::isfinite(m_[i + 1].f))) return;
     if (std::isnan(m_[i].f) && i > 0 && signo_opuesto(m_[i - 1].f, m_[i + 1].f)) {
@@ -508,6 +510,8 @@ private:
       for (e = j; e < i && std::isnan(m_[e + 1].f) == nan;) ++e;
       if (nan) {
         tramo(j, e, Clase::indefinida, [](double y) { return std::isnan(y); });
+      } else if (desborda(m_[j].x)) {
+        tramo(j, e, Clase::desbordamiento, [](double y) { return std::isinf(y); });
       } else {
         const std::size_t p = e + 1 < m_.size() && std::isfinite(m_[e + 1].f) ? e : j;
         r_.singulares.push_back({m_[p].x, std::fabs(m_[p].f), Clase::polo});
@@ -676,6 +680,8 @@ private:
   }
   // F proven bounded on [l, r], so neither a pole nor a jump there.
   bool acotada(double l, double r) const { return j_.acotada && j_.acotada(l, r); }
+  // F infinite on doubles at x, finite on the judge's balls: an overflow.
+  bool desborda(double x) const { return acotada(x, x); }
 
   // Halves the sign change [inf, sup] by count of doubles, as the
   // bisection step does, down to two neighbours or a value of F that is 0
