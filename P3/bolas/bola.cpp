@@ -66,6 +66,8 @@ Bola Bola::entre(double lo, double hi, long precision) {
   arb_set_interval_arf(b.valor_, a, z, b.precision_);
   arf_clear(a);
   arf_clear(z);
+  // Its radius, rounded up, may reach past 0 where [lo, hi] does not.
+  b.signo_ = static_cast<signed char>(lo > 0 ? 2 : lo == 0 ? 1 : hi < 0 ? -2 : hi == 0 ? -1 : 0);
   return b;
 }
 
@@ -368,7 +370,8 @@ Bola log10(const Bola &x) {
 }
 // sqrt is defined at 0 itself: a ball that only touches 0 from above is fine.
 Bola sqrt(const Bola &x) {
-  return al_menos(x, 0) ? aplica(raiz_arb, x) : Bola::indefinida(x.precision());
+  const bool definida = al_menos(x, 0) || (x.finita() && x.signo() > 0);
+  return definida ? con_signo(aplica(raiz_arb, x), 1) : Bola::indefinida(x.precision());
 }
 Bola abs(const Bola &x) { return aplica(abs_arb, x); }
 Bola fabs(const Bola &x) { return abs(x); }

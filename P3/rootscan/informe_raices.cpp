@@ -235,6 +235,7 @@ raices::Exploracion como_exploracion(const raices::Demostracion &d) {
     switch (p.razon) {
     case raices::Razon::par_posible:
     case raices::Razon::precision:
+    case raices::Razon::derivada:
       e.raices.push_back({x, 0.0, raices::Clase::par, p.inf, p.sup});
       break;
     case raices::Razon::polo: e.singulares.push_back({x, HUGE_VAL, raices::Clase::polo}); break;

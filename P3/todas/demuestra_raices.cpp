@@ -27,6 +27,7 @@ const char *nombre_razon(Razon r) {
   case Razon::polo: return "f no acotada (polo)";
   case Razon::indefinida: return "f no definida";
   case Razon::precision: return "l\xEDmite de precisi\xF3n";
+  case Razon::derivada: return "f' no acotada";
   }
   return "";
 }
@@ -37,6 +38,7 @@ const char *clave_razon(Razon r) {
   case Razon::polo: return "polo";
   case Razon::indefinida: return "indefinida";
   case Razon::precision: return "precision";
+  case Razon::derivada: return "derivada_no_acotada";
   }
   return "";
 }

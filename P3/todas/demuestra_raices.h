@@ -64,9 +64,10 @@ enum class Certeza {
 // Why a piece of [a, b] is not proven free of roots.
 enum class Razon {
   par_posible, // F's ball holds 0 without a sign change: maybe an even root
-  polo,        // F unbounded
+  polo,        // F unbounded: infinite on doubles in the piece
   indefinida,  // F not defined
-  precision    // F's sign undecided at Bola::precision_maxima bits
+  precision,   // F's sign undecided at Bola::precision_maxima bits
+  derivada     // F finite on doubles, its ball over the piece not (F' unbounded)
 };
 
 struct RaizDemostrada {
@@ -259,6 +260,8 @@ private:
       valor = en(x);
     }
     if (!valor.contiene_cero()) return false; // a proven sign: no root
+    if (c.l == c.r) return false;             // a point: its sign is known
+    if (!valor.finita() && borde(c, m)) return true;
     const double medio_x = nodo(c.l, c.r, 0.5);
     const bool monotona = derivada.finita() && !derivada.contiene_cero();
     bool sin_salida = false;
@@ -374,10 +377,63 @@ private:
     } else if (valor.finita()) {
       pieza(c.l, c.r, c.sl == INDECISA || c.sr == INDECISA ? Razon::precision : Razon::par_posible);
     } else {
-      pieza(c.l, c.r, razon_punto(medio(c.l, c.r)));
+      pieza(c.l, c.r, razon_celda(c));
     }
   }
-  Razon razon_punto(double x) { return std::isnan(doble(x)) ? Razon::indefinida : Razon::polo; }
+  // Why F's ball over a cell is not finite: F not defined in its middle,
+  // infinite at a point of it (a pole), or else finite where its doubles
+  // look but too steep for a ball over the cell (sqrt at 0).
+  // Across a sign change, the doubles are followed down to neighbours: a
+  // pole of 1/(x - 0.3) is infinite at the double 0.3.
+  Razon razon_celda(const Celda &c) {
+    const Razon r = razon_punto(medio(c.l, c.r));
+    if (r != Razon::derivada) return r;
+    if (std::isinf(doble(c.l)) || std::isinf(doble(c.r))) return Razon::polo;
+    if (std::abs(c.sl) != 1 || c.sr != -c.sl) return r;
+    for (double a = c.l, b = c.r;;) {
+      const double x = medio_ordinal(a, b);
+      if (x == a || x == b) return r;
+      const double v = doble(x);
+      if (std::isinf(v)) return Razon::polo;
+      if (!(v != 0)) return r; // 0 or not defined
+      ((v > 0) == (c.sl > 0) ? a : b) = x;
+    }
+  }
+  Razon razon_punto(double x) {
+    const double v = doble(x);
+    return std::isnan(v) ? Razon::indefinida : std::isinf(v) ? Razon::polo : Razon::derivada;
+  }
+
+  // A cell F's ball cannot bound, F not defined on doubles at one end and
+  // defined at the other: the edge of F's domain, found to the last doubles
+  // by halving their count, is where the cell is cut (into m), and a root
+  // when F is exactly 0 there (sqrt(x - 1) at 1).
+  bool borde(const Celda &c, Celda (&m)[2]) {
+    if constexpr (con_doble) {
+      const bool nl = std::isnan(doble(c.l)), nr = std::isnan(doble(c.r));
+      if (nl == nr) return false;
+      double d = nl ? c.r : c.l, u = nl ? c.l : c.r; // defined, not defined
+      for (;;) {
+        const double x = medio_ordinal(std::fmin(d, u), std::fmax(d, u));
+        if (x == d || x == u) break;
+        (std::isnan(doble(x)) ? u : d) = x;
+      }
+      const int s = signo(d);
+      if (s == 0) exacta(d);
+      if (nl) {
+        m[0] = {c.l, u, c.sl, INDECISA, c.p, c.nivel + 1};
+        m[1] = {d, c.r, s, c.sr, c.p, c.nivel + 1};
+      } else {
+        m[0] = {c.l, d, c.sl, s, c.p, c.nivel + 1};
+        m[1] = {u, c.r, INDECISA, c.sr, c.p, c.nivel + 1};
+      }
+      return true;
+    } else {
+      (void)c;
+      (void)m;
+      return false;
+    }
+  }
   void pieza(double inf, double sup, Razon r) { r_.piezas.push_back({inf, sup, r}); }
 
   // The one simple root in the monotone cell c, with a sign change between
@@ -462,7 +518,7 @@ private:
     return m;
   }
   bool absorbe(const PiezaSinDemostrar &p) {
-    if (p.razon != Razon::par_posible) return false;
+    if (p.razon != Razon::par_posible && p.razon != Razon::derivada) return false;
     for (RaizDemostrada &z : r_.raices) {
       const double t = tolerancia(z.x);
       if (z.certeza == Certeza::exacta && p.inf <= z.sup && p.sup >= z.inf && p.sup - z.x <= t &&

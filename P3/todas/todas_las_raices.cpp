@@ -19,6 +19,7 @@ const char *nombre_clase(Clase c) {
            "ces pr\xF3ximas";
   case Clase::nula: return "f = 0 en todo el tramo";
   case Clase::desbordamiento: return "desbordamiento";
+  case Clase::borde: return "en el borde del dominio";
   }
   return "";
 }
@@ -34,6 +35,7 @@ const char *clave_clase(Clase c) {
   case Clase::casi: return "casi";
   case Clase::nula: return "nula";
   case Clase::desbordamiento: return "desbordamiento";
+  case Clase::borde: return "borde";
   }
   return "";
 }

@@ -109,7 +109,9 @@ constexpr int ESQUINA = 12;        // steps towards a corner of |F| at its minim
 // A stretch where F is exactly 0 throughout is of kind `nula`; one where F
 // is not defined (NaN), `indefinida`; one where F is finite but too large
 // for the doubles (x^2 past 1.3e154), as a judge shows, `desbordamiento`.
-enum class Clase { simple, impar, par, polo, salto, indefinida, casi, nula, desbordamiento };
+// A root at the edge of F's domain (sqrt(x - 1) at 1: F is 0 at the last
+// double where it is defined) is of kind `borde`.
+enum class Clase { simple, impar, par, polo, salto, indefinida, casi, nula, desbordamiento, borde };
 
 // A point found, or a stretch [inf, sup] (then x = inf). For a root
 // refined from a sign change, [inf, sup] is the last bracket; for any other
@@ -528,12 +530,15 @@ private:
     const double sup = e + 1 == m_.size() ? m_[e].x : frontera(m_[e].x, m_[e + 1].x, dentro);
     r_.tramos.push_back({inf, c == Clase::nula ? 0.0 : NAN, c, inf, sup});
     if (c != Clase::indefinida) return;
-    if (j > 0) polo_junto(std::nextafter(inf, -HUGE_VAL));
-    if (e + 1 < m_.size()) polo_junto(std::nextafter(sup, HUGE_VAL));
+    if (j > 0) junto_al_dominio(std::nextafter(inf, -HUGE_VAL));
+    if (e + 1 < m_.size()) junto_al_dominio(std::nextafter(sup, HUGE_VAL));
   }
-  void polo_junto(double x) {
+  // The last double where F is defined, beside a stretch where it is not:
+  // a pole where F is infinite there, a root where it is 0.
+  void junto_al_dominio(double x) {
     const double fx = f(x);
     if (std::isinf(fx)) r_.singulares.push_back({x + 0.0, HUGE_VAL, Clase::polo}); // no -0
+    if (fx == 0) r_.raices.push_back({x + 0.0, 0.0, Clase::borde});
   }
   // From t, where dentro(F) holds, towards d, where it does not: the last
   // double where it holds, halving by count of doubles.
@@ -590,6 +595,9 @@ private:
       } else {
         r_.raices.push_back({x, 0.0, clase_impar(x, l.x, l.f, r.x, r.f)});
       }
+    } else if ((k > 0 && std::isnan(m_[k - 1].f)) ||
+               (i + 1 < m_.size() && std::isnan(m_[i + 1].f))) {
+      r_.raices.push_back({x, 0.0, Clase::borde}); // F not defined on one side
     } else if (izquierda || derecha) {
       const Muestra &v = m_[izquierda ? k - 1 : i + 1];
       r_.raices.push_back({x, 0.0, clase_en_extremo(x, v.x, v.f)});
