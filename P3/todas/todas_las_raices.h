@@ -99,6 +99,8 @@ constexpr double AMPLIO = 1048576; // [a, b] reaching past this many times max(1
 constexpr int CERO_TRAMO = 3;      // this many samples running with F == 0 over more than
 constexpr double TRAMO = 1e-6;     // TRAMO max(1, |x|): F is 0 on a stretch
 constexpr int ESQUINA = 12;        // steps towards a corner of |F| at its minimum, at most
+constexpr int VECINOS = 4;         // doubles beside F's extremum looked at for a sign change
+constexpr int MEJOR_DOBLE = 16;    // a root's bracket this many doubles wide is searched whole
 
 // What a point found is: a root (simple, odd multiple: a sign change where
 // F' vanishes too, even multiple or tangent: F touches 0 without a sign
@@ -615,7 +617,24 @@ private:
     if (dF_ != nullptr) {
       auto dg = [this](double t) { return (*dF_)(t); };
       const Solucion s = resuelve(METODO_REFINO, dg, l.x, r.x, refino());
-      const double xd = s.raiz, fd = s.desenlace == Desenlace::no_arranca ? 0 : std::fabs(f(xd));
+      const double xd = s.raiz, vd = s.desenlace == Desenlace::no_arranca ? 0 : f(xd);
+      // F crosses 0 and back at F's extremum, or at a double beside it: two
+      // simple roots, closer than the minimiser could see ((x - 1)(x - 1 -
+      // 2e-15)).
+      if (xd > l.x && xd < r.x) {
+        double t = xd, vt = vd, arriba = xd, abajo = xd;
+        for (int k = 0; k < VECINOS && !signo_opuesto(vt, l.f); ++k) {
+          t = k % 2 == 0 ? (arriba = std::nextafter(arriba, HUGE_VAL))
+                         : (abajo = std::nextafter(abajo, -HUGE_VAL));
+          vt = t > l.x && t < r.x ? f(t) : l.f;
+        }
+        if (signo_opuesto(vt, l.f) && signo_opuesto(vt, r.f)) {
+          refina(l.x, l.f, t, vt);
+          refina(t, vt, r.x, r.f);
+          return;
+        }
+      }
+      const double fd = std::fabs(vd);
       if (xd >= l.x && xd <= r.x && fd <= std::fmax(h.fx, CERO * escala_en(xd)))
         h = {xd, fd, Clase::par};
     } else if (h.fx == 0) {
@@ -674,18 +693,42 @@ private:
     Punto p{x, f(x)};
     if (p.fx != 0 && !(std::fabs(p.fx) <= RESIDUO_CERO * ends)) p = cierra_del_todo(inf, sup);
     if (p.fx == 0 || std::fabs(p.fx) <= RESIDUO_CERO * ends) {
+      p = mejor_doble(p, inf, sup);
       if (p.fx == 0) inf = sup = p.x;
-      r_.raices.push_back({p.x, std::fabs(p.fx), clase_impar(p.x, l, fl, r, fr), inf, sup});
+      r_.raices.push_back(
+          {p.x, std::fabs(p.fx), clase_cambio(p.x, inf, sup, l, fl, r, fr), inf, sup});
     } else if (std::isnan(p.fx)) { // undefined where it changes sign: 0/0 at a jump
       r_.singulares.push_back({p.x, std::fabs(p.fx), Clase::salto});
     } else if (acotada(inf, sup)) { // continuous across its sign change: a zero
-      r_.raices.push_back({p.x, std::fabs(p.fx), clase_impar(p.x, l, fl, r, fr), inf, sup});
+      r_.raices.push_back(
+          {p.x, std::fabs(p.fx), clase_cambio(p.x, inf, sup, l, fl, r, fr), inf, sup});
     } else {
       // fzero's rule: |F| above both ends of the cell has grown: a pole.
       const Clase c = residuo_no_crece(p.fx, fl, fr) ? Clase::salto : Clase::polo;
       r_.singulares.push_back({p.x, std::fabs(p.fx), c});
     }
   }
+  // The double of a bracket a few doubles wide where |F| is least, 0 first:
+  // the root's x, where the refining stopped a double or two away (F is 0
+  // exactly at 1 in (x - 1)(x - 1 - 4e-16), beside its second root).
+  Punto mejor_doble(Punto p, double inf, double sup) {
+    if (p.fx == 0 || !(sup > inf) || ordinal(sup) - ordinal(inf) > MEJOR_DOBLE) return p;
+    for (double t = inf; t <= sup && p.fx != 0; t = std::nextafter(t, HUGE_VAL)) {
+      const double v = t == p.x ? p.fx : f(t);
+      if (std::fabs(v) < std::fabs(p.fx)) p = {t, v};
+    }
+    return p;
+  }
+
+  // The kind of a zero refined to the bracket [inf, sup] in the sign change
+  // [l, r]: simple where the judge proves F' away from 0 over the bracket
+  // itself (one of two roots closer than the tolerance), else as
+  // clase_impar tells.
+  Clase clase_cambio(double x, double inf, double sup, double l, double fl, double r, double fr) {
+    if (j_.pendiente && j_.pendiente(inf, sup) == 1) return Clase::simple;
+    return clase_impar(x, l, fl, r, fr);
+  }
+
   // F proven bounded on [l, r], so neither a pole nor a jump there.
   bool acotada(double l, double r) const { return j_.acotada && j_.acotada(l, r); }
   // F infinite on doubles at x, finite on the judge's balls: an overflow.
