@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <new>
 #include <sstream>
 #include <stdexcept>
@@ -17,6 +18,7 @@
 
 #include "P3/expresion/deriva_escribe.h"
 #include "P3/expresion/deriva_legible.h"
+#include "P3/polinomio/polinomio_interno.h"
 
 namespace {
 
@@ -35,6 +37,20 @@ ex exacto(double v) {
   const double m = std::frexp(v, &k);
   const auto entero = static_cast<long>(std::ldexp(m, 53));
   return numeric(entero) * GiNaC::pow(numeric(2), k - 53);
+}
+
+// A number of the program as its double, and as typed (0.1 is 1/10).
+ex doble(const Paso &p) { return exacto(p.numero_); }
+ex tecleado(const Paso &p) {
+  if (p.literal.empty()) return exacto(p.numero_);
+  fmpq_t q;
+  fmpq_init(q);
+  const bool leido = raices::lee_racional(q, p.literal);
+  std::unique_ptr<char, void (*)(void *)> n(fmpz_get_str(nullptr, 10, fmpq_numref(q)), flint_free);
+  std::unique_ptr<char, void (*)(void *)> d(fmpz_get_str(nullptr, 10, fmpq_denref(q)), flint_free);
+  fmpq_clear(q);
+  if (!leido) falla_derivada("n\xFAmero ilegible");
+  return numeric(n.get()) / numeric(d.get());
 }
 
 ex funcion(Funcion f, const ex &a) {
@@ -109,7 +125,7 @@ ex cociente(const ex &a, const ex &b) {
 }
 
 // How a number of the program enters the symbolic expression.
-using Numero = std::function<ex(double)>;
+using Numero = std::function<ex(const Paso &)>;
 
 ex suma_de(const std::vector<ex> &terminos) {
   ex total = 0;
@@ -142,7 +158,7 @@ std::vector<ex> terminos(const Programa &programa, const GiNaC::realsymbol &x,
     else if (p.tipo == Paso::e)
       pila.push_back({GiNaC::exp(ex(1))});
     else if (p.tipo == Paso::numero)
-      pila.push_back({numero(p.numero_)});
+      pila.push_back({numero(p)});
     else if (p.tipo == Paso::parametro)
       pila.push_back({parametros.at(p.parametro_)});
     else if (p.tipo == Paso::opuesto)
@@ -196,17 +212,68 @@ std::vector<GiNaC::realsymbol> simbolos(const std::vector<std::string> &nombres)
 Derivacion deriva(const Programa &f, const std::vector<std::string> &parametros) {
   return traduce([&f, &parametros] {
     const GiNaC::realsymbol x("x");
-    const ex simbolica = suma_de(terminos(f, x, simbolos(parametros), exacto));
+    const ex simbolica = suma_de(terminos(f, x, simbolos(parametros), doble));
     return Derivacion{escribe(simbolica.diff(x)), escribe(simbolica)};
   });
+}
+
+namespace {
+
+// Functions defined, and finite, at every real number.
+bool total(Funcion f) {
+  switch (f) {
+  case Funcion::sin:
+  case Funcion::cos:
+  case Funcion::atan:
+  case Funcion::sinh:
+  case Funcion::cosh:
+  case Funcion::tanh:
+  case Funcion::exp:
+  case Funcion::abs: return true;
+  default: return false;
+  }
+}
+
+// f is made of x, parameters, numbers, sums,
+// products, powers to a literal integer >= 0, and total functions: then
+// f is defined at every x, and what GiNaC simplifies it to equals it
+// everywhere. A quotient or a root may hide a point where f is not (x/x is
+// 1 to GiNaC, not at 0).
+bool sin_restricciones(const Programa &f) {
+  for (std::size_t i = 0; i < f.size(); ++i) {
+    const Paso &p = f[i];
+    if (p.tipo == Paso::cociente) return false;
+    if (p.tipo == Paso::funcion && !total(p.funcion_)) return false;
+    if (p.tipo == Paso::potencia) {
+      const bool natural = i > 0 && f[i - 1].tipo == Paso::numero && f[i - 1].numero_ >= 0 &&
+                           f[i - 1].numero_ <= 64 &&
+                           std::floor(f[i - 1].numero_) == f[i - 1].numero_;
+      if (!natural) return false;
+    }
+  }
+  return true;
+}
+
+} // namespace
+
+bool nula(const Programa &f, const std::vector<std::string> &parametros) {
+  if (!sin_restricciones(f)) return false;
+  try {
+    const GiNaC::realsymbol x("x");
+    return suma_de(terminos(f, x, simbolos(parametros), tecleado)).expand().is_zero();
+  } catch (const std::bad_alloc &) {
+    throw;
+  } catch (...) { // anything GiNaC refuses is not proven 0
+    return false;
+  }
 }
 
 std::string deriva_legible(const Programa &f, const std::vector<std::string> &parametros) {
   return traduce([&f, &parametros] {
     const GiNaC::realsymbol x("x");
     Numeros numeros;
-    const Numero numero = [&numeros](double v) {
-      return Numeros::entero(v) ? exacto(v) : numeros.simbolo(v);
+    const Numero numero = [&numeros](const Paso &p) {
+      return Numeros::entero(p.numero_) ? exacto(p.numero_) : numeros.simbolo(p.numero_);
     };
     std::vector<ex> derivadas;
     for (const ex &termino : terminos(f, x, simbolos(parametros), numero))

@@ -336,6 +336,8 @@ raices::Taylor Expresion::operator()(const raices::Taylor &x) const noexcept {
 
 const std::string &Expresion::texto() const { return datos->texto; }
 
+bool Expresion::nula() const { return ::nula(datos->programa, datos->parametros); }
+
 namespace {
 
 // Texts written by the derivation: bounded when written; deep nesting is

@@ -94,6 +94,11 @@ public:
   raices::Taylor operator()(const raices::Taylor &x) const noexcept;
   // The text as given (for a derived f', the text of the derivative).
   const std::string &texto() const;
+  // Whether f is proven 0 at every x, whatever its parameters: its text
+  // simplifies to 0 exactly (sin(x) - sin(x)) and is made of sums,
+  // products, natural powers and functions defined everywhere. False when
+  // not proven. Compiles with GiNaC: not to run beside anything else.
+  bool nula() const;
 
 private:
   struct Datos;

@@ -172,6 +172,10 @@ struct Derivacion {
   std::string funcion;
 };
 Derivacion deriva(const Programa &f, const std::vector<std::string> &parametros = {});
+// Whether f is 0 at every x, for any values of its parameters, as exact
+// symbolic algebra shows it; false when not shown (sin(x)^2 + cos(x)^2 - 1)
+// or when f may not be defined somewhere.
+bool nula(const Programa &f, const std::vector<std::string> &parametros = {});
 // The same derivative as shown to the user (deriva_legible.h): term by term
 // in the order of f's terms, with the numbers as typed. Throws ErrorTexto.
 std::string deriva_legible(const Programa &f, const std::vector<std::string> &parametros = {});

@@ -13,10 +13,10 @@ raices::Clase clase(int multiplicidad) {
 
 std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const OpcionesProblema &o) {
   const std::optional<raices::Polinomio> p = raices::polinomio_tecleado(f);
-  if (!p) return std::nullopt;
+  if (!p && !f.nula()) return std::nullopt;
   RespuestaExacta r;
   r.e.explorado = o.b;
-  if (p->nulo()) {
+  if (!p || p->nulo()) {
     r.e.tramos.push_back({o.a, 0.0, raices::Clase::nula, o.a, o.b});
     return r;
   }

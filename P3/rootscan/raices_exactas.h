@@ -18,10 +18,11 @@ struct RespuestaExacta {
 };
 
 // The answer when f is a polynomial: each root with its exact multiplicity,
-// `exacta` when rational and `unica` otherwise, nothing left unproven.
-// Nullopt when f is not a polynomial, when it is past the limits of
-// polinomio.h (a warning on standard error says so) and when it is 0 with
-// --demuestra: the general search answers then.
+// `exacta` when rational and `unica` otherwise, nothing left unproven; and
+// when f is proven 0 everywhere (the zero polynomial, sin(x) - sin(x)), the
+// whole of [A, B] as a stretch where f = 0. Nullopt when f is neither, or
+// past the limits of polinomio.h (a warning on standard error says so): the
+// general search answers then.
 std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const OpcionesProblema &o);
 
 #endif

@@ -292,6 +292,10 @@ private:
       pieza(c.l, c.r, Razon::indefinida);
       return false;
     }
+    if (cero_indecidible(c, valor, medio_x)) {
+      pieza(c.l, c.r, Razon::precision);
+      return false;
+    }
     // Where rounding, not the cell's width, hid the sign in the middle, the
     // halves are judged at the precision that told it.
     long p = c.p;
@@ -300,6 +304,15 @@ private:
     m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1};
     m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1};
     return true;
+  }
+
+  // F finite over the cell, its sign undecided at the top of the ladder at
+  // both ends and the middle: F is within 2^-4096 of 0 there, as it is
+  // where F = 0 in a form the balls cannot reduce (sin(x)^2 + cos(x)^2 - 1,
+  // sin(x)/sin(x) - 1), and no halving would decide more. The cell is left
+  // whole, not halved down to the tolerance at the cost of the budget.
+  bool cero_indecidible(const Celda &c, const Bola &valor, double m) {
+    return valor.finita() && c.sl == INDECISA && c.sr == INDECISA && signo(m) == INDECISA;
   }
 
   // Taylor's theorem about the middle m of the cell: F's coefficients at m,

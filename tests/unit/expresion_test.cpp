@@ -470,3 +470,28 @@ TEST(Expresion, BytesCualesquiera) {
 }
 
 } // namespace
+
+// f proven 0 everywhere only where exact algebra shows it and f is defined
+// at every x: not x/x - 1 (not at 0), not a decimal a digit past its double.
+TEST(Expresion, NulaSoloDondeSeDemuestra) {
+  const struct {
+    const char *texto;
+    bool nula;
+  } casos[] = {
+      {"sin(x) - sin(x)", true},
+      {"x*sin(x) - sin(x)*x + 0*exp(x)", true},
+      {"0.1*sin(x) - sin(x)/10", false}, // a quotient: not looked at
+      {"0.1*sin(x) - sin(x)*0.1", true},
+      {"0.1*sin(x) - sin(x)*0.1000000000000000055511151231257827", false},
+      {"(x + 1)^2 - x^2 - 2*x - 1", true},
+      {"x/x - 1", false},
+      {"sqrt(x)^2 - x", false},
+      {"sin(x)^2 + cos(x)^2 - 1", false}, // true, but not shown
+      {"x^0.5*0", false},
+      {"a*x - x*a", true},
+  };
+  for (const auto &c : casos) {
+    const Expresion f(c.texto, "f", Expresion::tecleada, {"a"});
+    EXPECT_EQ(f.nula(), c.nula) << c.texto;
+  }
+}
