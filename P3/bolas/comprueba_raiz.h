@@ -25,6 +25,7 @@
 #ifndef RAICES_COMPRUEBA_RAIZ_H
 #define RAICES_COMPRUEBA_RAIZ_H
 
+#include <cfloat>
 #include <cmath>
 #include <type_traits>
 
@@ -105,7 +106,8 @@ inline const char *clave_prueba(Prueba p) {
 }
 
 template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
-  if (!std::isfinite(x) || !std::isfinite(delta) || !(delta >= 0)) return Prueba::sin_demostrar;
+  if (!std::isfinite(x) || !(delta >= 0)) return Prueba::sin_demostrar;
+  delta = std::fmin(delta, DBL_MAX); // a tolerance that overflowed: all the doubles
   // No double lies nearer a root that is not a double than the spacing of
   // the doubles there: a smaller delta (0 included) is taken as that.
   const double ulp = std::nextafter(std::fabs(x), HUGE_VAL) - std::fabs(x);
@@ -117,8 +119,8 @@ template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
     // F is finite, so continuous, on all of the interval: it may refute, and
     // a sign change within it proves a root.
     const Bola entorno = detalle_prueba::en_entorno(f, x, delta, p, en_x);
+    if (!entorno.contiene_cero()) return Prueba::refutada; // a proven sign, bounded or not
     if (!entorno.finita()) continue;
-    if (!entorno.contiene_cero()) return Prueba::refutada;
     const int s = detalle_prueba::signo(en_x);
     const int a = detalle_prueba::signo(f(Bola::suma_exacta(x, -delta, p)));
     const int b = detalle_prueba::signo(f(Bola::suma_exacta(x, delta, p)));

@@ -110,7 +110,9 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
   // said of the rest.
   const bool completo = !(e.explorado < b);
   const std::string sin_explorar = "(" + numero(e.explorado) + ", " + numero(b) + "]";
-  if (e.raices.empty() && !hay_nula(e) && completo) {
+  if (e.raices.empty() && !hay_nula(e) && completo && e.estado == raices::NO_ALCANZA) {
+    out << "Ninguna ra\xEDz fuera de los tramos de desbordamiento.\n";
+  } else if (e.raices.empty() && !hay_nula(e) && completo) {
     out << "Ninguna ra\xEDz en " << intervalo << ".\n";
   } else if (e.raices.empty() && !hay_nula(e)) {
     out << "Ninguna ra\xEDz en [" << numero(a) << ", " << numero(e.explorado) << "]; "

@@ -49,6 +49,8 @@ int termina(const OpcionesProblema &o, int estado, double explorado, std::size_t
               hasta + "]",
           raices::MAX_ITERACIONES);
   }
+  if (estado == raices::NO_ALCANZA && !o.demuestra)
+    error("rootscan: f desborda los dobles donde puede anularse", raices::NO_ALCANZA);
   if (estado == raices::NO_ALCANZA)
     error("rootscan: " + std::to_string(piezas) +
               (piezas == 1 ? " pieza sin demostrar" : " piezas sin demostrar"),

@@ -386,7 +386,7 @@ private:
   // A cell no wider than the tolerance, still undecided.
   void deja(const Celda &c, const Bola &valor) {
     if (valor.finita() && c.sl != INDECISA && c.sr != INDECISA && c.sl * c.sr < 0) {
-      r_.raices.push_back({medio(c.l, c.r), c.l, c.r, Certeza::impar});
+      impar(c);
     } else if (valor.finita()) {
       pieza(c.l, c.r, c.sl == INDECISA || c.sr == INDECISA ? Razon::precision : Razon::par_posible);
     } else {
@@ -412,6 +412,32 @@ private:
       ((v > 0) == (c.sl > 0) ? a : b) = x;
     }
   }
+  // An odd number of roots in the sign change c, left undecided: its
+  // enclosure narrowed to the tolerance by the proven signs of middle
+  // points (the cell may be wider where halving it was not worth it), the
+  // halves without the sign change left as pieces.
+  void impar(Celda c) {
+    while (!angosta(c.l, c.r)) {
+      const double m = medio(c.l, c.r);
+      const int s = m > c.l && m < c.r ? signo(m) : INDECISA;
+      if (s == 0) { // the halves, judged no further, stay unproven
+        pieza(c.l, m, Razon::par_posible);
+        pieza(m, c.r, Razon::par_posible);
+        return exacta(m);
+      }
+      if (s == INDECISA) break;
+      if (s == c.sl) {
+        pieza(c.l, m, Razon::par_posible);
+        c.l = m;
+      } else {
+        pieza(m, c.r, Razon::par_posible);
+        c.r = m;
+      }
+    }
+    if (!angosta(c.l, c.r)) return pieza(c.l, c.r, Razon::precision);
+    r_.raices.push_back({medio(c.l, c.r), c.l, c.r, Certeza::impar});
+  }
+
   Razon razon_punto(double x) {
     const double v = doble(x);
     return std::isnan(v) ? Razon::indefinida : std::isinf(v) ? Razon::polo : Razon::derivada;

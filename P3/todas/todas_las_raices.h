@@ -101,6 +101,7 @@ constexpr double TRAMO = 1e-6;     // TRAMO max(1, |x|): F is 0 on a stretch
 constexpr int ESQUINA = 12;        // steps towards a corner of |F| at its minimum, at most
 constexpr int VECINOS = 4;         // doubles beside F's extremum looked at for a sign change
 constexpr int MEJOR_DOBLE = 16;    // a root's bracket this many doubles wide is searched whole
+constexpr int PARTES = 10;         // halvings of a stretch where F overflows, for the judge
 
 // What a point found is: a root (simple, odd multiple: a sign change where
 // F' vanishes too, even multiple or tangent: F touches 0 without a sign
@@ -137,7 +138,8 @@ struct Exploracion {
   long evaluaciones = 0;            // calls of F
   double resolucion = 0;            // widest gap between consecutive samples
   double explorado = 0;             // [a, explorado] searched: b unless the budget ran out
-  int estado = SALIDA_BIEN;         // MAX_ITERACIONES when the budget ran out
+  int estado = SALIDA_BIEN;         // MAX_ITERACIONES when the budget ran out, NO_ALCANZA
+                                    // when F overflows where it may have a zero
 };
 
 // What ball arithmetic (or any other judge the caller has) says where the
@@ -531,10 +533,25 @@ private:
     const double inf = j == 0 ? m_[j].x : frontera(m_[j].x, m_[j - 1].x, dentro);
     const double sup = e + 1 == m_.size() ? m_[e].x : frontera(m_[e].x, m_[e + 1].x, dentro);
     r_.tramos.push_back({inf, c == Clase::nula ? 0.0 : NAN, c, inf, sup});
+    // Where the doubles overflow their signs cannot be followed: the search
+    // is incomplete unless the judge proves F free of zeros there.
+    if (c == Clase::desbordamiento && r_.estado == SALIDA_BIEN && !sin_cero_en(inf, sup, PARTES))
+      r_.estado = NO_ALCANZA;
     if (c != Clase::indefinida) return;
     if (j > 0) junto_al_dominio(std::nextafter(inf, -HUGE_VAL));
     if (e + 1 < m_.size()) junto_al_dominio(std::nextafter(sup, HUGE_VAL));
   }
+  // The judge proves F free of zeros on [l, r], or on each half, down to
+  // `niveles` halvings: a ball over a wide stretch where F overflows holds
+  // 0 (e^x over [709, 1000] spans 2^418), those over narrower parts do not.
+  bool sin_cero_en(double l, double r, int niveles) {
+    if (!j_.sin_cero) return false;
+    if (j_.sin_cero(l, r)) return true;
+    const double m = nodo(l, r, 0.5);
+    return niveles > 0 && m > l && m < r && sin_cero_en(l, m, niveles - 1) &&
+           sin_cero_en(m, r, niveles - 1);
+  }
+
   // The last double where F is defined, beside a stretch where it is not:
   // a pole where F is infinite there, a root where it is 0.
   void junto_al_dominio(double x) {
@@ -583,7 +600,10 @@ private:
   void raiz_en_muestra(std::size_t i) {
     std::size_t k = i;
     while (k > 0 && m_[k - 1].f == 0) --k;
-    if (i - k + 1 >= CERO_TRAMO && m_[i].x - m_[k].x > TRAMO * std::fmax(1.0, std::fabs(m_[i].x))) {
+    // (All the samples of [a, b], however narrow, likewise.)
+    const bool todas = k == 0 && i + 1 == m_.size() && i > k;
+    if (i - k + 1 >= CERO_TRAMO &&
+        (todas || m_[i].x - m_[k].x > TRAMO * std::fmax(1.0, std::fabs(m_[i].x)))) {
       tramo(k, i, Clase::nula, [](double y) { return y == 0; });
       return;
     }
