@@ -11,6 +11,7 @@
 
 #include "P3/bolas/comprueba_raiz.h"
 #include "Util/error.h"
+#include "argumentos.h"
 #include "modulo.h"
 #include "resultado.h"
 
@@ -57,11 +58,11 @@ const char *clave_desenlace(raices::Desenlace d) {
 }
 
 std::size_t metodo_de(const std::string &clave) {
-  std::string claves;
-  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m) {
+  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m)
     if (clave == raices::DESCRIPTORES[m].clave) return m;
+  std::string claves;
+  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m)
     claves += std::string(m > 0 ? ", " : "") + "'" + raices::DESCRIPTORES[m].clave + "'";
-  }
   throw py::value_error("método desconocido '" + clave + "': los métodos son " + claves);
 }
 
@@ -275,6 +276,102 @@ py::array_t<double> como_array(const std::vector<double> &v) {
 
 } // namespace
 
+namespace {
+
+// The text of a str argument, or TypeError naming it.
+std::string texto(PyObject *obj, const char *nombre) {
+  Py_ssize_t n = 0;
+  const char *t = PyUnicode_Check(obj) ? PyUnicode_AsUTF8AndSize(obj, &n) : nullptr;
+  if (t == nullptr) {
+    PyErr_Clear();
+    throw py::type_error(std::string(nombre) + " debe ser un texto");
+  }
+  return {t, static_cast<std::size_t>(n)};
+}
+
+// An int argument (not a float), kept within int; TypeError naming it.
+int entero(PyObject *obj, const char *nombre) {
+  const long v = PyFloat_Check(obj) ? -1 : PyLong_AsLong(obj);
+  if (PyFloat_Check(obj) || (v == -1 && PyErr_Occurred() != nullptr)) {
+    const bool grande = PyErr_Occurred() != nullptr && PyErr_ExceptionMatches(PyExc_OverflowError);
+    PyErr_Clear();
+    if (!grande) throw py::type_error(std::string(nombre) + " debe ser un entero");
+    const bool negativo = PyObject_RichCompareBool(obj, py::int_(0).ptr(), Py_LT) == 1;
+    return negativo ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+  }
+  return static_cast<int>(
+      std::clamp<long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+bool verdad(PyObject *obj) {
+  const int v = PyObject_IsTrue(obj);
+  if (v < 0) throw py::error_already_set();
+  return v != 0;
+}
+
+// resuelve's arguments read from the call, in the order of the signature.
+enum Argumento {
+  F,
+  INTERVALO,
+  X0,
+  METODO,
+  TOL,
+  MAX_PASOS,
+  DERIVADA,
+  PARAMETROS,
+  HISTORIAL,
+  X1,
+  HILOS,
+  PRUEBA,
+  NUM_ARGUMENTOS
+};
+
+const Firma &firma_resuelve() {
+  static const Firma *firma =
+      new Firma("resuelve",
+                {"f", "intervalo", "x0", "metodo", "tol", "max_pasos", "derivada", "parametros",
+                 "historial", "x1", "hilos", "prueba"},
+                1); // built once under the GIL, kept for the module's life
+  return *firma;
+}
+
+PyObject *resuelve_rapido(PyObject * /*modulo*/, PyObject *const *args, Py_ssize_t nargs,
+                          PyObject *kwnames) {
+  return protege([&] {
+    PyObject *v[NUM_ARGUMENTOS];
+    firma_resuelve().lee(args, nargs, kwnames, v);
+    const auto objeto = [&v](Argumento k) {
+      return v[k] == nullptr ? py::none() : py::reinterpret_borrow<py::object>(v[k]);
+    };
+    return resuelve(objeto(F), objeto(INTERVALO), objeto(X0),
+                    v[METODO] == nullptr ? "chandrupatla" : texto(v[METODO], "metodo"),
+                    v[TOL] == nullptr ? 1e-12 : numero(v[TOL], "tol"),
+                    v[MAX_PASOS] == nullptr ? 100 : entero(v[MAX_PASOS], "max_pasos"),
+                    objeto(DERIVADA), objeto(PARAMETROS),
+                    v[HISTORIAL] != nullptr && verdad(v[HISTORIAL]), objeto(X1), objeto(HILOS),
+                    v[PRUEBA] == nullptr || verdad(v[PRUEBA]))
+        .release()
+        .ptr();
+  });
+}
+
+// resuelve as a function of the module, called through Python's fast call.
+py::object funcion_resuelve(const py::module_ &m) {
+  static const std::string doc =
+      std::string("resuelve(f, intervalo=None, x0=None, metodo='chandrupatla', tol=1e-12, "
+                  "max_pasos=100, derivada=None, parametros=None, historial=False, x1=None, "
+                  "hilos=None, prueba=True)\n--\n\n") +
+      DOC_RESUELVE;
+  static PyMethodDef def{
+      "resuelve", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&resuelve_rapido)),
+      METH_FASTCALL | METH_KEYWORDS, doc.c_str()};
+  PyObject *f = PyCFunction_NewEx(&def, nullptr, m.attr("__name__").ptr());
+  if (f == nullptr) throw py::error_already_set();
+  return py::reinterpret_steal<py::object>(f);
+}
+
+} // namespace
+
 void registra_resuelve(py::module_ &m) {
   py::class_<ResultadoPy>(m, "Resultado",
                           "Lo que da una búsqueda: la raíz, f allí, el "
@@ -322,12 +419,7 @@ void registra_resuelve(py::module_ &m) {
       .def_property_readonly("function_calls",
                              [](const ResultadoPy &r) { return r.llamadas_f + r.llamadas_df; });
 
-  m.def("resuelve", &resuelve, py::arg("f"), py::arg("intervalo") = py::none(),
-        py::arg("x0") = py::none(), py::arg("metodo") = "chandrupatla", py::arg("tol") = 1e-12,
-        py::arg("max_pasos") = 100, py::arg("derivada") = py::none(),
-        py::arg("parametros") = py::none(), py::arg("historial") = false,
-        py::arg("x1") = py::none(), py::arg("hilos") = py::none(), py::arg("prueba") = true,
-        DOC_RESUELVE);
+  m.add_object("resuelve", funcion_resuelve(m));
 }
 
 } // namespace raices_py
