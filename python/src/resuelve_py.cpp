@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #include <pybind11/numpy.h>
@@ -83,6 +84,9 @@ double numero(const py::handle &obj, const char *nombre) {
 
 // (a, b) from a sequence of two numbers.
 std::pair<double, double> par(const py::object &obj) {
+  if (PyTuple_Check(obj.ptr()) && PyTuple_GET_SIZE(obj.ptr()) == 2)
+    return {numero(PyTuple_GET_ITEM(obj.ptr(), 0), "a"),
+            numero(PyTuple_GET_ITEM(obj.ptr(), 1), "b")};
   if (!py::isinstance<py::sequence>(obj) || py::isinstance<py::str>(obj) || py::len(obj) != 2)
     throw py::type_error("intervalo debe ser un par (a, b) de números");
   const py::sequence s = obj;
@@ -158,6 +162,19 @@ ResultadoPy busca(std::size_t m, Fn &F, DFn &dF, std::pair<double, double> ab,
 }
 
 double nan_derivada(double /*x*/) { return std::numeric_limits<double>::quiet_NaN(); }
+
+// r as a raices.Resultado. The class's record is looked up once: pybind11's
+// own cast looks it up by the type's name on every call.
+py::object como_objeto(ResultadoPy &&r) {
+  static const py::detail::type_info *const tipo =
+      py::detail::get_type_info(typeid(ResultadoPy), true);
+  auto propio = std::make_unique<ResultadoPy>(std::move(r));
+  const py::handle h = py::detail::type_caster_generic::cast(
+      propio.get(), py::return_value_policy::take_ownership, {}, tipo, nullptr, nullptr);
+  if (!h) throw py::error_already_set();
+  propio.release(); // now the Python object's
+  return py::reinterpret_steal<py::object>(h);
+}
 
 } // namespace
 
@@ -241,20 +258,20 @@ py::object resuelve(const py::object &f, const py::object &intervalo, const py::
       ResultadoPy r = busca(m, F, dF, ab, c, historial);
       dF.relanza();
       r.llamadas_df = dF.llamadas();
-      return py::cast(std::move(r));
+      return como_objeto(std::move(r));
     }
     if (con_df && !e.df)
       throw py::value_error("el método '" + metodo + "' necesita f', que no se pudo derivar: " +
                             texto_py(e.sin_derivada).cast<std::string>());
     auto dF = [&e](double x) { return e.df ? (*e.df)(x) : nan_derivada(x); };
-    return py::cast(busca(m, F, dF, ab, c, historial));
+    return como_objeto(busca(m, F, dF, ab, c, historial));
   }
   LlamadaPy F(o.llamable);
   if (!con_df) {
     ResultadoPy r = busca(m, F, nan_derivada, ab, c, historial);
     F.relanza();
     r.llamadas_f = F.llamadas();
-    return py::cast(std::move(r));
+    return como_objeto(std::move(r));
   }
   if (derivada.is_none() || PyCallable_Check(derivada.ptr()) == 0)
     throw py::value_error("el método '" + metodo +
@@ -265,7 +282,7 @@ py::object resuelve(const py::object &f, const py::object &intervalo, const py::
   dF.relanza();
   r.llamadas_f = F.llamadas();
   r.llamadas_df = dF.llamadas();
-  return py::cast(std::move(r));
+  return como_objeto(std::move(r));
 }
 
 namespace {

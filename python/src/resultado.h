@@ -10,7 +10,7 @@
 namespace raices_py {
 
 struct ResultadoPy {
-  std::string metodo; // the method's ASCII key
+  const char *metodo = ""; // the method's ASCII key, a text of the table
   raices::Solucion sol;
   long llamadas_f = 0, llamadas_df = 0; // every call, the verdict's included
   bool con_historial = false;
