@@ -68,7 +68,8 @@ std::shared_ptr<Compilada> compilada(const py::object &f) {
 // parameters' names. One is handed out only while no one else holds it (no
 // solve on another thread, no object of the caller's), so that binding the
 // parameters of one call never changes those of another; else the text is
-// compiled afresh. Read and written under the GIL.
+// compiled afresh; one without parameters, which nothing changes, is shared
+// freely. Read and written under the GIL.
 class Compiladas {
 public:
   std::shared_ptr<Compilada> de(const std::string &texto_f,
@@ -80,7 +81,8 @@ public:
     for (const std::string &p : parametros) clave += '\0' + p;
     const auto hallada = guardadas_.find(clave);
     if (hallada != guardadas_.end()) {
-      if (hallada->second.use_count() == 1) return hallada->second;
+      // Without parameters nothing in it changes: shared freely.
+      if (parametros.empty() || hallada->second.use_count() == 1) return hallada->second;
       return compila(texto_f, texto_df, parametros);
     }
     std::shared_ptr<Compilada> c = compila(texto_f, texto_df, parametros);

@@ -34,7 +34,9 @@ parametros: {nombre: valor} para los nombres del texto además de x; con
 arrays de NumPy (que se difunden) resuelve cada elemento en C++, en todos
 los núcleos (hilos=), sin el GIL, y da arrays (raices.Soluciones).
 historial=True guarda los iterados (resultado.historial, resultado.tabla()).
-prueba=False no comprueba la raíz de un texto con bolas (más rápido).
+prueba=False no comprueba la raíz de un texto con bolas; la de un texto sin
+parámetros se comprueba al leer por primera vez el veredicto (desenlace,
+estado, mensaje, prueba, converged, flag), y quien solo lee la raíz no la paga.
 
 Da un raices.Resultado: raiz, f_raiz, desenlace ('raiz', 'singularidad',
 'estancada', 'limite', 'falla', 'no_arranca', 'no_alcanza'), estado y su
@@ -44,6 +46,18 @@ y los atributos de scipy.optimize.RootResults: root, converged, flag,
 iterations, function_calls.)";
 
 } // namespace
+
+const raices::Solucion &ResultadoPy::veredicto() {
+  if (por_demostrar) {
+    sol.prueba = raices::comprueba_raiz(*por_demostrar->f, pedida.x, pedida.delta);
+    if (sol.prueba == raices::Prueba::refutada) {
+      sol.desenlace = raices::Desenlace::no_alcanza;
+      sol.estado = raices::NO_ALCANZA;
+    }
+    por_demostrar.reset();
+  }
+  return sol;
+}
 
 const char *clave_desenlace(raices::Desenlace d) {
   switch (d) {
@@ -163,6 +177,24 @@ ResultadoPy busca(std::size_t m, Fn &F, DFn &dF, std::pair<double, double> ab,
 
 double nan_derivada(double /*x*/) { return std::numeric_limits<double>::quiet_NaN(); }
 
+// The check the search asked for: kept in r for a root, to be made when its
+// verdict is read; made now for a step that failed, where the search makes
+// a root of what the check proves.
+void difiere(ResultadoPy &r, const std::shared_ptr<Compilada> &e, const Pedida &pedida) {
+  if (!pedida.hecha) return;
+  if (r.sol.desenlace == raices::Desenlace::raiz) {
+    r.por_demostrar = e;
+    r.pedida = pedida;
+    return;
+  }
+  const raices::Prueba p = raices::comprueba_raiz(*e->f, pedida.x, pedida.delta);
+  if (p == raices::Prueba::exacta || p == raices::Prueba::demostrada) {
+    r.sol.desenlace = raices::Desenlace::raiz;
+    r.sol.estado = raices::SALIDA_BIEN;
+    r.sol.prueba = p;
+  }
+}
+
 // r as a raices.Resultado. The class's record is looked up once: pybind11's
 // own cast looks it up by the type's name on every call.
 py::object como_objeto(ResultadoPy &&r) {
@@ -250,21 +282,35 @@ py::object resuelve(const py::object &f, const py::object &intervalo, const py::
   }
   if (o.expresion) {
     const Compilada &e = *o.expresion;
-    if (prueba)
+    // The check on balls: made in the search when f has parameters (their
+    // values may change before the answer is read), else asked for there
+    // and made later (difiere).
+    const bool diferida = prueba && e.f->parametros().empty();
+    Pedida pedida;
+    if (diferida) {
+      c.comprueba = [&pedida](double x, double delta) {
+        pedida = {true, x, delta};
+        return raices::Prueba::sin_demostrar;
+      };
+    } else if (prueba) {
       c.comprueba = [&e](double x, double delta) { return raices::comprueba_raiz(*e.f, x, delta); };
+    }
     auto F = [&e](double x) { return (*e.f)(x); };
+    ResultadoPy r;
     if (con_df && !derivada.is_none() && !py::isinstance<py::str>(derivada)) {
       LlamadaPy dF(derivada);
-      ResultadoPy r = busca(m, F, dF, ab, c, historial);
+      r = busca(m, F, dF, ab, c, historial);
       dF.relanza();
       r.llamadas_df = dF.llamadas();
-      return como_objeto(std::move(r));
+    } else {
+      if (con_df && !e.df)
+        throw py::value_error("el método '" + metodo + "' necesita f', que no se pudo derivar: " +
+                              texto_py(e.sin_derivada).cast<std::string>());
+      auto dF = [&e](double x) { return e.df ? (*e.df)(x) : nan_derivada(x); };
+      r = busca(m, F, dF, ab, c, historial);
     }
-    if (con_df && !e.df)
-      throw py::value_error("el método '" + metodo + "' necesita f', que no se pudo derivar: " +
-                            texto_py(e.sin_derivada).cast<std::string>());
-    auto dF = [&e](double x) { return e.df ? (*e.df)(x) : nan_derivada(x); };
-    return como_objeto(busca(m, F, dF, ab, c, historial));
+    if (diferida) difiere(r, o.expresion, pedida);
+    return como_objeto(std::move(r));
   }
   LlamadaPy F(o.llamable);
   if (!con_df) {
@@ -398,21 +444,22 @@ void registra_resuelve(py::module_ &m) {
       .def_property_readonly("raiz", [](const ResultadoPy &r) { return r.sol.raiz; })
       .def_property_readonly("f_raiz", [](const ResultadoPy &r) { return r.sol.f_raiz; })
       .def_property_readonly("otro", [](const ResultadoPy &r) { return r.sol.otro; })
-      .def_property_readonly("estado", [](const ResultadoPy &r) { return r.sol.estado; })
+      .def_property_readonly("estado", [](ResultadoPy &r) { return r.veredicto().estado; })
       .def_property_readonly("mensaje",
-                             [](const ResultadoPy &r) {
-                               const char *t = texto_catalogado(r.sol.estado);
-                               return texto_py(r.sol.estado == 0 || t == nullptr ? "" : t);
+                             [](ResultadoPy &r) {
+                               const int estado = r.veredicto().estado;
+                               const char *t = texto_catalogado(estado);
+                               return texto_py(estado == 0 || t == nullptr ? "" : t);
                              })
-      .def_property_readonly("desenlace",
-                             [](const ResultadoPy &r) { return clave_desenlace(r.sol.desenlace); })
+      .def_property_readonly(
+          "desenlace", [](ResultadoPy &r) { return clave_desenlace(r.veredicto().desenlace); })
       .def_property_readonly("pasos", [](const ResultadoPy &r) { return r.sol.pasos; })
       .def_property_readonly("evals_f", [](const ResultadoPy &r) { return r.sol.evals_f; })
       .def_property_readonly("evals_df", [](const ResultadoPy &r) { return r.sol.evals_df; })
       .def_readonly("llamadas_f", &ResultadoPy::llamadas_f)
       .def_readonly("llamadas_df", &ResultadoPy::llamadas_df)
       .def_property_readonly(
-          "prueba", [](const ResultadoPy &r) { return raices::clave_prueba(r.sol.prueba); })
+          "prueba", [](ResultadoPy &r) { return raices::clave_prueba(r.veredicto().prueba); })
       .def_property_readonly("historial",
                              [](const ResultadoPy &r) -> py::object {
                                if (!r.con_historial) return py::none();
@@ -425,12 +472,13 @@ void registra_resuelve(py::module_ &m) {
       .def_property_readonly("root", [](const ResultadoPy &r) { return r.sol.raiz; })
       .def_property_readonly(
           "converged",
-          [](const ResultadoPy &r) { return r.sol.desenlace == raices::Desenlace::raiz; })
+          [](ResultadoPy &r) { return r.veredicto().desenlace == raices::Desenlace::raiz; })
       .def_property_readonly("flag",
-                             [](const ResultadoPy &r) -> py::object {
-                               if (r.sol.desenlace == raices::Desenlace::raiz)
+                             [](ResultadoPy &r) -> py::object {
+                               const raices::Solucion &sol = r.veredicto();
+                               if (sol.desenlace == raices::Desenlace::raiz)
                                  return py::str("converged");
-                               return texto_py(texto_error(r.sol.estado));
+                               return texto_py(texto_error(sol.estado));
                              })
       .def_property_readonly("iterations", [](const ResultadoPy &r) { return r.sol.pasos; })
       .def_property_readonly("function_calls",
