@@ -4,7 +4,9 @@ Run with the environment of scripts/start python:
     .venv/bin/python bench/python_bench.py
 The cases take turns, batch after batch, so that a change of the machine's
 load falls on all of them alike; each is given as the median and the best of
-its batches (per solve: the batch's time divided by its solves)."""
+its batches (per solve: the batch's time divided by its solves), and beside
+brentq as the median of the ratios of its batch to brentq's batch of the
+same turn."""
 
 import math
 import statistics
@@ -54,14 +56,16 @@ def una_funcion():
         "raices str, prueba=False, converged": lambda: raices.resuelve(
             "cos(x) - x", intervalo=(0, 1), tol=1e-12, prueba=False).converged,
     }
-    tiempos = por_turnos(casos, rondas=9, n=5000)
+    tiempos = por_turnos(casos, rondas=25, n=2000)
     _, info = brentq(f, 0, 1, xtol=1e-12, full_output=True)
     r = raices.resuelve(f, intervalo=(0, 1), tol=1e-12)
-    print("cos(x) - x on [0, 1], xtol 1e-12, per solve (median, best of 9 batches of 5000):")
-    base = statistics.median(tiempos["SciPy brentq (callable)"])
+    print("cos(x) - x on [0, 1], xtol 1e-12, per solve (median and best of 25 batches of 2000; "
+          "against brentq: the median of the ratios of batches run one after the other):")
+    base = tiempos["SciPy brentq (callable)"]
     for k, ts in tiempos.items():
-        m = statistics.median(ts)
-        print(f"  {k:44s} {m * 1e6:6.2f} us  best {min(ts) * 1e6:6.2f} us  x{m / base:5.2f}")
+        razon = statistics.median(t / b for t, b in zip(ts, base))
+        print(f"  {k:44s} {statistics.median(ts) * 1e6:6.2f} us  best {min(ts) * 1e6:6.2f} us"
+              f"  x{razon:5.2f}")
     print(f"  calls: brentq {info.function_calls}; raices chandrupatla {r.llamadas_f} of the "
           f"callable in all ({r.evals_f} counted by the search, verdict included)")
 
