@@ -15,9 +15,14 @@ namespace {
 // one (a long chain of right-associative powers) gets a stack of its own.
 constexpr std::size_t pila_corta = 64;
 
+// The top of the stack is kept in tope, out of memory, and the values below
+// it in pila; n counts them all. Each operation takes the same operands in
+// the same order as on a stack held wholly in memory.
 double corre(const Codigo &codigo, double x, const double *parametros, double *pila,
              std::size_t capacidad) {
+  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
   std::size_t n = 0;
+  double tope = 0;
   for (const Instruccion &paso : codigo) {
     double v = 0;
     switch (paso.tipo) {
@@ -27,31 +32,41 @@ double corre(const Codigo &codigo, double x, const double *parametros, double *p
     case Paso::numero: v = paso.numero; break;
     case Paso::parametro: v = parametros[paso.parametro]; break;
     case Paso::opuesto:
-      if (n == 0) return std::numeric_limits<double>::quiet_NaN();
-      pila[n - 1] = -pila[n - 1];
+      if (n == 0) return nan;
+      tope = -tope;
       continue;
     case Paso::funcion:
-      if (n == 0) return std::numeric_limits<double>::quiet_NaN();
-      pila[n - 1] = aplica(paso.funcion, pila[n - 1]);
+      if (n == 0) return nan;
+      tope = aplica(paso.funcion, tope);
       continue;
-    default: {
-      // A program the parser compiled never runs its stack short.
-      if (n < 2) return std::numeric_limits<double>::quiet_NaN();
-      const double b = pila[--n], a = pila[n - 1];
-      switch (paso.tipo) {
-      case Paso::suma: pila[n - 1] = a + b; break;
-      case Paso::resta: pila[n - 1] = a - b; break;
-      case Paso::producto: pila[n - 1] = a * b; break;
-      case Paso::cociente: pila[n - 1] = a / b; break;
-      default: pila[n - 1] = std::pow(a, b); break;
-      }
+    // A program the parser compiled never runs its stack short.
+    case Paso::suma:
+      if (n < 2) return nan;
+      tope = pila[--n - 1] + tope;
+      continue;
+    case Paso::resta:
+      if (n < 2) return nan;
+      tope = pila[--n - 1] - tope;
+      continue;
+    case Paso::producto:
+      if (n < 2) return nan;
+      tope = pila[--n - 1] * tope;
+      continue;
+    case Paso::cociente:
+      if (n < 2) return nan;
+      tope = pila[--n - 1] / tope;
+      continue;
+    case Paso::potencia:
+      if (n < 2) return nan;
+      tope = std::pow(pila[--n - 1], tope);
       continue;
     }
-    }
-    if (n == capacidad) return std::numeric_limits<double>::quiet_NaN();
-    pila[n++] = v;
+    if (n == capacidad) return nan;
+    if (n > 0) pila[n - 1] = tope;
+    tope = v;
+    ++n;
   }
-  return n == 1 ? pila[0] : std::numeric_limits<double>::quiet_NaN();
+  return n == 1 ? tope : nan;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <unordered_map>
 
 #include "modulo.h"
 
@@ -40,15 +41,73 @@ void LlamadaPy::relanza() {
   throw e;
 }
 
+namespace {
+
+// The record of the class raices.Expresion, looked up once: pybind11 looks
+// it up by the type's name on every cast.
+const py::detail::type_info &tipo_expresion() {
+  static const py::detail::type_info *const tipo =
+      py::detail::get_type_info(typeid(Compilada), true);
+  return *tipo;
+}
+
+bool es_expresion(const py::object &f) {
+  return PyObject_TypeCheck(f.ptr(), tipo_expresion().type) != 0;
+}
+
+// The compiled f of a raices.Expresion, read from its holder.
+std::shared_ptr<Compilada> compilada(const py::object &f) {
+  auto *instancia = reinterpret_cast<py::detail::instance *>(f.ptr());
+  auto vh = instancia->get_value_and_holder(&tipo_expresion(), false);
+  if (vh && vh.holder_constructed()) return vh.holder<std::shared_ptr<Compilada>>();
+  return f.cast<std::shared_ptr<Compilada>>(); // a subclass not initialised: its error
+}
+
+// A text compiled again and again (a solve in a loop) is compiled once: the
+// last texts compiled are kept, each with its derivative's text and its
+// parameters' names. One is handed out only while no one else holds it (no
+// solve on another thread, no object of the caller's), so that binding the
+// parameters of one call never changes those of another; else the text is
+// compiled afresh; one without parameters, which nothing changes, is shared
+// freely. Read and written under the GIL.
+class Compiladas {
+public:
+  std::shared_ptr<Compilada> de(const std::string &texto_f,
+                                const std::optional<std::string> &texto_df,
+                                const std::vector<std::string> &parametros) {
+    std::string clave = texto_f;
+    clave += '\0';
+    if (texto_df) clave += "'" + *texto_df;
+    for (const std::string &p : parametros) clave += '\0' + p;
+    const auto hallada = guardadas_.find(clave);
+    if (hallada != guardadas_.end()) {
+      // Without parameters nothing in it changes: shared freely.
+      if (parametros.empty() || hallada->second.use_count() == 1) return hallada->second;
+      return compila(texto_f, texto_df, parametros);
+    }
+    std::shared_ptr<Compilada> c = compila(texto_f, texto_df, parametros);
+    if (guardadas_.size() >= CUANTAS) guardadas_.clear();
+    guardadas_.emplace(std::move(clave), c);
+    return c;
+  }
+
+private:
+  static constexpr std::size_t CUANTAS = 64;
+  std::unordered_map<std::string, std::shared_ptr<Compilada>> guardadas_;
+};
+
+} // namespace
+
 Objetivo objetivo(const py::object &f, const py::object &derivada,
                   const std::vector<std::string> &parametros) {
   Objetivo o;
   if (py::isinstance<py::str>(f)) {
     std::optional<std::string> df;
     if (py::isinstance<py::str>(derivada)) df = derivada.cast<std::string>();
-    o.expresion = compila(f.cast<std::string>(), df, parametros);
-  } else if (py::isinstance<Compilada>(f)) {
-    o.expresion = f.cast<std::shared_ptr<Compilada>>();
+    static Compiladas *const compiladas = new Compiladas; // kept for the module's life
+    o.expresion = compiladas->de(f.cast<std::string>(), df, parametros);
+  } else if (es_expresion(f)) {
+    o.expresion = compilada(f);
   } else if (PyCallable_Check(f.ptr()) != 0) {
     o.llamable = f;
   } else {

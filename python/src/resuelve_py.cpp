@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #include <pybind11/numpy.h>
@@ -11,6 +12,7 @@
 
 #include "P3/bolas/comprueba_raiz.h"
 #include "Util/error.h"
+#include "argumentos.h"
 #include "modulo.h"
 #include "resultado.h"
 
@@ -32,7 +34,9 @@ parametros: {nombre: valor} para los nombres del texto además de x; con
 arrays de NumPy (que se difunden) resuelve cada elemento en C++, en todos
 los núcleos (hilos=), sin el GIL, y da arrays (raices.Soluciones).
 historial=True guarda los iterados (resultado.historial, resultado.tabla()).
-prueba=False no comprueba la raíz de un texto con bolas (más rápido).
+prueba=False no comprueba la raíz de un texto con bolas; la de un texto sin
+parámetros se comprueba al leer por primera vez el veredicto (desenlace,
+estado, mensaje, prueba, converged, flag), y quien solo lee la raíz no la paga.
 
 Da un raices.Resultado: raiz, f_raiz, desenlace ('raiz', 'singularidad',
 'estancada', 'limite', 'falla', 'no_arranca', 'no_alcanza'), estado y su
@@ -42,6 +46,18 @@ y los atributos de scipy.optimize.RootResults: root, converged, flag,
 iterations, function_calls.)";
 
 } // namespace
+
+const raices::Solucion &ResultadoPy::veredicto() {
+  if (por_demostrar) {
+    sol.prueba = raices::comprueba_raiz(*por_demostrar->f, pedida.x, pedida.delta);
+    if (sol.prueba == raices::Prueba::refutada) {
+      sol.desenlace = raices::Desenlace::no_alcanza;
+      sol.estado = raices::NO_ALCANZA;
+    }
+    por_demostrar.reset();
+  }
+  return sol;
+}
 
 const char *clave_desenlace(raices::Desenlace d) {
   switch (d) {
@@ -57,11 +73,11 @@ const char *clave_desenlace(raices::Desenlace d) {
 }
 
 std::size_t metodo_de(const std::string &clave) {
-  std::string claves;
-  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m) {
+  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m)
     if (clave == raices::DESCRIPTORES[m].clave) return m;
+  std::string claves;
+  for (std::size_t m = 0; m < raices::NUM_METODOS; ++m)
     claves += std::string(m > 0 ? ", " : "") + "'" + raices::DESCRIPTORES[m].clave + "'";
-  }
   throw py::value_error("método desconocido '" + clave + "': los métodos son " + claves);
 }
 
@@ -82,6 +98,9 @@ double numero(const py::handle &obj, const char *nombre) {
 
 // (a, b) from a sequence of two numbers.
 std::pair<double, double> par(const py::object &obj) {
+  if (PyTuple_Check(obj.ptr()) && PyTuple_GET_SIZE(obj.ptr()) == 2)
+    return {numero(PyTuple_GET_ITEM(obj.ptr(), 0), "a"),
+            numero(PyTuple_GET_ITEM(obj.ptr(), 1), "b")};
   if (!py::isinstance<py::sequence>(obj) || py::isinstance<py::str>(obj) || py::len(obj) != 2)
     throw py::type_error("intervalo debe ser un par (a, b) de números");
   const py::sequence s = obj;
@@ -158,6 +177,37 @@ ResultadoPy busca(std::size_t m, Fn &F, DFn &dF, std::pair<double, double> ab,
 
 double nan_derivada(double /*x*/) { return std::numeric_limits<double>::quiet_NaN(); }
 
+// The check the search asked for: kept in r for a root, to be made when its
+// verdict is read; made now for a step that failed, where the search makes
+// a root of what the check proves.
+void difiere(ResultadoPy &r, const std::shared_ptr<Compilada> &e, const Pedida &pedida) {
+  if (!pedida.hecha) return;
+  if (r.sol.desenlace == raices::Desenlace::raiz) {
+    r.por_demostrar = e;
+    r.pedida = pedida;
+    return;
+  }
+  const raices::Prueba p = raices::comprueba_raiz(*e->f, pedida.x, pedida.delta);
+  if (p == raices::Prueba::exacta || p == raices::Prueba::demostrada) {
+    r.sol.desenlace = raices::Desenlace::raiz;
+    r.sol.estado = raices::SALIDA_BIEN;
+    r.sol.prueba = p;
+  }
+}
+
+// r as a raices.Resultado. The class's record is looked up once: pybind11's
+// own cast looks it up by the type's name on every call.
+py::object como_objeto(ResultadoPy &&r) {
+  static const py::detail::type_info *const tipo =
+      py::detail::get_type_info(typeid(ResultadoPy), true);
+  auto propio = std::make_unique<ResultadoPy>(std::move(r));
+  const py::handle h = py::detail::type_caster_generic::cast(
+      propio.get(), py::return_value_policy::take_ownership, {}, tipo, nullptr, nullptr);
+  if (!h) throw py::error_already_set();
+  propio.release(); // now the Python object's
+  return py::reinterpret_steal<py::object>(h);
+}
+
 } // namespace
 
 py::object resuelve_muchos(Compilada &e, std::size_t m, std::pair<double, double> ab,
@@ -232,28 +282,42 @@ py::object resuelve(const py::object &f, const py::object &intervalo, const py::
   }
   if (o.expresion) {
     const Compilada &e = *o.expresion;
-    if (prueba)
+    // The check on balls: made in the search when f has parameters (their
+    // values may change before the answer is read), else asked for there
+    // and made later (difiere).
+    const bool diferida = prueba && e.f->parametros().empty();
+    Pedida pedida;
+    if (diferida) {
+      c.comprueba = [&pedida](double x, double delta) {
+        pedida = {true, x, delta};
+        return raices::Prueba::sin_demostrar;
+      };
+    } else if (prueba) {
       c.comprueba = [&e](double x, double delta) { return raices::comprueba_raiz(*e.f, x, delta); };
+    }
     auto F = [&e](double x) { return (*e.f)(x); };
+    ResultadoPy r;
     if (con_df && !derivada.is_none() && !py::isinstance<py::str>(derivada)) {
       LlamadaPy dF(derivada);
-      ResultadoPy r = busca(m, F, dF, ab, c, historial);
+      r = busca(m, F, dF, ab, c, historial);
       dF.relanza();
       r.llamadas_df = dF.llamadas();
-      return py::cast(std::move(r));
+    } else {
+      if (con_df && !e.df)
+        throw py::value_error("el método '" + metodo + "' necesita f', que no se pudo derivar: " +
+                              texto_py(e.sin_derivada).cast<std::string>());
+      auto dF = [&e](double x) { return e.df ? (*e.df)(x) : nan_derivada(x); };
+      r = busca(m, F, dF, ab, c, historial);
     }
-    if (con_df && !e.df)
-      throw py::value_error("el método '" + metodo + "' necesita f', que no se pudo derivar: " +
-                            texto_py(e.sin_derivada).cast<std::string>());
-    auto dF = [&e](double x) { return e.df ? (*e.df)(x) : nan_derivada(x); };
-    return py::cast(busca(m, F, dF, ab, c, historial));
+    if (diferida) difiere(r, o.expresion, pedida);
+    return como_objeto(std::move(r));
   }
   LlamadaPy F(o.llamable);
   if (!con_df) {
     ResultadoPy r = busca(m, F, nan_derivada, ab, c, historial);
     F.relanza();
     r.llamadas_f = F.llamadas();
-    return py::cast(std::move(r));
+    return como_objeto(std::move(r));
   }
   if (derivada.is_none() || PyCallable_Check(derivada.ptr()) == 0)
     throw py::value_error("el método '" + metodo +
@@ -264,13 +328,109 @@ py::object resuelve(const py::object &f, const py::object &intervalo, const py::
   dF.relanza();
   r.llamadas_f = F.llamadas();
   r.llamadas_df = dF.llamadas();
-  return py::cast(std::move(r));
+  return como_objeto(std::move(r));
 }
 
 namespace {
 
 py::array_t<double> como_array(const std::vector<double> &v) {
   return py::array_t<double>(static_cast<py::ssize_t>(v.size()), v.data());
+}
+
+} // namespace
+
+namespace {
+
+// The text of a str argument, or TypeError naming it.
+std::string texto(PyObject *obj, const char *nombre) {
+  Py_ssize_t n = 0;
+  const char *t = PyUnicode_Check(obj) ? PyUnicode_AsUTF8AndSize(obj, &n) : nullptr;
+  if (t == nullptr) {
+    PyErr_Clear();
+    throw py::type_error(std::string(nombre) + " debe ser un texto");
+  }
+  return {t, static_cast<std::size_t>(n)};
+}
+
+// An int argument (not a float), kept within int; TypeError naming it.
+int entero(PyObject *obj, const char *nombre) {
+  const long v = PyFloat_Check(obj) ? -1 : PyLong_AsLong(obj);
+  if (PyFloat_Check(obj) || (v == -1 && PyErr_Occurred() != nullptr)) {
+    const bool grande = PyErr_Occurred() != nullptr && PyErr_ExceptionMatches(PyExc_OverflowError);
+    PyErr_Clear();
+    if (!grande) throw py::type_error(std::string(nombre) + " debe ser un entero");
+    const bool negativo = PyObject_RichCompareBool(obj, py::int_(0).ptr(), Py_LT) == 1;
+    return negativo ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+  }
+  return static_cast<int>(
+      std::clamp<long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+bool verdad(PyObject *obj) {
+  const int v = PyObject_IsTrue(obj);
+  if (v < 0) throw py::error_already_set();
+  return v != 0;
+}
+
+// resuelve's arguments read from the call, in the order of the signature.
+enum Argumento {
+  F,
+  INTERVALO,
+  X0,
+  METODO,
+  TOL,
+  MAX_PASOS,
+  DERIVADA,
+  PARAMETROS,
+  HISTORIAL,
+  X1,
+  HILOS,
+  PRUEBA,
+  NUM_ARGUMENTOS
+};
+
+const Firma &firma_resuelve() {
+  static const Firma *firma =
+      new Firma("resuelve",
+                {"f", "intervalo", "x0", "metodo", "tol", "max_pasos", "derivada", "parametros",
+                 "historial", "x1", "hilos", "prueba"},
+                1); // built once under the GIL, kept for the module's life
+  return *firma;
+}
+
+PyObject *resuelve_rapido(PyObject * /*modulo*/, PyObject *const *args, Py_ssize_t nargs,
+                          PyObject *kwnames) {
+  return protege([&] {
+    PyObject *v[NUM_ARGUMENTOS];
+    firma_resuelve().lee(args, nargs, kwnames, v);
+    const auto objeto = [&v](Argumento k) {
+      return v[k] == nullptr ? py::none() : py::reinterpret_borrow<py::object>(v[k]);
+    };
+    return resuelve(objeto(F), objeto(INTERVALO), objeto(X0),
+                    v[METODO] == nullptr ? "chandrupatla" : texto(v[METODO], "metodo"),
+                    v[TOL] == nullptr ? 1e-12 : numero(v[TOL], "tol"),
+                    v[MAX_PASOS] == nullptr ? 100 : entero(v[MAX_PASOS], "max_pasos"),
+                    objeto(DERIVADA), objeto(PARAMETROS),
+                    v[HISTORIAL] != nullptr && verdad(v[HISTORIAL]), objeto(X1), objeto(HILOS),
+                    v[PRUEBA] == nullptr || verdad(v[PRUEBA]))
+        .release()
+        .ptr();
+  });
+}
+
+// resuelve as a function of the module, called through Python's fast call.
+py::object funcion_resuelve(const py::module_ &m) {
+  static const std::string doc =
+      std::string("resuelve(f, intervalo=None, x0=None, metodo='chandrupatla', tol=1e-12, "
+                  "max_pasos=100, derivada=None, parametros=None, historial=False, x1=None, "
+                  "hilos=None, prueba=True)\n--\n\n") +
+      DOC_RESUELVE;
+  static PyMethodDef def{
+      "resuelve", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&resuelve_rapido)),
+      METH_FASTCALL | METH_KEYWORDS, doc.c_str()};
+  PyObject *f = PyCFunction_NewEx(&def, nullptr, m.attr("__name__").ptr());
+  if (f == nullptr) throw py::error_already_set();
+  return py::reinterpret_steal<py::object>(f);
 }
 
 } // namespace
@@ -284,21 +444,22 @@ void registra_resuelve(py::module_ &m) {
       .def_property_readonly("raiz", [](const ResultadoPy &r) { return r.sol.raiz; })
       .def_property_readonly("f_raiz", [](const ResultadoPy &r) { return r.sol.f_raiz; })
       .def_property_readonly("otro", [](const ResultadoPy &r) { return r.sol.otro; })
-      .def_property_readonly("estado", [](const ResultadoPy &r) { return r.sol.estado; })
+      .def_property_readonly("estado", [](ResultadoPy &r) { return r.veredicto().estado; })
       .def_property_readonly("mensaje",
-                             [](const ResultadoPy &r) {
-                               const char *t = texto_catalogado(r.sol.estado);
-                               return texto_py(r.sol.estado == 0 || t == nullptr ? "" : t);
+                             [](ResultadoPy &r) {
+                               const int estado = r.veredicto().estado;
+                               const char *t = texto_catalogado(estado);
+                               return texto_py(estado == 0 || t == nullptr ? "" : t);
                              })
-      .def_property_readonly("desenlace",
-                             [](const ResultadoPy &r) { return clave_desenlace(r.sol.desenlace); })
+      .def_property_readonly(
+          "desenlace", [](ResultadoPy &r) { return clave_desenlace(r.veredicto().desenlace); })
       .def_property_readonly("pasos", [](const ResultadoPy &r) { return r.sol.pasos; })
       .def_property_readonly("evals_f", [](const ResultadoPy &r) { return r.sol.evals_f; })
       .def_property_readonly("evals_df", [](const ResultadoPy &r) { return r.sol.evals_df; })
       .def_readonly("llamadas_f", &ResultadoPy::llamadas_f)
       .def_readonly("llamadas_df", &ResultadoPy::llamadas_df)
       .def_property_readonly(
-          "prueba", [](const ResultadoPy &r) { return raices::clave_prueba(r.sol.prueba); })
+          "prueba", [](ResultadoPy &r) { return raices::clave_prueba(r.veredicto().prueba); })
       .def_property_readonly("historial",
                              [](const ResultadoPy &r) -> py::object {
                                if (!r.con_historial) return py::none();
@@ -311,23 +472,19 @@ void registra_resuelve(py::module_ &m) {
       .def_property_readonly("root", [](const ResultadoPy &r) { return r.sol.raiz; })
       .def_property_readonly(
           "converged",
-          [](const ResultadoPy &r) { return r.sol.desenlace == raices::Desenlace::raiz; })
+          [](ResultadoPy &r) { return r.veredicto().desenlace == raices::Desenlace::raiz; })
       .def_property_readonly("flag",
-                             [](const ResultadoPy &r) -> py::object {
-                               if (r.sol.desenlace == raices::Desenlace::raiz)
+                             [](ResultadoPy &r) -> py::object {
+                               const raices::Solucion &sol = r.veredicto();
+                               if (sol.desenlace == raices::Desenlace::raiz)
                                  return py::str("converged");
-                               return texto_py(texto_error(r.sol.estado));
+                               return texto_py(texto_error(sol.estado));
                              })
       .def_property_readonly("iterations", [](const ResultadoPy &r) { return r.sol.pasos; })
       .def_property_readonly("function_calls",
                              [](const ResultadoPy &r) { return r.llamadas_f + r.llamadas_df; });
 
-  m.def("resuelve", &resuelve, py::arg("f"), py::arg("intervalo") = py::none(),
-        py::arg("x0") = py::none(), py::arg("metodo") = "chandrupatla", py::arg("tol") = 1e-12,
-        py::arg("max_pasos") = 100, py::arg("derivada") = py::none(),
-        py::arg("parametros") = py::none(), py::arg("historial") = false,
-        py::arg("x1") = py::none(), py::arg("hilos") = py::none(), py::arg("prueba") = true,
-        DOC_RESUELVE);
+  m.add_object("resuelve", funcion_resuelve(m));
 }
 
 } // namespace raices_py

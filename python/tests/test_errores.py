@@ -2,6 +2,9 @@
 ValueError) with its position and hint; bad arguments ValueError or
 TypeError; the user's exception unchanged; every text a proper str."""
 
+import inspect
+
+import numpy as np
 import pytest
 
 import raices
@@ -59,6 +62,32 @@ def test_bad_arguments(kwargs, tipo, palabras):
     with pytest.raises(tipo) as info:
         raices.resuelve("cos(x) - x", **kwargs)
     assert palabras in str(info.value)
+
+
+@pytest.mark.parametrize("args,kwargs,palabras", [
+    ((), dict(intervalo=(0, 1)), "necesita el argumento 'f'"),
+    (("x",), dict(intervalo=(0, 1), tolerancia=1e-3), "no tiene el argumento 'tolerancia'"),
+    (("x", (0, 1)), dict(intervalo=(0, 1)), "dos veces el argumento 'intervalo'"),
+    (("x",) + (None,) * 12, {}, "12 argumentos como mucho"),
+    (("x",), dict(intervalo=(0, 1), metodo=3), "metodo debe ser un texto"),
+    (("x",), dict(intervalo=(0, 1), max_pasos=1.5), "max_pasos debe ser un entero"),
+    (("x",), dict(intervalo=(0, 1), tol="1e-3"), "tol debe ser un número"),
+])
+def test_arguments_read_as_python_reads_them(args, kwargs, palabras):
+    with pytest.raises(TypeError) as info:
+        raices.resuelve(*args, **kwargs)
+    assert palabras in str(info.value)
+
+
+def test_arguments_by_position_and_of_other_types():
+    por_posicion = raices.resuelve("x - 0.25", (0, 1), None, "brent", 1e-10, 50)
+    assert por_posicion.raiz == 0.25 and por_posicion.metodo == "brent"
+    assert raices.resuelve("x - 0.25", intervalo=[0, 1], max_pasos=np.int64(3),
+                           historial=np.bool_(True)).historial is not None
+    with pytest.raises(ValueError, match="max_pasos"):
+        raices.resuelve("x", intervalo=(0, 1), max_pasos=-10**30)
+    assert raices.resuelve("x - 0.25", intervalo=(0, 1), max_pasos=10**30).converged
+    assert "intervalo=None" in str(inspect.signature(raices.resuelve))
 
 
 def test_bad_f_and_newton_without_derivative():

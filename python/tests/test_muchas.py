@@ -2,6 +2,7 @@
 time, bit for bit whatever the number of threads, the GIL released, Ctrl-C
 honoured."""
 
+import math
 import os
 import signal
 import threading
@@ -120,6 +121,22 @@ def test_parameters_need_a_text():
         raices.resuelve(lambda x: x, intervalo=(0, 1), parametros={"a": [1]})
     with pytest.raises(raices.ErrorExpresion):
         raices.resuelve(KEPLER, intervalo=(0, 7))  # ecc unbound: the grammar's error
+
+
+def test_a_text_is_its_own_on_every_thread():
+    """The same text solved with arrays on one thread and with bound values on
+    another: the module's compiled copy of a text is never shared while in use."""
+    ecc, M = kepler(400000)
+    muchas = []
+    hilo = threading.Thread(target=lambda: muchas.append(
+        raices.resuelve(KEPLER, intervalo=(0, 2 * np.pi), parametros={"ecc": ecc, "M": M},
+                        hilos=1)))
+    hilo.start()
+    time.sleep(0.05)
+    una = raices.resuelve(KEPLER, intervalo=(0, 2 * np.pi), parametros={"ecc": 0.5, "M": 1})
+    hilo.join()
+    assert una.converged and una.raiz - 0.5 * math.sin(una.raiz) == pytest.approx(1, abs=1e-12)
+    assert muchas[0].converged.all()
 
 
 def test_binding_waits_for_the_threads():

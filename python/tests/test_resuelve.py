@@ -69,6 +69,34 @@ def test_verdicts_a_callable_would_hide():
     assert unbracketed.mensaje == "Raíz no acotada en intervalo"
 
 
+# (text, arguments) whose verdicts the check on balls decides: a proven root,
+# an exact one, a refuted one, a step that fails on a proven root, a pole.
+VEREDICTOS_CON_BOLAS = [
+    ("cos(x) - x", dict(intervalo=(0, 1))),
+    ("x - 0.5", dict(intervalo=(0, 1))),
+    ("exp(-x)", dict(intervalo=(0, 1000), metodo="biseccion")),
+    ("atan(x) - 0.5", dict(x0=0, metodo="steffensen")),
+    ("1/(x-1.1)", dict(intervalo=(0, 2), metodo="brent")),
+    ("x^3", dict(x0=0.5, metodo="newton")),
+]
+
+
+@pytest.mark.parametrize("texto,kwargs", VEREDICTOS_CON_BOLAS)
+def test_the_check_of_a_text_made_when_read_is_the_search_s(texto, kwargs):
+    """A text without parameters is checked when its verdict is first read; one
+    with parameters in the search itself: the same verdicts, whichever
+    attribute is read first."""
+    campos = ["desenlace", "estado", "prueba", "converged", "flag", "mensaje", "raiz", "pasos",
+              "evals_f"]
+    en_la_busqueda = raices.resuelve(raices.Expresion(texto, parametros=["p"]),
+                                     parametros={"p": 0}, **kwargs)
+    esperados = [getattr(en_la_busqueda, c) for c in campos]
+    for primero in campos:
+        r = raices.resuelve(texto, **kwargs)
+        getattr(r, primero)
+        assert [getattr(r, c) for c in campos] == esperados, (texto, primero)
+
+
 def test_iterates_as_arrays_and_table():
     r = raices.resuelve("cos(x) - x", intervalo=(0, 1), metodo="brent", historial=True)
     h = r.historial
@@ -113,6 +141,17 @@ def test_expression_with_parameters_evaluates_with_given_or_bound_values():
     assert e(2.0) == 6.0 and e(2.0, a=0.5) == 5.0
     with pytest.raises(ValueError, match="parámetro 'a'"):
         e(1.0, b=2)
+
+
+def test_a_text_solved_in_a_loop_takes_each_call_s_values():
+    """The module compiles a repeated text once; each call binds its own values,
+    and an answer kept from an earlier call keeps its own."""
+    kept = [raices.resuelve("x^2 - a", intervalo=(0, 2), parametros={"a": a}) for a in (1, 2, "3")]
+    assert [r.raiz for r in kept] == pytest.approx([1, math.sqrt(2), math.sqrt(3)], abs=1e-12)
+    assert [r.prueba for r in kept] == ["exacta", "demostrada", "demostrada"]
+    unbound = raices.resuelve("cos(x) - x", intervalo=(0, 1))
+    assert [r.prueba for r in (raices.resuelve("cos(x) - x", intervalo=(0, 1)), unbound)] == [
+        "demostrada", "demostrada"]
 
 
 def test_version_is_the_suite_s():
