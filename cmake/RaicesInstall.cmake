@@ -32,7 +32,8 @@ set(RAICES_PUBLIC_HEADERS
   # raices_expresion
   P3/expresion/expresion.h
   P3/polinomio/polinomio.h
-  P3/polinomio/comprueba_polinomio.h)
+  P3/polinomio/comprueba_polinomio.h
+  P3/polinomio/raices_exactas.h)
 foreach(header IN LISTS RAICES_PUBLIC_HEADERS)
   get_filename_component(folder ${header} DIRECTORY)
   string(REGEX REPLACE "^P3/?" "" folder "${folder}")

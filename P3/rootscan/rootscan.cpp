@@ -15,9 +15,9 @@
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
 #include "P3/expresion/rechaza_expresion.h"
+#include "P3/polinomio/raices_exactas.h"
 #include "P3/rootscan/grafica_raices.h"
 #include "P3/rootscan/informe_raices.h"
-#include "P3/rootscan/raices_exactas.h"
 #include "P3/rootscan/rootscan_opciones.h"
 #include "P3/todas/demuestra_raices.h"
 #include "P3/todas/todas_las_raices.h"
@@ -68,13 +68,14 @@ int main(int argc, char *argv[]) {
   auto integrada = [](const auto &x) { return exp(-x) - 2 * x * x; };
   EnBolas bolas{integrada, integrada, integrada, f};
   std::optional<Funciones> fs;
-  std::optional<RespuestaExacta> exacta;
+  std::optional<raices::RespuestaExacta> exacta;
   if (o.funcion != nullptr) {
     const Funciones &tecleadas =
         fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
     // A polynomial is answered exactly, its roots with their multiplicities,
     // and f' is not used.
-    exacta = raices_exactas(tecleadas.f, o);
+    exacta =
+        raices::raices_exactas(tecleadas.f, o.texto_a, o.texto_b, o.a, o.b, o.tol, o.demuestra);
     // A typed f' that is clearly wrong on [A, B]: a warning, and the search goes on.
     const std::string aviso = exacta ? "" : aviso_derivada(tecleadas, o.a, o.b);
     if (!aviso.empty()) std::cerr << aviso << std::endl;

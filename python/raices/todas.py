@@ -10,9 +10,10 @@ from . import _raices
 
 @dataclass(frozen=True)
 class Punto:
-    """Un punto hallado: x, f(x), su clase ('simple', 'impar',
-    'multiple_par', 'polo', 'salto', ...), el encierro [inf, sup] y la
-    prueba de las bolas ('exacta', 'demostrada', 'sin_demostrar')."""
+    """Un punto hallado: x, f(x), su clase ('simple', 'multiple_impar',
+    'multiple_par', 'borde', 'polo', 'salto', 'desbordamiento', 'nula', ...),
+    el encierro [inf, sup], la prueba de las bolas ('exacta', 'demostrada',
+    'sin_demostrar') y la multiplicidad demostrada (0 si no lo está)."""
 
     punto: str
     x: float
@@ -21,12 +22,16 @@ class Punto:
     inf: float
     sup: float
     prueba: str
+    orden: int = 0
 
     @property
     def multiplicidad(self):
-        """'impar' o 'par' para una raíz (la paridad que el signo deja ver), None si no."""
+        """La multiplicidad demostrada de una raíz (la de un polinomio, exacta);
+        si no, 'impar' o 'par', la paridad que el signo deja ver; None si no es raíz."""
         if self.punto != "raiz":
             return None
+        if self.orden > 0:
+            return self.orden
         return "par" if self.clase == "multiple_par" else "impar"
 
 
@@ -63,12 +68,13 @@ class RaizDemostrada:
     inf: float
     sup: float
     certeza: str
+    multiplicidad: int = 0
 
 
 @dataclass(frozen=True)
 class PiezaSinDemostrar:
     """Un trozo de [a, b] que las bolas no libraron de raíces, con la razón:
-    'par_posible', 'polo', 'indefinida' o 'precision'."""
+    'par_posible', 'polo', 'derivada_no_acotada', 'indefinida' o 'precision'."""
 
     inf: float
     sup: float

@@ -6,8 +6,10 @@
 
 #include <pybind11/stl.h>
 
+#include "P3/polinomio/raices_exactas.h"
 #include "P3/todas/demuestra_raices.h"
 #include "P3/todas/todas_las_raices.h"
+#include "Util/corto.h"
 #include "modulo.h"
 
 namespace raices_py {
@@ -26,7 +28,7 @@ py::list hallazgos(const std::vector<raices::Hallazgo> &v) {
   py::list l;
   for (const raices::Hallazgo &h : v)
     l.append(py::make_tuple(h.x, h.fx, raices::clave_clase(h.clase), h.inf, h.sup,
-                            raices::clave_prueba(h.prueba)));
+                            raices::clave_prueba(h.prueba), h.multiplicidad));
   return l;
 }
 
@@ -49,7 +51,7 @@ py::dict como_dict(const raices::Demostracion &p) {
   d["demuestra"] = true;
   py::list r, s;
   for (const raices::RaizDemostrada &z : p.raices)
-    r.append(py::make_tuple(z.x, z.inf, z.sup, raices::clave_certeza(z.certeza)));
+    r.append(py::make_tuple(z.x, z.inf, z.sup, raices::clave_certeza(z.certeza), z.multiplicidad));
   for (const raices::PiezaSinDemostrar &q : p.piezas)
     s.append(py::make_tuple(q.inf, q.sup, raices::clave_razon(q.razon)));
   d["raices"] = r;
@@ -70,6 +72,10 @@ py::dict todas(const py::object &f, double a, double b, bool demuestra, double t
   if (presupuesto < 1) throw py::value_error("presupuesto debe ser al menos 1");
   const Objetivo o = objetivo(f, derivada);
   if (o.expresion) {
+    // A polynomial, or f proven 0, answered exactly as rootscan does.
+    const std::string ta = corto(a), tb = corto(b);
+    if (const auto r = raices::raices_exactas(*o.expresion->f, ta, tb, a, b, tol, demuestra))
+      return demuestra && r->d ? como_dict(*r->d) : como_dict(r->e);
     EnBolas bolas{*o.expresion};
     if (demuestra) return como_dict(raices::demuestra_raices(bolas, a, b, tol, presupuesto));
     const raices::Jueces j = raices::jueces_de_bolas(bolas);

@@ -58,12 +58,12 @@ def test_every_proof_holds_in_mpmath(texto, f, a, b, cuantas):
 
 
 def test_unproven_pieces_with_their_reason():
-    d = raices.todas_las_raices("(x-1/3)^2", 0, 2, demuestra=True)
+    d = raices.todas_las_raices("(x-1/3)^2*exp(x)", 0, 2, demuestra=True)
     assert not d.completa and d.estado == 14 and not d.raices
     assert [p.razon for p in d.piezas] == ["par_posible"]
     assert d.piezas[0].inf <= 1 / 3 <= d.piezas[0].sup
     # At a double the balls find the exact zero: a root, proven.
-    assert [r.certeza for r in raices.todas_las_raices("(x-1)^2", 0, 2, demuestra=True).raices] == [
+    assert [r.certeza for r in raices.todas_las_raices("(x-1)^2*exp(x)", 0, 2, demuestra=True).raices] == [
         "exacta"]
     assert list(d.tabla()["punto"]) == ["pieza"]
 
@@ -87,3 +87,12 @@ def test_race_with_a_pole_says_singularidad():
     t = raices.compara("1/(x-1.1)", 0, 2).tabla()
     assert t.loc["bisección", "resultado"] == "singularidad"
     assert t.loc["Illinois", "resultado"] == "singularidad"
+
+
+def test_polynomials_and_f_zero_answered_exactly_as_rootscan():
+    e = raices.todas_las_raices("x^3 - 3*x + 2", -3, 3)
+    assert [(p.x, p.multiplicidad, p.prueba) for p in e.raices] == [(-2, 1, "exacta"), (1, 2, "exacta")]
+    d = raices.todas_las_raices("x^2 - 0.2*x + 0.01", 0, 1, demuestra=True)
+    assert [(r.x, r.certeza, r.multiplicidad) for r in d.raices] == [(0.1, "exacta", 2)] and d.completa
+    z = raices.todas_las_raices("sin(x) - sin(x)", 0, 1, demuestra=True)
+    assert [(t.clase, t.inf, t.sup) for t in z.tramos] == [("nula", 0, 1)] and z.evaluaciones == 0

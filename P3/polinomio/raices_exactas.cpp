@@ -1,6 +1,8 @@
-#include "P3/rootscan/raices_exactas.h"
+#include "P3/polinomio/raices_exactas.h"
 
 #include "P3/polinomio/comprueba_polinomio.h"
+
+namespace raices {
 
 namespace {
 
@@ -11,29 +13,33 @@ raices::Clase clase(int multiplicidad) {
 
 } // namespace
 
-std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const OpcionesProblema &o) {
+std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const std::string &texto_a,
+                                              const std::string &texto_b, double a, double b,
+                                              double tol, bool demuestra) {
   const std::optional<raices::Polinomio> p = raices::polinomio_tecleado(f);
   if (!p && !f.nula()) return std::nullopt;
   RespuestaExacta r;
-  r.e.explorado = o.b;
+  r.e.explorado = b;
   if (!p || p->nulo()) {
-    r.e.tramos.push_back({o.a, 0.0, raices::Clase::nula, o.a, o.b});
+    r.e.tramos.push_back({a, 0.0, raices::Clase::nula, a, b});
     return r;
   }
-  for (const raices::RaizExacta &z : p->raices(o.texto_a, o.texto_b, o.tol)) {
+  for (const raices::RaizExacta &z : p->raices(texto_a, texto_b, tol)) {
     const bool exacta = !z.fraccion.empty();
     r.e.raices.push_back({z.x, p->valor(z.x), clase(z.multiplicidad), z.inf, z.sup,
                           exacta ? raices::Prueba::exacta : raices::Prueba::demostrada,
                           z.multiplicidad, z.fraccion});
   }
-  if (o.demuestra) {
+  if (demuestra) {
     raices::Demostracion d;
     for (const raices::Hallazgo &h : r.e.raices)
       d.raices.push_back({h.x, h.inf, h.sup,
                           h.fraccion.empty() ? raices::Certeza::unica : raices::Certeza::exacta,
                           h.multiplicidad, h.fraccion});
-    d.explorado = o.b;
+    d.explorado = b;
     r.d = d;
   }
   return r;
 }
+
+} // namespace raices

@@ -1,0 +1,37 @@
+// The search for every root of a typed f that exact arithmetic answers:
+// every root of a polynomial in [A, B] (polinomio.h), and f proven 0
+// everywhere, as the answer of either mode of the all-roots search.
+#ifndef RAICES_RAICES_EXACTAS_H
+#define RAICES_RAICES_EXACTAS_H
+
+#include <optional>
+#include <string>
+
+#include "../expresion/expresion.h"
+#include "../todas/demuestra_raices.h"
+#include "../todas/todas_las_raices.h"
+
+namespace raices {
+
+// What the polynomial path answers: the roots found (e), and with
+// --demuestra their proof (d).
+struct RespuestaExacta {
+  Exploracion e;
+  std::optional<Demostracion> d;
+};
+
+// The answer when f is a polynomial: each root with its exact multiplicity,
+// `exacta` when rational and `unica` otherwise, nothing left unproven; and
+// when f is proven 0 everywhere (the zero polynomial, sin(x) - sin(x)), the
+// whole of [A, B] as a stretch where f = 0. Nullopt when f is neither, or
+// past the limits of polinomio.h (a warning on standard error says so): the
+// general search answers then.
+// [A, B] is read from texto_a and texto_b exactly, as typed; a and b are
+// their doubles; with demuestra, d is given too.
+std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const std::string &texto_a,
+                                              const std::string &texto_b, double a, double b,
+                                              double tol, bool demuestra);
+
+} // namespace raices
+
+#endif
