@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "P3/expresion/rechaza_expresion.h"
+#include "P3/expresion/expresion.h"
 
 namespace raices {
 
@@ -25,7 +25,7 @@ std::optional<Polinomio> polinomio_tecleado(const ::Expresion &f) {
   try {
     return polinomio_de(f);
   } catch (const ErrorPolinomio &error) {
-    rechaza_expresion(ErrorExpresion{"error en la expresi\xF3n de f: " + error.mensaje});
+    throw ErrorExpresion{"error en la expresi\xF3n de f: " + error.mensaje};
   }
 }
 

@@ -20,9 +20,10 @@ struct Comprobacion {
 
 Comprobacion comprueba_polinomio(const Polinomio &p, double x, double delta);
 
-// The typed f as a polynomial (polinomio_de), or nullopt; past the limits,
-// nullopt after a warning line on standard error: "Aviso: REASON; f se
-// trata como cualquier otra función".
+// The typed f as a polynomial (polinomio_de), or nullopt when it is not
+// one. Past the limits of polinomio.h (x^1000000), throws ErrorExpresion
+// ("error en la expresión de f: ..."): the general search would not give
+// it a reliable answer.
 std::optional<Polinomio> polinomio_tecleado(const ::Expresion &f);
 
 // The roots of p in [a, b] for a note: each exact as a fraction, or its x

@@ -23,9 +23,8 @@ struct RespuestaExacta {
 // The answer when f is a polynomial: each root with its exact multiplicity,
 // `exacta` when rational and `unica` otherwise, nothing left unproven; and
 // when f is proven 0 everywhere (the zero polynomial, sin(x) - sin(x)), the
-// whole of [A, B] as a stretch where f = 0. Nullopt when f is neither, or
-// past the limits of polinomio.h (a warning on standard error says so): the
-// general search answers then.
+// whole of [A, B] as a stretch where f = 0. Nullopt when f is neither;
+// throws ErrorExpresion past the limits of polinomio.h.
 // [A, B] is read from texto_a and texto_b exactly, as typed; a and b are
 // their doubles; with demuestra, d is given too.
 std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const std::string &texto_a,

@@ -11,9 +11,9 @@
 
 #include "P3/bolas/comprueba_raiz.h"
 #include "P3/consola/parametros.h"
+#include "P3/consola/rechaza_expresion.h"
 #include "P3/consola/terminal.h"
 #include "P3/expresion/expresion.h"
-#include "P3/expresion/rechaza_expresion.h"
 #include "P3/polinomio/comprueba_polinomio.h"
 #include "P3/raices.h"
 #include "P3/rootbench/rootbench_lectura.h"
@@ -143,7 +143,12 @@ int main(int argc, char *argv[]) {
        << (tecleadas.derivada_calculada ? " (derivada calculada)" : " (derivada dada)") << endl;
   // Every root found is checked on balls within the tolerance; that of a
   // polynomial, against its exact roots.
-  const std::optional<raices::Polinomio> polinomio = raices::polinomio_tecleado(tecleadas.f);
+  std::optional<raices::Polinomio> polinomio;
+  try {
+    polinomio = raices::polinomio_tecleado(tecleadas.f);
+  } catch (const ErrorExpresion &e) {
+    rechaza_expresion(e);
+  }
   std::function<raices::Prueba(double, double)> comprueba = [&tecleadas](double x, double delta) {
     return comprueba_raiz(tecleadas.f, x, delta);
   };

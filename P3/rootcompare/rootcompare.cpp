@@ -7,10 +7,10 @@
 
 #include "P3/bolas/comprueba_raiz.h"
 #include "P3/consola/parametros.h"
+#include "P3/consola/rechaza_expresion.h"
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
-#include "P3/expresion/rechaza_expresion.h"
 #include "P3/polinomio/comprueba_polinomio.h"
 #include "P3/rootcompare/compara_metodos.h"
 #include "P3/rootcompare/grafica.h"
@@ -39,7 +39,11 @@ int main(int argc, char *argv[]) {
     };
     p.f_bolas = [&tecleadas](double x) { return raices::valor_decidido(tecleadas.f, x).texto(2); };
     // A polynomial: checked against its exact roots instead.
-    polinomio = raices::polinomio_tecleado(tecleadas.f);
+    try {
+      polinomio = raices::polinomio_tecleado(tecleadas.f);
+    } catch (const ErrorExpresion &e) {
+      rechaza_expresion(e);
+    }
     if (polinomio) {
       p.comprueba = [&polinomio](double x, double delta) {
         return raices::comprueba_polinomio(*polinomio, x, delta).prueba;

@@ -11,10 +11,10 @@
 #include <utility>
 
 #include "P3/consola/parametros.h"
+#include "P3/consola/rechaza_expresion.h"
 #include "P3/consola/terminal.h"
 #include "P3/dibujo/dibujo_fichero.h"
 #include "P3/expresion/expresion.h"
-#include "P3/expresion/rechaza_expresion.h"
 #include "P3/polinomio/raices_exactas.h"
 #include "P3/rootscan/grafica_raices.h"
 #include "P3/rootscan/informe_raices.h"
@@ -74,8 +74,12 @@ int main(int argc, char *argv[]) {
         fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
     // A polynomial is answered exactly, its roots with their multiplicities,
     // and f' is not used.
-    exacta =
-        raices::raices_exactas(tecleadas.f, o.texto_a, o.texto_b, o.a, o.b, o.tol, o.demuestra);
+    try {
+      exacta =
+          raices::raices_exactas(tecleadas.f, o.texto_a, o.texto_b, o.a, o.b, o.tol, o.demuestra);
+    } catch (const ErrorExpresion &e) {
+      rechaza_expresion(e);
+    }
     // A typed f' that is clearly wrong on [A, B]: a warning, and the search goes on.
     const std::string aviso = exacta ? "" : aviso_derivada(tecleadas, o.a, o.b);
     if (!aviso.empty()) std::cerr << aviso << std::endl;

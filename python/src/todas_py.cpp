@@ -74,8 +74,13 @@ py::dict todas(const py::object &f, double a, double b, bool demuestra, double t
   if (o.expresion) {
     // A polynomial, or f proven 0, answered exactly as rootscan does.
     const std::string ta = corto(a), tb = corto(b);
-    if (const auto r = raices::raices_exactas(*o.expresion->f, ta, tb, a, b, tol, demuestra))
-      return demuestra && r->d ? como_dict(*r->d) : como_dict(r->e);
+    std::optional<raices::RespuestaExacta> r;
+    try {
+      r = raices::raices_exactas(*o.expresion->f, ta, tb, a, b, tol, demuestra);
+    } catch (const ErrorExpresion &e) {
+      lanza_error_expresion(e); // past the polynomials' limits
+    }
+    if (r) return demuestra && r->d ? como_dict(*r->d) : como_dict(r->e);
     EnBolas bolas{*o.expresion};
     if (demuestra) return como_dict(raices::demuestra_raices(bolas, a, b, tol, presupuesto));
     const raices::Jueces j = raices::jueces_de_bolas(bolas);

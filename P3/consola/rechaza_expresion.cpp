@@ -1,5 +1,5 @@
 // The fatal refusal of a typed expression.
-#include "P3/expresion/rechaza_expresion.h"
+#include "P3/consola/rechaza_expresion.h"
 
 #include <iostream>
 #include <sys/ioctl.h>

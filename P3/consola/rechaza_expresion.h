@@ -1,6 +1,6 @@
 // The fatal refusal of a typed expression, shared by the programs.
-#ifndef P3_RECHAZA_EXPRESION_H
-#define P3_RECHAZA_EXPRESION_H
+#ifndef P3_CONSOLA_RECHAZA_EXPRESION_H
+#define P3_CONSOLA_RECHAZA_EXPRESION_H
 
 #include <string>
 #include <utility>
