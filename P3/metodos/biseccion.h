@@ -7,6 +7,7 @@
 #ifndef RAICES_BISECCION_H
 #define RAICES_BISECCION_H
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 // F(a), then F(b) unless F(a) is not finite. Returns 0, 9 (not finite) or
@@ -33,5 +34,24 @@ template <typename Fn> int bisecIter(Fn &&F, double &a, double &b, double &raiz)
   return raices::detalle::estrecha(F, fa, a, b, raiz);
 }
 int bisecIter(func F, double &a, double &b, double &raiz);
+
+namespace raices {
+
+// Bisection as a row of the table.
+struct Biseccion : ConTramo {
+  static constexpr Descriptor descriptor{
+      "biseccion", "bisecci\xF3n", Familia::acotado, Arranque::intervalo, 3, 0};
+  using Estado = EstadoTramo;
+  template <typename Fn, typename DFn>
+  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double /*tolerancia*/, Estado &e) {
+    empieza(e, a, b);
+    return bisecIni(F, a, b);
+  }
+  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+    return bisecIter(F, e.a, e.b, e.raiz);
+  }
+};
+
+} // namespace raices
 
 #endif

@@ -9,6 +9,7 @@
 #ifndef RAICES_REGULA_FALSI_H
 #define RAICES_REGULA_FALSI_H
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 // The same check as bisecIni. Returns 0, 9 or 27; nothing is written.
@@ -29,5 +30,24 @@ template <typename Fn> int rfalsiIter(Fn &&F, double &a, double &b, double &raiz
   return raices::detalle::estrecha(F, fa, a, b, raiz);
 }
 int rfalsiIter(func F, double &a, double &b, double &raiz);
+
+namespace raices {
+
+// Regula falsi as a row of the table.
+struct RegulaFalsi : ConTramo {
+  static constexpr Descriptor descriptor{
+      "regula_falsi", "regula falsi", Familia::acotado, Arranque::intervalo, 3, 0};
+  using Estado = EstadoTramo;
+  template <typename Fn, typename DFn>
+  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double /*tolerancia*/, Estado &e) {
+    empieza(e, a, b);
+    return rfalsiIni(F, a, b);
+  }
+  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+    return rfalsiIter(F, e.a, e.b, e.raiz);
+  }
+};
+
+} // namespace raices
 
 #endif
