@@ -38,16 +38,12 @@ int bisecIter(func F, double &a, double &b, double &raiz);
 namespace raices {
 
 // Bisection as a row of the table.
-struct Biseccion : ConTramo {
+struct Biseccion : ConTramo<Biseccion> {
   static constexpr Descriptor descriptor{
       "biseccion", "bisecci\xF3n", Familia::acotado, Arranque::intervalo, 3, 0};
   using Estado = EstadoTramo;
-  template <typename Fn, typename DFn>
-  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double /*tolerancia*/, Estado &e) {
-    empieza(e, a, b);
-    return bisecIni(F, a, b);
-  }
-  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+  template <typename Fn> static int arranca(Fn &F, Estado &e) { return bisecIni(F, e.a, e.b); }
+  template <typename Fn> static int paso(Fn &F, Estado &e) {
     return bisecIter(F, e.a, e.b, e.raiz);
   }
 };

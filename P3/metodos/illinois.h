@@ -114,19 +114,17 @@ namespace raices {
 
 // Illinois as a row of the table: the bracket, its ends' stored F values and
 // the count of the kept end.
-struct Illinois : ConTramo {
+struct Illinois : ConTramo<Illinois> {
   static constexpr Descriptor descriptor{"illinois",          "Illinois", Familia::acotado,
                                          Arranque::intervalo, 1,          0};
   struct Estado : EstadoTramo {
     double fa = 0, fb = 0;
     int lado = 0;
   };
-  template <typename Fn, typename DFn>
-  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double /*tolerancia*/, Estado &e) {
-    empieza(e, a, b);
-    return illinoisIni(F, a, b, e.fa, e.fb, e.lado);
+  template <typename Fn> static int arranca(Fn &F, Estado &e) {
+    return illinoisIni(F, e.a, e.b, e.fa, e.fb, e.lado);
   }
-  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+  template <typename Fn> static int paso(Fn &F, Estado &e) {
     return illinoisIter(F, e.a, e.b, e.fa, e.fb, e.lado, e.raiz);
   }
 };

@@ -51,16 +51,23 @@ struct EstadoTramo {
 // The other point of a two-point bracketing step: the end that raiz is not.
 inline double otro_extremo(const EstadoTramo &t) { return t.raiz == t.a ? t.b : t.a; }
 
-// The estimate and the other end of a method whose state is an EstadoTramo or
-// extends one: its newest point, and the end that point is not.
-struct ConTramo {
+// The faces of a bracketing method M whose state is an EstadoTramo or
+// extends one and whose start and step take F alone: the bracket [a, b]
+// with raiz on a at the start, its newest point as the estimate and the end
+// that point is not as the other. M gives the rest: arranca(F, e), its
+// start on the ends of e, and paso(F, e), its step.
+template <typename M> struct ConTramo {
+  template <typename Fn, typename DFn, typename E>
+  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double /*tolerancia*/, E &e) {
+    e.a = e.raiz = a;
+    e.b = b;
+    return M::arranca(F, e);
+  }
+  template <typename Fn, typename DFn, typename E> static int avanza(Fn &F, DFn & /*dF*/, E &e) {
+    return M::paso(F, e);
+  }
   static double estimacion(const EstadoTramo &t) { return t.raiz; }
   static double otro(const EstadoTramo &t) { return otro_extremo(t); }
-  // The bracket [a, b] at the start, raiz on a.
-  static void empieza(EstadoTramo &t, double a, double b) {
-    t.a = t.raiz = a;
-    t.b = b;
-  }
 };
 
 // The state of an open method that follows one point: the estimate and the

@@ -184,7 +184,7 @@ template <typename M> const typename M::Estado *estado_de(const Busqueda &s) {
 }
 
 // The bracket a, b and newest point raiz of the method s was started by,
-// when its state is an EstadoTramo (the methods of ConTramo), else nullptr.
+// when its state is an EstadoTramo (the methods of ConTramo, say), else nullptr.
 inline const EstadoTramo *tramo(const Busqueda &s) {
   static constexpr auto tabla = detalle::tramos(detalle::TODOS);
   const std::size_t m = s.estado.index();

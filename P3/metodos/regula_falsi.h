@@ -34,16 +34,12 @@ int rfalsiIter(func F, double &a, double &b, double &raiz);
 namespace raices {
 
 // Regula falsi as a row of the table.
-struct RegulaFalsi : ConTramo {
+struct RegulaFalsi : ConTramo<RegulaFalsi> {
   static constexpr Descriptor descriptor{
       "regula_falsi", "regula falsi", Familia::acotado, Arranque::intervalo, 3, 0};
   using Estado = EstadoTramo;
-  template <typename Fn, typename DFn>
-  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double /*tolerancia*/, Estado &e) {
-    empieza(e, a, b);
-    return rfalsiIni(F, a, b);
-  }
-  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+  template <typename Fn> static int arranca(Fn &F, Estado &e) { return rfalsiIni(F, e.a, e.b); }
+  template <typename Fn> static int paso(Fn &F, Estado &e) {
     return rfalsiIter(F, e.a, e.b, e.raiz);
   }
 };
