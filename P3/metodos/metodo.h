@@ -15,7 +15,9 @@
 // (0: close it to the last doubles); the methods that know it close their
 // bracket on it, the others ignore it. The adapters call the documented step
 // functions and add nothing to them. The table (metodos.h) lists the
-// adapters; this header holds what they share.
+// adapters; this header holds what they share: ConTramo gives every face
+// but the descriptor and the state to a bracketing method that names only
+// its start and step calls.
 #ifndef RAICES_METODO_H
 #define RAICES_METODO_H
 
