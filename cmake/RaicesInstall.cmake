@@ -75,14 +75,10 @@ else()
 endif()
 # The package's description names the methods by their keys, read from the
 # method table itself, so that no second list of them is kept here.
-file(READ ${PROJECT_SOURCE_DIR}/P3/metodos/metodos.h RAICES_TABLA)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/P3/metodos/metodos.h)
-string(REGEX MATCHALL "descriptor{[ \n]*\"[a-z_]+\"" RAICES_PC_METODOS "${RAICES_TABLA}")
-list(TRANSFORM RAICES_PC_METODOS REPLACE "descriptor{[ \n]*\"([a-z_]+)\"" "\\1")
+include(TablaMetodos)
+raices_lee_tabla(${PROJECT_SOURCE_DIR}/P3/metodos/metodos.h RAICES_PC_METODOS RAICES_PC_NOMBRES)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${RAICES_TABLA_ARCHIVOS})
 list(JOIN RAICES_PC_METODOS ", " RAICES_PC_METODOS)
-if(RAICES_PC_METODOS STREQUAL "")
-  message(FATAL_ERROR "no method descriptors found in P3/metodos/metodos.h")
-endif()
 # Arb and what it is built on, for the static libraices_bolas: -l for each library,
 # with its folder when the compiler does not search it anyway.
 set(RAICES_PC_ARB_LIBS "")

@@ -1,17 +1,13 @@
 # The lists of methods written by hand in the manual pages and the README
-# against the method table (P3/metodos/metodos.h), so that a method added to
-# the table cannot leave them stale: rootcompare(1)'s list of CSV keys holds
-# exactly the table's keys; the NOMBRE of raices(3) names every method and
-# gives one start function per method, as the README's list of them does.
-file(READ "${SOURCE}/P3/metodos/metodos.h" tabla)
-string(REGEX MATCHALL "descriptor{[ \n]*\"[a-z_]+\",[ \n]*\"[^\"]*\"" filas "${tabla}")
-set(claves)
+# against the method table (P3/metodos/metodos.h and the headers of its
+# rows), so that a method added to the table cannot leave them stale:
+# rootcompare(1)'s list of CSV keys holds exactly the table's keys; the
+# NOMBRE of raices(3) names every method and gives one start function per
+# method, as the README's list of them does.
+include(${SOURCE}/cmake/TablaMetodos.cmake)
+raices_lee_tabla(${SOURCE}/P3/metodos/metodos.h claves escritos)
 set(nombres)
-foreach(fila IN LISTS filas)
-  string(REGEX REPLACE "descriptor{[ \n]*\"([a-z_]+)\",[ \n]*\"([^\"]*)\"" "\\1;\\2" fila "${fila}")
-  list(GET fila 0 clave)
-  list(GET fila 1 nombre)
-  list(APPEND claves ${clave})
+foreach(nombre IN LISTS escritos)
   # The Latin-1 escapes of the table's names as roff writes them.
   foreach(par IN ITEMS "xE1;a" "xE9;e" "xED;i" "xF3;o" "xFA;u")
     list(GET par 0 escape)
@@ -22,7 +18,7 @@ foreach(fila IN LISTS filas)
 endforeach()
 list(LENGTH claves metodos)
 if(metodos LESS 8)
-  message(FATAL_ERROR "read ${metodos} methods from metodos.h")
+  message(FATAL_ERROR "read ${metodos} methods from the table")
 endif()
 set(errores "")
 

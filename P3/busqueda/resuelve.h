@@ -118,7 +118,7 @@ struct Paso {
   int paso;
   int estado;        // the start's or the step's status
   double x, previo;  // the estimate after it, and before it
-  const Busqueda &s; // the method's state
+  const Busqueda &s; // the search's state: the method's own in s.estado
   bool ultimo;       // the search ends here; sol holds its outcome
   const Solucion &sol;
 };
@@ -148,20 +148,23 @@ template <typename M> constexpr bool es_acotado = M::descriptor.familia == Famil
 // Method M's state keeps F at its estimate (M::f_estimacion).
 template <typename M, typename = void> struct GuardaF : std::false_type {};
 template <typename M>
-struct GuardaF<M, std::void_t<decltype(M::f_estimacion(std::declval<const Busqueda &>()))>>
+struct GuardaF<M,
+               std::void_t<decltype(M::f_estimacion(std::declval<const typename M::Estado &>()))>>
     : std::true_type {};
 
 // The verdict for method M of the table, known when the code is compiled,
 // so that its estimate and stopping test inline into the loop.
 template <typename M, typename Fn> class Veredicto {
 public:
+  using Estado = typename M::Estado;
+
   Veredicto(Contado<Fn> &F, const Criterio &c, double a, double b)
       : F_(F), c_(c), a_(a), b_(b), absoluta_(c.absoluta), relativa_(c.relativa), suma_(c.suma),
         ancho_(c.parada == Parada::anchura || (c.parada == Parada::familia && es_acotado<M>)),
         ceros_(c.ceros_exactos) {}
 
   // The answer after the steps: a bracket's better end, else the estimate.
-  void responde(const Busqueda &s, Solucion &sol) const {
+  void responde(const Estado &s, Solucion &sol) const {
     sol.raiz = M::estimacion(s);
     sol.otro = M::otro(s);
     sol.f_raiz = F_.valor(sol.raiz);
@@ -198,7 +201,7 @@ public:
 
   // Why the steps stop after one that returned estado with estimate x (the
   // estimate before it: previo), or Motivo::ninguno when they go on or fail.
-  Motivo motivo(const Busqueda &s, int estado, double x, double previo) const {
+  Motivo motivo(const Estado &s, int estado, double x, double previo) const {
     if (estado == RAICES_CONTINUA) {
       const double r = relativa_ * std::fabs(x); // Criterio::tolerancia(x)
       const double tol = suma_ ? absoluta_ + r : std::fmax(absoluta_, r);
@@ -214,7 +217,7 @@ public:
 
   // The outcome of a search whose last step returned estado with estimate
   // x, sol.motivo already set.
-  void concluye(const Busqueda &s, int estado, double x, double previo, Solucion &sol) const {
+  void concluye(const Estado &s, int estado, double x, double previo, Solucion &sol) const {
     if (!c_.juzga) {
       sol.raiz = x;
       sol.otro = M::otro(s);
@@ -260,7 +263,7 @@ public:
 private:
   // F at the estimate x: from the state when the method keeps it there,
   // else by a call of F.
-  double f_en(const Busqueda &s, double x) const {
+  double f_en(const Estado &s, double x) const {
     if constexpr (GuardaF<M>::value) {
       return M::f_estimacion(s);
     } else {
@@ -321,12 +324,12 @@ Solucion resuelve_con(Fn &F, DFn &dF, double a, double b, const Criterio &c, Obs
   };
   const Veredicto<M, Fn> veredicto(Fc, c, a, b);
   Busqueda s;
-  s.a = a; // a method that starts from a point leaves both in the state
-  s.b = b;
   s.tolerancia = c.tolerancia_al_metodo ? c.absoluta : 0;
-  int estado = M::inicia(Fc, dFc, a, b, s);
+  // M's own state, stepped directly: no step looks at which method s holds.
+  typename M::Estado &e = s.estado.template emplace<raices::indice<M>>();
+  int estado = M::inicia(Fc, dFc, a, b, s.tolerancia, e);
   Fc.guarda_extremos(a, b);
-  double previo = M::estimacion(s);
+  double previo = M::estimacion(e);
   const auto informa = [&](int paso, double x, bool ultimo) {
     constexpr bool mira = !std::is_same_v<std::decay_t<Observa>, SinObservador>;
     if (!(mira || ultimo)) return;
@@ -357,13 +360,13 @@ Solucion resuelve_con(Fn &F, DFn &dF, double a, double b, const Criterio &c, Obs
   informa(0, previo, false);
   const int max_pasos = c.max_pasos;
   for (int k = 1; k <= max_pasos; ++k) {
-    estado = M::avanza(Fc, dFc, s);
-    const double x = M::estimacion(s);
-    const Motivo motivo = veredicto.motivo(s, estado, x, previo);
+    estado = M::avanza(Fc, dFc, e);
+    const double x = M::estimacion(e);
+    const Motivo motivo = veredicto.motivo(e, estado, x, previo);
     const bool ultimo = motivo != Motivo::ninguno || estado != RAICES_CONTINUA || k == max_pasos;
     if (ultimo) {
       sol.motivo = motivo;
-      veredicto.concluye(s, estado, x, previo, sol);
+      veredicto.concluye(e, estado, x, previo, sol);
     }
     informa(k, x, ultimo);
     if (ultimo) return sol;

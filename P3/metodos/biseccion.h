@@ -7,6 +7,7 @@
 #ifndef RAICES_BISECCION_H
 #define RAICES_BISECCION_H
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 // F(a), then F(b) unless F(a) is not finite. Returns 0, 9 (not finite) or
@@ -33,5 +34,20 @@ template <typename Fn> int bisecIter(Fn &&F, double &a, double &b, double &raiz)
   return raices::detalle::estrecha(F, fa, a, b, raiz);
 }
 int bisecIter(func F, double &a, double &b, double &raiz);
+
+namespace raices {
+
+// Bisection as a row of the table.
+struct Biseccion : ConTramo<Biseccion> {
+  static constexpr Descriptor descriptor{
+      "biseccion", "bisecci\xF3n", Familia::acotado, Arranque::intervalo, 3, 0};
+  using Estado = EstadoTramo;
+  template <typename Fn> static int arranca(Fn &F, Estado &e) { return bisecIni(F, e.a, e.b); }
+  template <typename Fn> static int paso(Fn &F, Estado &e) {
+    return bisecIter(F, e.a, e.b, e.raiz);
+  }
+};
+
+} // namespace raices
 
 #endif

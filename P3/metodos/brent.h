@@ -26,6 +26,7 @@
 #include <cstring>
 #include <limits>
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 // Brent's state between steps. At the start of every step: F(b) and F(c)
@@ -166,5 +167,28 @@ template <typename Fn> int brentIter(Fn &&F, EstadoBrent &s) {
   return s.fb == 0 ? RAICES_EXITO : RAICES_CONTINUA;
 }
 int brentIter(func F, EstadoBrent &s);
+
+namespace raices {
+
+// Brent as a row of the table: its estimate is its best point b, its other
+// end the contrapoint c; it closes its bracket on the caller's tolerance.
+struct Brent {
+  static constexpr Descriptor descriptor{"brent", "Brent", Familia::acotado, Arranque::intervalo,
+                                         1,       0};
+  using Estado = EstadoBrent;
+  template <typename Fn, typename DFn>
+  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double tolerancia, Estado &e) {
+    e = EstadoBrent{a, 0, b, 0, a, 0, 0, 0, tolerancia};
+    return brentIni(F, a, b, e, tolerancia);
+  }
+  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+    return brentIter(F, e);
+  }
+  static double estimacion(const Estado &e) { return e.b; }
+  static double otro(const Estado &e) { return e.c; }
+  static double f_estimacion(const Estado &e) { return e.fb; }
+};
+
+} // namespace raices
 
 #endif

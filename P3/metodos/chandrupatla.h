@@ -32,6 +32,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 // Chandrupatla's state between steps: the bracket's ends a (the newest point)
@@ -136,5 +137,30 @@ template <typename Fn> int chandrupatlaIter(Fn &&F, EstadoChandrupatla &s) {
   return fx == 0 ? RAICES_EXITO : RAICES_CONTINUA;
 }
 int chandrupatlaIter(func F, EstadoChandrupatla &s);
+
+namespace raices {
+
+// Chandrupatla as a row of the table: its estimate is the end with the
+// smaller |F|; it closes its bracket on the caller's tolerance.
+struct Chandrupatla {
+  static constexpr Descriptor descriptor{
+      "chandrupatla", "Chandrupatla", Familia::acotado, Arranque::intervalo, 1, 0};
+  using Estado = EstadoChandrupatla;
+  template <typename Fn, typename DFn>
+  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double tolerancia, Estado &e) {
+    return chandrupatlaIni(F, a, b, e, tolerancia);
+  }
+  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+    return chandrupatlaIter(F, e);
+  }
+  static double estimacion(const Estado &e) { return a_mejor(e) ? e.a : e.b; }
+  static double otro(const Estado &e) { return a_mejor(e) ? e.b : e.a; }
+  static double f_estimacion(const Estado &e) { return a_mejor(e) ? e.fa : e.fb; }
+
+private:
+  static bool a_mejor(const Estado &e) { return std::fabs(e.fa) < std::fabs(e.fb); }
+};
+
+} // namespace raices
 
 #endif

@@ -21,6 +21,7 @@
 
 #include <cmath>
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 namespace raices::detalle {
@@ -108,5 +109,26 @@ int illinoisIter(Fn &&F, double &a, double &b, double &fa, double &fb, int &lado
   return RAICES_CONTINUA;
 }
 int illinoisIter(func F, double &a, double &b, double &fa, double &fb, int &lado, double &raiz);
+
+namespace raices {
+
+// Illinois as a row of the table: the bracket, its ends' stored F values and
+// the count of the kept end.
+struct Illinois : ConTramo<Illinois> {
+  static constexpr Descriptor descriptor{"illinois",          "Illinois", Familia::acotado,
+                                         Arranque::intervalo, 1,          0};
+  struct Estado : EstadoTramo {
+    double fa = 0, fb = 0;
+    int lado = 0;
+  };
+  template <typename Fn> static int arranca(Fn &F, Estado &e) {
+    return illinoisIni(F, e.a, e.b, e.fa, e.fb, e.lado);
+  }
+  template <typename Fn> static int paso(Fn &F, Estado &e) {
+    return illinoisIter(F, e.a, e.b, e.fa, e.fb, e.lado, e.raiz);
+  }
+};
+
+} // namespace raices
 
 #endif

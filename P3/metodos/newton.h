@@ -8,6 +8,7 @@
 #ifndef RAICES_NEWTON_H
 #define RAICES_NEWTON_H
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 namespace raices::detalle {
@@ -44,5 +45,28 @@ int newtonIter(Fn &&F, DFn &&dF, double &f_raiz, double &df_raiz, double &raiz) 
   return RAICES_CONTINUA;
 }
 int newtonIter(func F, func dF, double &f_raiz, double &df_raiz, double &raiz);
+
+namespace raices {
+
+// Newton as a row of the table: the estimate, the one before, and F and dF
+// at the estimate.
+struct Newton : ConIterado {
+  static constexpr Descriptor descriptor{"newton",          "Newton", Familia::abierto,
+                                         Arranque::desde_a, 1,        1};
+  struct Estado : EstadoIterado {
+    double f = 0, df = 0;
+  };
+  template <typename Fn, typename DFn>
+  static int inicia(Fn &F, DFn &dF, double a, double /*b*/, double /*tolerancia*/, Estado &e) {
+    empieza(e, a);
+    return newtonIni(F, dF, e.f, e.df, e.raiz);
+  }
+  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn &dF, Estado &e) {
+    recuerda(e);
+    return newtonIter(F, dF, e.f, e.df, e.raiz);
+  }
+};
+
+} // namespace raices
 
 #endif

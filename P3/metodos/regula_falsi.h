@@ -9,6 +9,7 @@
 #ifndef RAICES_REGULA_FALSI_H
 #define RAICES_REGULA_FALSI_H
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 // The same check as bisecIni. Returns 0, 9 or 27; nothing is written.
@@ -29,5 +30,20 @@ template <typename Fn> int rfalsiIter(Fn &&F, double &a, double &b, double &raiz
   return raices::detalle::estrecha(F, fa, a, b, raiz);
 }
 int rfalsiIter(func F, double &a, double &b, double &raiz);
+
+namespace raices {
+
+// Regula falsi as a row of the table.
+struct RegulaFalsi : ConTramo<RegulaFalsi> {
+  static constexpr Descriptor descriptor{
+      "regula_falsi", "regula falsi", Familia::acotado, Arranque::intervalo, 3, 0};
+  using Estado = EstadoTramo;
+  template <typename Fn> static int arranca(Fn &F, Estado &e) { return rfalsiIni(F, e.a, e.b); }
+  template <typename Fn> static int paso(Fn &F, Estado &e) {
+    return rfalsiIter(F, e.a, e.b, e.raiz);
+  }
+};
+
+} // namespace raices
 
 #endif

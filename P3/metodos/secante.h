@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 // F(x0), then F(x1) unless F(x0) is not finite; each value is stored into
@@ -40,5 +41,30 @@ template <typename Fn> int secanteIter(Fn &&F, double &x0, double &x1, double &f
   return f2 == 0 ? RAICES_EXITO : RAICES_CONTINUA; // -0 counts too
 }
 int secanteIter(func F, double &x0, double &x1, double &f0, double &f1);
+
+namespace raices {
+
+// The secant as a row of the table: its two points, a the previous and b
+// the current, and F at each.
+struct Secante {
+  static constexpr Descriptor descriptor{
+      "secante", "secante", Familia::abierto, Arranque::desde_a_y_b, 1, 0};
+  struct Estado {
+    double a = 0, b = 0, fa = 0, fb = 0;
+  };
+  template <typename Fn, typename DFn>
+  static int inicia(Fn &F, DFn & /*dF*/, double a, double b, double /*tolerancia*/, Estado &e) {
+    e.a = a;
+    e.b = b;
+    return secanteIni(F, a, b, e.fa, e.fb);
+  }
+  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+    return secanteIter(F, e.a, e.b, e.fa, e.fb);
+  }
+  static double estimacion(const Estado &e) { return e.b; }
+  static double otro(const Estado &e) { return e.a; }
+};
+
+} // namespace raices
 
 #endif

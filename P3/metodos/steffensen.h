@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "metodo.h"
 #include "raices_pasos.h"
 
 // F(raiz) stored into f_raiz. Returns 0 or 9; raiz is not written.
@@ -48,5 +49,28 @@ template <typename Fn> int steffensenIter(Fn &&F, double &f_raiz, double &raiz) 
   return f_raiz == 0 ? RAICES_EXITO : RAICES_CONTINUA;
 }
 int steffensenIter(func F, double &f_raiz, double &raiz);
+
+namespace raices {
+
+// Steffensen as a row of the table: the estimate, the one before, and F at
+// the estimate.
+struct Steffensen : ConIterado {
+  static constexpr Descriptor descriptor{
+      "steffensen", "Steffensen", Familia::abierto, Arranque::desde_a, 2, 0};
+  struct Estado : EstadoIterado {
+    double f = 0;
+  };
+  template <typename Fn, typename DFn>
+  static int inicia(Fn &F, DFn & /*dF*/, double a, double /*b*/, double /*tolerancia*/, Estado &e) {
+    empieza(e, a);
+    return steffensenIni(F, e.f, e.raiz);
+  }
+  template <typename Fn, typename DFn> static int avanza(Fn &F, DFn & /*dF*/, Estado &e) {
+    recuerda(e);
+    return steffensenIter(F, e.f, e.raiz);
+  }
+};
+
+} // namespace raices
 
 #endif

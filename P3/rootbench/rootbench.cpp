@@ -64,15 +64,17 @@ static const char *contexto_falso(int estado) {
 static void busca(const OpcionBench &m, const Objetivo &o, double a, double b, double tol,
                   int maxiter) {
   double raiz = 0;
-  const auto observa = [&raiz](const Paso &paso) {
+  const auto observa = [&raiz, &m, a, b](const Paso &paso) {
     if (paso.paso == 0 || paso.sol.desenlace == Desenlace::falla) return;
     if (paso.ultimo && paso.sol.desenlace == Desenlace::raiz) {
       if (paso.sol.motivo == Motivo::exacta) cout << "El m\xE9todo converge exactamente" << endl;
       if (paso.sol.motivo == Motivo::tolerancia)
         cout << " El m\xE9todo ha convergido por debajo de la tolerancia" << endl;
     }
-    escribe_tabla(paso.s.a, paso.s.b, paso.s.raiz, paso.paso);
-    raiz = paso.s.raiz;
+    // A bracketing method's row shows its bracket, Newton's the interval typed.
+    raiz = estimacion(m.metodo, paso.s);
+    const EstadoTramo *t = tramo(paso.s);
+    escribe_tabla(t != nullptr ? t->a : a, t != nullptr ? t->b : b, raiz, paso.paso);
   };
   const Solucion s = resuelve(m, o, a, b, tol, maximo(maxiter, 1), observa);
   switch (s.desenlace) {

@@ -53,11 +53,22 @@ def fail(message):
 
 
 def method_names():
-    """The names the method table gives its methods, in its order."""
+    """The names the method table gives its methods, in its order: the rows
+    of its tuple Metodos, each named by the descriptor of its adapter in one
+    of the headers the table includes."""
     with open(METODOS_H, encoding="latin-1") as header:
-        text = header.read()
-    names = re.findall(r'Descriptor descriptor\{\s*"[^"]*",\s*"((?:[^"\\]|\\.)*)"', text)
-    return [n.encode("latin-1").decode("unicode_escape") for n in names]
+        table = header.read()
+    rows = re.search(r"using Metodos =\s*std::tuple<([^>]*)>", table).group(1)
+    names = {}
+    for included in re.findall(r'#include "([a-z_]+\.h)"', table):
+        path = os.path.join(os.path.dirname(METODOS_H), included)
+        with open(path, encoding="latin-1") as header:
+            text = header.read()
+        for row, name in re.findall(
+            r'\nstruct (\w+)[^{;]*\{[^}]*descriptor\{\s*"[^"]*",\s*"((?:[^"\\]|\\.)*)"', text
+        ):
+            names[row] = name.encode("latin-1").decode("unicode_escape")
+    return [names[row.strip()] for row in rows.split(",")]
 
 
 def run(prog, args, umask=None, file_limit=None):

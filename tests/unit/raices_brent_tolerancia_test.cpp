@@ -53,7 +53,9 @@ long por_la_tabla(const Multiple &m) {
   raices::Busqueda s;
   s.tolerancia = ANCHO;
   EXPECT_EQ(raices::inicia(brent, F, m.a, m.b, s), RAICES_EXITO);
-  while (s.brent.fb != 0 && !cerrado(s.brent) && llamadas < 1000)
+  const EstadoBrent *e = raices::estado_de<raices::Brent>(s);
+  EXPECT_NE(e, nullptr);
+  while (e != nullptr && e->fb != 0 && !cerrado(*e) && llamadas < 1000)
     EXPECT_EQ(raices::avanza(brent, F, s), RAICES_CONTINUA);
   return llamadas;
 }
