@@ -20,6 +20,7 @@ const PLINT ANCHO = 900, ALTO = 560; // page size in pixels
 const int MUESTRAS = 1001;           // points of the curve of f
 const PLFLT LETRA = 0.9, LETRA_MARCA = 0.7;
 const PLFLT ALTURA_ETIQUETA = 0.04; // a multiplicity's label above its root, of the y range
+const PLINT RAYADO = 3;             // PLplot's fill pattern of lines at 45 degrees
 const PLINT FONDO = 0, NEGRO = 1, GRIS = 2, AZUL = 3, VERDE = 4, NARANJA = 5, ROJO = 6, SOMBRA = 7;
 // Filled circle, diamond and ring, and a hollow diamond for a root that
 // balls did not prove (UTF-8).
@@ -105,7 +106,7 @@ void puntos(const raices::Curva &c, const raices::Exploracion &e) {
 }
 
 // One entry per kind of point the picture shows.
-void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos) {
+void leyenda(const raices::Exploracion &e, const raices::Curva &c, double b, bool extremos) {
   auto par = [](const raices::Hallazgo &h) {
     return demostrada(h) && h.clase == raices::Clase::par;
   };
@@ -119,6 +120,7 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos
     std::string texto;
     PLINT opcion, color;
     const char *simbolo;
+    PLINT patron = 0;
   };
   std::vector<Entrada> entradas;
   if (otras) entradas.push_back({"ra\xEDz", PL_LEGEND_SYMBOL, AZUL, MARCA_RAIZ});
@@ -134,6 +136,7 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos
     entradas.push_back({"punto evitable", PL_LEGEND_SYMBOL, AZUL, MARCA_CASI});
   if (!c.indefinidos.empty())
     entradas.push_back({"f no definida", PL_LEGEND_COLOR_BOX, SOMBRA, ""});
+  if (e.explorado < b) entradas.push_back({"sin explorar", PL_LEGEND_COLOR_BOX, GRIS, "", RAYADO});
   if (c.sale_arriba || c.sale_abajo)
     entradas.push_back({"f fuera del dibujo", PL_LEGEND_SYMBOL, AZUL,
                         c.sale_arriba ? raices::SALE_ARRIBA : raices::SALE_ABAJO});
@@ -143,7 +146,7 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos
   std::vector<std::string> textos8;
   std::vector<const char *> textos, simbolos;
   std::vector<PLINT> opciones, colores, colores_texto, estilos(n, 2), numeros(n, 1);
-  std::vector<PLINT> patrones(n, 0);
+  std::vector<PLINT> patrones;
   std::vector<PLFLT> anchos(n, 1.5), escalas(n, LETRA_MARCA / LETRA), cajas(n, 0.7), rayas(n, 1);
   for (const Entrada &x : entradas) {
     textos8.push_back(raices::utf8(x.texto));
@@ -151,6 +154,7 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos
     colores.push_back(x.color);
     colores_texto.push_back(x.color == SOMBRA ? NEGRO : x.color);
     simbolos.push_back(x.simbolo);
+    patrones.push_back(x.patron);
   }
   for (const std::string &t : textos8) textos.push_back(t.c_str());
   PLFLT ancho = 0, alto = 0;
@@ -161,6 +165,17 @@ void leyenda(const raices::Exploracion &e, const raices::Curva &c, bool extremos
            colores.data(), patrones.data(), cajas.data(), rayas.data(), colores.data(),
            estilos.data(), anchos.data(), colores.data(), escalas.data(), numeros.data(),
            simbolos.data());
+}
+
+// (explorado, B], which the budget left unexplored: hatched, so that the
+// curve drawn there is not taken for a search that found nothing.
+void sin_explorar(const raices::Curva &c, double explorado, double b) {
+  if (!(explorado < b)) return;
+  PLFLT x[4] = {explorado, b, b, explorado}, y[4] = {c.y0, c.y0, c.y1, c.y1};
+  plcol0(GRIS);
+  plpsty(RAYADO);
+  plfill(4, x, y);
+  plpsty(0);
 }
 
 // A and B, when the window had to be widened around them to be numbered.
@@ -180,6 +195,7 @@ void panel(const std::string &descripcion, const raices::Curva &c, const raices:
   plwidth(2);
   raices::traza_curva(c, AZUL, SOMBRA);
   plwidth(1);
+  sin_explorar(c, e.explorado, b);
   plcol0(GRIS);
   pljoin(x.desde, 0, x.hasta, 0);
   extremos(x, c, a, b);
@@ -195,7 +211,7 @@ void panel(const std::string &descripcion, const raices::Curva &c, const raices:
                                   : " ra\xED"
                                     "ces");
   pllab("x", "f(x)", raices::utf8(titulo).c_str());
-  leyenda(e, c, ensanchado(x, a, b));
+  leyenda(e, c, b, ensanchado(x, a, b));
 }
 
 } // namespace
