@@ -143,7 +143,9 @@ def check(rootscan, line, faults):
                 bad.append(f"[{inf!r}, {sup!r}] misses the root")
             if sup - inf > TOL * max(1, abs(x)):
                 bad.append(f"[{inf!r}, {sup!r}] wider than TOL")
-            want = "exacta" if rational else ("unica" if mode else "demostrada")
+            # exacta only where f is 0 at the double x: a root that is a double
+            doble = rational and Fraction(x) == value
+            want = "exacta" if doble else ("unica" if mode else "demostrada")
             if proof != want:
                 bad.append(f"proof {proof}, expected {want}")
             if bad:

@@ -25,7 +25,10 @@ std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const std::str
     return r;
   }
   for (const raices::RaizExacta &z : p->raices(texto_a, texto_b, tol)) {
-    const bool exacta = !z.fraccion.empty();
+    // `exacta` where f is exactly 0 at the double x: a rational root that
+    // is a double. 1/10 is known exactly, as its fraction says, but f is
+    // not 0 at the double 0.1: that root is proven, not exact.
+    const bool exacta = !z.fraccion.empty() && z.inf == z.x && z.sup == z.x;
     r.e.raices.push_back({z.x, p->valor(z.x), clase(z.multiplicidad), z.inf, z.sup,
                           exacta ? raices::Prueba::exacta : raices::Prueba::demostrada,
                           z.multiplicidad, z.fraccion});
@@ -34,7 +37,8 @@ std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const std::str
     raices::Demostracion d;
     for (const raices::Hallazgo &h : r.e.raices)
       d.raices.push_back({h.x, h.inf, h.sup,
-                          h.fraccion.empty() ? raices::Certeza::unica : raices::Certeza::exacta,
+                          h.prueba == raices::Prueba::exacta ? raices::Certeza::exacta
+                                                             : raices::Certeza::unica,
                           h.multiplicidad, h.fraccion});
     d.explorado = b;
     r.d = d;
