@@ -36,10 +36,10 @@ std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const std::str
   if (demuestra) {
     raices::Demostracion d;
     for (const raices::Hallazgo &h : r.e.raices)
-      d.raices.push_back({h.x, h.inf, h.sup,
-                          h.prueba == raices::Prueba::exacta ? raices::Certeza::exacta
-                                                             : raices::Certeza::unica,
-                          h.multiplicidad, h.fraccion});
+      d.raices.push_back(
+          {h.x, h.inf, h.sup,
+           h.prueba == raices::Prueba::exacta ? raices::Certeza::exacta : raices::Certeza::unica,
+           h.multiplicidad, h.fraccion});
     d.explorado = b;
     r.d = d;
   }

@@ -52,6 +52,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <iterator>
@@ -733,8 +734,8 @@ private:
   // exactly at 1 in (x - 1)(x - 1 - 4e-16), beside its second root).
   Punto mejor_doble(Punto p, double inf, double sup) {
     if (p.fx == 0 || !(sup > inf) || ordinal(sup) - ordinal(inf) > MEJOR_DOBLE) return p;
-    for (double t = inf; t <= sup && p.fx != 0; t = std::nextafter(t, HUGE_VAL)) {
-      const double v = t == p.x ? p.fx : f(t);
+    for (std::int64_t k = ordinal(inf); k <= ordinal(sup) && p.fx != 0; ++k) {
+      const double t = de_ordinal(k), v = t == p.x ? p.fx : f(t);
       if (std::fabs(v) < std::fabs(p.fx)) p = {t, v};
     }
     return p;
