@@ -264,35 +264,31 @@ void exp_arb(arb_t r, const arb_t x, slong p) { // r and x distinct
   arb_clear(t);
 }
 
-// cosh and sinh from e^x and e^-x where Arb's own come out not finite
-// (cosh over [-1e308, -9.9e307]).
-void cosh_arb(arb_t r, const arb_t x, slong p) {
-  arb_cosh(r, x, p);
-  if (arb_is_finite(r) != 0) return;
+// (e^x + s e^-x) / 2 by exp_arb: cosh (s = 1) and sinh (s = -1) where
+// Arb's own come out not finite (cosh over [-1e308, -9.9e307]).
+void semisuma_exp(arb_t r, const arb_t x, slong p, int s) {
   arb_t m, n;
   arb_init(m);
   arb_init(n);
   arb_neg(n, x);
   exp_arb(m, n, p); // exp_arb takes no aliased arguments
   exp_arb(r, x, p);
-  arb_add(r, r, m, p);
+  if (s > 0) {
+    arb_add(r, r, m, p);
+  } else {
+    arb_sub(r, r, m, p);
+  }
   arb_mul_2exp_si(r, r, -1);
   arb_clear(n);
   arb_clear(m);
 }
+void cosh_arb(arb_t r, const arb_t x, slong p) {
+  arb_cosh(r, x, p);
+  if (arb_is_finite(r) == 0) semisuma_exp(r, x, p, 1);
+}
 void sinh_arb(arb_t r, const arb_t x, slong p) {
   arb_sinh(r, x, p);
-  if (arb_is_finite(r) != 0) return;
-  arb_t m, n;
-  arb_init(m);
-  arb_init(n);
-  arb_neg(n, x);
-  exp_arb(m, n, p); // exp_arb takes no aliased arguments
-  exp_arb(r, x, p);
-  arb_sub(r, r, m, p);
-  arb_mul_2exp_si(r, r, -1);
-  arb_clear(n);
-  arb_clear(m);
+  if (arb_is_finite(r) == 0) semisuma_exp(r, x, p, -1);
 }
 
 } // namespace
