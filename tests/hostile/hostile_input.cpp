@@ -36,7 +36,7 @@ namespace {
 using Strings = std::vector<std::string>;
 const int SANITIZER_STATUS = 86;                 // set through ASAN_OPTIONS and UBSAN_OPTIONS
 const int DEADLINE_MS = 5000;                    // a run still going then hangs
-const int DEADLINE_SANITIZED_MS = 15000;         // the same, in a sanitized build
+const int DEADLINE_SANITIZED_MS = 30000;         // the same, sanitized: 4 to 6 times slower
 const std::size_t BIG = std::size_t{100} * 1024; // length of the very long lines
 const std::size_t ARG_MAX_LEN = 128 * 1024 - 1;  // longest single argument Linux accepts
 
