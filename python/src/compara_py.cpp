@@ -49,11 +49,7 @@ py::list filas(const std::vector<raices::Resultado> &todos) {
 
 py::list compara(const py::object &f, double a, double b, double tol, int max_pasos,
                  const py::object &derivada) {
-  if (!std::isfinite(a) || !std::isfinite(b))
-    throw py::value_error("los extremos del intervalo deben ser números finitos");
-  if (a > b) throw py::value_error("error en el intervalo: a > b");
-  if (!(tol > 0) || !std::isfinite(tol))
-    throw py::value_error("tol debe ser un número positivo y finito");
+  comprueba_intervalo(a, b, tol);
   if (max_pasos < 1) throw py::value_error("max_pasos debe ser al menos 1");
   const Objetivo o = objetivo(f, derivada);
   raices::Problema p{nullptr, nullptr, a, b, tol, max_pasos};

@@ -28,6 +28,8 @@ py::str texto_py(const std::string &texto);
 // with its message, the 1-based position of the fault in the str (None
 // when it is not at one place) and the two lines that point at it.
 [[noreturn]] void lanza_error_expresion(const ErrorExpresion &e);
+// ValueError unless a <= b are finite and tol is positive and finite.
+void comprueba_intervalo(double a, double b, double tol);
 
 // A typed f compiled with its derivative: f' derived, or typed; when f
 // cannot be derived, f alone and the reason kept for a method that needs f'.

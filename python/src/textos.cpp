@@ -173,4 +173,12 @@ void registra_expresion(py::module_ &m) {
       });
 }
 
+void comprueba_intervalo(double a, double b, double tol) {
+  if (!std::isfinite(a) || !std::isfinite(b))
+    throw py::value_error("los extremos del intervalo deben ser números finitos");
+  if (a > b) throw py::value_error("error en el intervalo: a > b");
+  if (!(tol > 0) || !std::isfinite(tol))
+    throw py::value_error("tol debe ser un número positivo y finito");
+}
+
 } // namespace raices_py

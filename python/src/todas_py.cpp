@@ -64,11 +64,7 @@ py::dict como_dict(const raices::Demostracion &p) {
 
 py::dict todas(const py::object &f, double a, double b, bool demuestra, double tol,
                long presupuesto, const py::object &derivada) {
-  if (!std::isfinite(a) || !std::isfinite(b))
-    throw py::value_error("los extremos del intervalo deben ser números finitos");
-  if (a > b) throw py::value_error("error en el intervalo: a > b");
-  if (!(tol > 0) || !std::isfinite(tol))
-    throw py::value_error("tol debe ser un número positivo y finito");
+  comprueba_intervalo(a, b, tol);
   if (presupuesto < 1) throw py::value_error("presupuesto debe ser al menos 1");
   const Objetivo o = objetivo(f, derivada);
   if (o.expresion) {
