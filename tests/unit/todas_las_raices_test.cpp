@@ -411,3 +411,19 @@ TEST(TodasLasRaices, TodoLoHalladoEstaEnElIntervaloEnLosExtremosDeLosDobles) {
 }
 
 } // namespace
+
+// Two simple roots 4e-16 apart, beside the extremum of f: split by the sign
+// of a double next to it, the first at its best double (f(1) = 0 exactly),
+// every call of F counted.
+TEST(TodasLasRaices, DosRaicesSimplesMasCercaQueLaTolerancia) {
+  long llamadas = 0;
+  auto f = [&](double x) { return ++llamadas, (x - 1) * (x - 1 - 4e-16) * std::exp(x); };
+  auto df = [](double x) { return (2 * x - 2 - 4e-16 + (x - 1) * (x - 1 - 4e-16)) * std::exp(x); };
+  const raices::Exploracion e = raices::todas_las_raices(f, df, 0, 3, TOL);
+  ASSERT_EQ(e.raices.size(), 2U);
+  EXPECT_EQ(e.raices[0].x, 1.0);
+  EXPECT_GT(e.raices[1].x, 1.0);
+  EXPECT_LE(e.raices[1].x - 1, 1e-15);
+  for (const raices::Hallazgo &h : e.raices) EXPECT_EQ(h.clase, raices::Clase::simple);
+  EXPECT_EQ(e.evaluaciones, llamadas);
+}
