@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "P3/todas/demuestra_raices.h"
+#include "P3/todas/jueces_de_bolas.h"
+#include "P3/todas/todas_las_raices.h"
 
 namespace {
 
@@ -54,7 +56,7 @@ int main() {
   std::size_t raices = 0, piezas = 0;
   for (int k = 0; k < bloques; ++k) {
     t.push_back(ms([&] {
-      const raices::Demostracion d = raices::demuestra_raices(ondas, 0.0, 3.15, tol);
+      const raices::Respuesta d = raices::demuestra_raices(ondas, 0.0, 3.15, tol);
       raices = d.raices.size();
       piezas = d.piezas.size();
     }));

@@ -15,6 +15,7 @@
 #include "P3/expresion/expresion.h"
 #include "P3/polinomio/polinomio.h"
 #include "P3/todas/demuestra_raices.h"
+#include "P3/todas/jueces_de_bolas.h"
 #include "P3/todas/todas_las_raices.h"
 
 namespace {
@@ -68,7 +69,7 @@ void mide(const char *nombre, const std::string &texto, double a, double b, int 
   if (!general) return;
   auto bolas = [&f](const auto &x) { return f(x); };
   std::vector<double> general_ms;
-  raices::Exploracion e;
+  raices::Respuesta e;
   for (int k = 0; k < 3; ++k) {
     const auto t0 = Reloj::now();
     e = raices::todas_las_raices([&f](double x) { return f(x); }, a, b, 1e-12, raices::PRESUPUESTO,

@@ -22,6 +22,9 @@ file(GLOB RAICES_CABECERAS_BOLAS RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPEND
 set(RAICES_PUBLIC_HEADERS
   P3/raices.h
   ${RAICES_CABECERAS_METODOS}
+  P3/todas/celdas.h
+  P3/todas/jueces.h
+  P3/todas/respuesta.h
   P3/todas/todas_las_raices.h
   Util/error.h
   Util/matutil.h
@@ -29,6 +32,7 @@ set(RAICES_PUBLIC_HEADERS
   # raices_bolas
   ${RAICES_CABECERAS_BOLAS}
   P3/todas/demuestra_raices.h
+  P3/todas/jueces_de_bolas.h
   # raices_expresion
   P3/expresion/expresion.h
   P3/polinomio/polinomio.h

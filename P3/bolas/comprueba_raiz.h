@@ -94,17 +94,6 @@ template <class F> Bola valor_decidido(F &&f, double x) {
   return f(Bola(x, p));
 }
 
-// The answer's ASCII key: "exacta", "demostrada", "refutada", "sin_demostrar".
-inline const char *clave_prueba(Prueba p) {
-  switch (p) {
-  case Prueba::exacta: return "exacta";
-  case Prueba::demostrada: return "demostrada";
-  case Prueba::refutada: return "refutada";
-  case Prueba::sin_demostrar: break;
-  }
-  return "sin_demostrar";
-}
-
 template <class F> Prueba comprueba_raiz(F &&f, double x, double delta) {
   if (!std::isfinite(x) || !(delta >= 0)) return Prueba::sin_demostrar;
   delta = std::fmin(delta, DBL_MAX); // a tolerance that overflowed: all the doubles

@@ -12,6 +12,17 @@ enum class Prueba {
   sin_demostrar // neither: an even root, a tangency, the precision limit
 };
 
+// The answer's ASCII key: "exacta", "demostrada", "refutada", "sin_demostrar".
+inline const char *clave_prueba(Prueba p) {
+  switch (p) {
+  case Prueba::exacta: return "exacta";
+  case Prueba::demostrada: return "demostrada";
+  case Prueba::refutada: return "refutada";
+  case Prueba::sin_demostrar: break;
+  }
+  return "sin_demostrar";
+}
+
 } // namespace raices
 
 #endif

@@ -8,17 +8,9 @@
 #include <string>
 
 #include "../expresion/expresion.h"
-#include "../todas/demuestra_raices.h"
-#include "../todas/todas_las_raices.h"
+#include "../todas/respuesta.h"
 
 namespace raices {
-
-// What the polynomial path answers: the roots found (e), and with
-// --demuestra their proof (d).
-struct RespuestaExacta {
-  Exploracion e;
-  std::optional<Demostracion> d;
-};
 
 // The answer when f is a polynomial: each root with its exact multiplicity,
 // `exacta` when rational and `unica` otherwise, nothing left unproven; and
@@ -26,10 +18,11 @@ struct RespuestaExacta {
 // whole of [A, B] as a stretch where f = 0. Nullopt when f is neither;
 // throws ErrorExpresion past the limits of polinomio.h.
 // [A, B] is read from texto_a and texto_b exactly, as typed; a and b are
-// their doubles; with demuestra, d is given too.
-std::optional<RespuestaExacta> raices_exactas(const Expresion &f, const std::string &texto_a,
-                                              const std::string &texto_b, double a, double b,
-                                              double tol, bool demuestra);
+// their doubles; with demuestra, the answer is a proof (each root's
+// certainty given).
+std::optional<Respuesta> raices_exactas(const Expresion &f, const std::string &texto_a,
+                                        const std::string &texto_b, double a, double b, double tol,
+                                        bool demuestra);
 
 } // namespace raices
 

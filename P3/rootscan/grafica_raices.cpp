@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "P3/busqueda/dobles.h"
 #include "P3/dibujo/curva.h"
 #include "P3/dibujo/dibujo_fichero.h"
 
@@ -33,10 +34,28 @@ bool demostrada(const raices::Hallazgo &h) {
   return h.prueba == raices::Prueba::exacta || h.prueba == raices::Prueba::demostrada;
 }
 
+// What the picture marks: the roots and singular points found, and of a
+// proof, each piece not proven at its middle, as a root not proven or, where
+// f is unbounded, a pole.
+raices::Respuesta marcas(const raices::Respuesta &r) {
+  raices::Respuesta m = r;
+  for (const raices::Pieza &p : r.piezas) {
+    const double x = raices::medio(p.inf, p.sup);
+    if (p.razon == raices::Razon::polo) {
+      m.singulares.push_back({x, HUGE_VAL, raices::Clase::polo});
+    } else if (p.razon != raices::Razon::indefinida) {
+      m.raices.push_back({x, 0.0, raices::Clase::par, p.inf, p.sup});
+    }
+  }
+  std::sort(m.raices.begin(), m.raices.end(),
+            [](const raices::Hallazgo &p, const raices::Hallazgo &q) { return p.x < q.x; });
+  return m;
+}
+
 // The singular points where the curve is cut (poles and jumps), and those
 // where f is only undefined, which may be removable.
 raices::Curva curva(const std::function<double(double)> &f, const raices::Tramo &x,
-                    const raices::Exploracion &e) {
+                    const raices::Respuesta &e) {
   std::vector<double> cortes, indefinidos;
   for (const raices::Hallazgo &h : e.singulares)
     (h.clase == raices::Clase::indefinida ? indefinidos : cortes).push_back(h.x);
@@ -85,7 +104,7 @@ void multiplicidad(const raices::Curva &c, const raices::Hallazgo &h) {
   plschr(0, LETRA);
 }
 
-void puntos(const raices::Curva &c, const raices::Exploracion &e) {
+void puntos(const raices::Curva &c, const raices::Respuesta &e) {
   plwidth(1.5);
   pllsty(2);
   plcol0(ROJO);
@@ -106,7 +125,7 @@ void puntos(const raices::Curva &c, const raices::Exploracion &e) {
 }
 
 // One entry per kind of point the picture shows.
-void leyenda(const raices::Exploracion &e, const raices::Curva &c, double b, bool extremos) {
+void leyenda(const raices::Respuesta &e, const raices::Curva &c, double b, bool extremos) {
   auto par = [](const raices::Hallazgo &h) {
     return demostrada(h) && h.clase == raices::Clase::par;
   };
@@ -189,7 +208,8 @@ void extremos(const raices::Tramo &x, const raices::Curva &c, double a, double b
 }
 
 void panel(const std::string &descripcion, const raices::Curva &c, const raices::Tramo &x, double a,
-           double b, const raices::Exploracion &e) {
+           double b, const raices::Respuesta &r) {
+  const raices::Respuesta e = marcas(r);
   plvpor(0.1, 0.74, 0.12, 0.9);
   plwind(x.desde, x.hasta, c.y0, c.y1);
   plwidth(2);
@@ -206,8 +226,8 @@ void panel(const std::string &descripcion, const raices::Curva &c, const raices:
   plcol0(NEGRO);
   std::string titulo = "f(x) = " + descripcion;
   if (titulo.size() > 60) titulo = titulo.substr(0, 57) + "...";
-  titulo += ": " + std::to_string(e.raices.size()) +
-            (e.raices.size() == 1 ? " ra\xEDz"
+  titulo += ": " + std::to_string(r.raices.size()) +
+            (r.raices.size() == 1 ? " ra\xEDz"
                                   : " ra\xED"
                                     "ces");
   pllab("x", "f(x)", raices::utf8(titulo).c_str());
@@ -218,9 +238,9 @@ void panel(const std::string &descripcion, const raices::Curva &c, const raices:
 
 std::string dibuja_raices(const std::string &ruta, const std::string &descripcion,
                           const std::function<double(double)> &f, double a, double b,
-                          const raices::Exploracion &e) {
+                          const raices::Respuesta &e) {
   const raices::Tramo x = raices::tramo_dibujable(a, b);
-  const raices::Curva c = curva(f, x, e);
+  const raices::Curva c = curva(f, x, marcas(e));
   return raices::dibuja_fichero(ruta, "rootscan", {ANCHO, ALTO, define_colores, [&] {
                                                      plschr(0, LETRA);
                                                      panel(descripcion, c, x, a, b, e);

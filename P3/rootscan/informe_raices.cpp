@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "P3/busqueda/dobles.h"
 #include "Util/corto.h"
 
 namespace {
@@ -79,33 +80,31 @@ void lista_tramos(std::ostream &out, const std::vector<raices::Hallazgo> &v) {
   }
 }
 
-void filas_csv(std::ostream &out, const char *punto, const std::vector<raices::Hallazgo> &v) {
-  for (const raices::Hallazgo &h : v)
-    out << punto << ',' << con_formato("%.17g", h.x) << ',' << con_formato("%.17g", std::fabs(h.fx))
-        << ',' << raices::clave_clase(h.clase) << ',' << con_formato("%.17g", h.inf) << ','
-        << con_formato("%.17g", h.sup) << ',' << raices::clave_prueba(h.prueba) << ','
-        << columna_multiplicidad(h.multiplicidad) << '\n';
-}
-
-bool hay_nula(const raices::Exploracion &e) {
+bool hay_nula(const raices::Respuesta &e) {
   return std::any_of(e.tramos.begin(), e.tramos.end(),
                      [](const raices::Hallazgo &h) { return h.clase == raices::Clase::nula; });
 }
 
-} // namespace
-
-std::string numero(double x) {
-  // From as many digits as the integer part has, so that 10 reads "10".
-  const double enteras = x != 0 && std::isfinite(x) ? std::floor(std::log10(std::fabs(x))) + 1 : 1;
-  return corto_g(x, enteras > 17 ? 1 : static_cast<int>(std::fmax(enteras, 1.0)));
+// "f(x) = ..." (shortened when long) and "[A, B] = ..., TOL = ...".
+void cabecera(std::ostream &out, const std::string &descripcion, const std::string &intervalo,
+              double tol) {
+  std::string linea = "f(x) = " + descripcion;
+  if (linea.size() > ANCHO) linea = linea.substr(0, ANCHO - MAS_LARGO) + "...";
+  out << linea << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
 }
 
-void escribe_informe(std::ostream &out, const std::string &descripcion, double a, double b,
-                     double tol, const raices::Exploracion &e) {
-  std::string cabecera = "f(x) = " + descripcion;
-  if (cabecera.size() > ANCHO) cabecera = cabecera.substr(0, ANCHO - MAS_LARGO) + "...";
-  const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
-  out << cabecera << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
+// A row of two numbers (17 digits) and a text.
+std::string fila_tramo(const std::string &inf, const std::string &sup, const char *texto) {
+  char linea[128];
+  (void)std::snprintf(linea, sizeof linea, "%-26s%-26s%s", inf.c_str(), sup.c_str(), texto);
+  return linea;
+}
+
+std::string g17(double x) { return con_formato("%.17g", x); }
+
+// What the search on doubles found.
+void exploracion(std::ostream &out, double a, double b, const std::string &intervalo,
+                 const raices::Respuesta &e) {
   // With the budget spent, only [A, explorado] was searched: nothing is
   // said of the rest.
   const bool completo = !(e.explorado < b);
@@ -133,50 +132,18 @@ void escribe_informe(std::ostream &out, const std::string &descripcion, double a
     out << "Sin explorar: " << sin_explorar << " (presupuesto agotado)." << std::endl;
 }
 
-void escribe_csv(std::ostream &out, const raices::Exploracion &e) {
-  out << "punto,x,abs_f,tipo,inf,sup,prueba,multiplicidad\n";
-  filas_csv(out, "raiz", e.raices);
-  filas_csv(out, "singular", e.singulares);
-  filas_csv(out, "tramo", e.tramos);
-  filas_csv(out, "casi", e.casi);
-  out << std::flush;
-}
-
-namespace {
-
-// A row of two numbers (17 digits) and a text.
-std::string fila_tramo(const std::string &inf, const std::string &sup, const char *texto) {
-  char linea[128];
-  (void)std::snprintf(linea, sizeof linea, "%-26s%-26s%s", inf.c_str(), sup.c_str(), texto);
-  return linea;
-}
-
-std::string g17(double x) { return con_formato("%.17g", x); }
-
-// The kind of a root of proven multiplicity m.
-raices::Clase clase_de(int m) {
-  if (m == 1) return raices::Clase::simple;
-  return m % 2 == 0 ? raices::Clase::par : raices::Clase::impar;
-}
-
-} // namespace
-
-void escribe_demostracion(std::ostream &out, const std::string &descripcion, double a, double b,
-                          double tol, const raices::Demostracion &d) {
-  std::string cabecera = "f(x) = " + descripcion;
-  if (cabecera.size() > ANCHO) cabecera = cabecera.substr(0, ANCHO - MAS_LARGO) + "...";
-  const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
-  out << cabecera << '\n' << "[A, B] = " << intervalo << ", TOL = " << numero(tol) << '\n';
+// What the proven search proved, and what it left.
+void demostracion(std::ostream &out, const std::string &intervalo, const raices::Respuesta &d) {
   if (!d.raices.empty()) out << fila_tramo("desde", "hasta", "ra\xEDz demostrada") << '\n';
-  for (const raices::RaizDemostrada &r : d.raices) {
-    out << fila_tramo(g17(r.inf), g17(r.sup),
-                      con_multiplicidad(raices::nombre_certeza(r.certeza), r.multiplicidad).c_str())
+  for (const raices::Hallazgo &r : d.raices) {
+    const std::string prueba = r.certeza ? raices::nombre_certeza(*r.certeza) : "";
+    out << fila_tramo(g17(r.inf), g17(r.sup), con_multiplicidad(prueba, r.multiplicidad).c_str())
         << '\n';
     fraccion(out, r.fraccion);
   }
   if (!d.piezas.empty()) out << fila_tramo("desde", "hasta", "sin demostrar") << '\n';
-  const raices::PiezaSinDemostrar *mayor = nullptr;
-  for (const raices::PiezaSinDemostrar &p : d.piezas) {
+  const raices::Pieza *mayor = nullptr;
+  for (const raices::Pieza &p : d.piezas) {
     out << fila_tramo(g17(p.inf), g17(p.sup), raices::nombre_razon(p.razon)) << '\n';
     if (mayor == nullptr || p.sup - p.inf > mayor->sup - mayor->inf) mayor = &p;
   }
@@ -202,54 +169,52 @@ void escribe_demostracion(std::ostream &out, const std::string &descripcion, dou
   out << std::flush;
 }
 
-void escribe_csv_demostracion(std::ostream &out, const raices::Demostracion &d,
-                              const std::function<double(double)> &f) {
-  out << "punto,x,abs_f,tipo,inf,sup,prueba,multiplicidad\n";
-  for (const raices::RaizDemostrada &r : d.raices) {
-    const char *tipo = r.multiplicidad > 0 ? raices::clave_clase(clase_de(r.multiplicidad))
-                       : r.certeza == raices::Certeza::unica ? "simple"
-                                                             : raices::clave_certeza(r.certeza);
-    out << "raiz," << g17(r.x) << ',' << g17(std::fabs(f(r.x))) << ',' << tipo << ',' << g17(r.inf)
-        << ',' << g17(r.sup) << ',' << raices::clave_certeza(r.certeza) << ','
-        << columna_multiplicidad(r.multiplicidad) << '\n';
+// A row of the CSV. A proven root's kind is its certainty's key while its
+// kind is not proven (an odd number of roots; an exact zero of unknown
+// multiplicity).
+void filas_csv(std::ostream &out, const char *punto, const std::vector<raices::Hallazgo> &v,
+               const std::function<double(double)> &f) {
+  for (const raices::Hallazgo &h : v) {
+    const bool sin_clase =
+        h.certeza && *h.certeza != raices::Certeza::unica && h.multiplicidad == 0;
+    out << punto << ',' << g17(h.x) << ',' << g17(std::fabs(h.certeza ? f(h.x) : h.fx)) << ','
+        << (sin_clase ? raices::clave_certeza(*h.certeza) : raices::clave_clase(h.clase)) << ','
+        << g17(h.inf) << ',' << g17(h.sup) << ','
+        << (h.certeza ? raices::clave_certeza(*h.certeza) : raices::clave_prueba(h.prueba)) << ','
+        << columna_multiplicidad(h.multiplicidad) << '\n';
   }
-  for (const raices::PiezaSinDemostrar &p : d.piezas) {
+}
+
+} // namespace
+
+std::string numero(double x) {
+  // From as many digits as the integer part has, so that 10 reads "10".
+  const double enteras = x != 0 && std::isfinite(x) ? std::floor(std::log10(std::fabs(x))) + 1 : 1;
+  return corto_g(x, enteras > 17 ? 1 : static_cast<int>(std::fmax(enteras, 1.0)));
+}
+
+void escribe_informe(std::ostream &out, const std::string &descripcion, double a, double b,
+                     double tol, const raices::Respuesta &r) {
+  const std::string intervalo = "[" + numero(a) + ", " + numero(b) + "]";
+  cabecera(out, descripcion, intervalo, tol);
+  if (r.demostrada) {
+    demostracion(out, intervalo, r);
+  } else {
+    exploracion(out, a, b, intervalo, r);
+  }
+}
+
+void escribe_csv(std::ostream &out, const raices::Respuesta &r,
+                 const std::function<double(double)> &f) {
+  out << "punto,x,abs_f,tipo,inf,sup,prueba,multiplicidad\n";
+  filas_csv(out, "raiz", r.raices, f);
+  filas_csv(out, "singular", r.singulares, f);
+  filas_csv(out, "tramo", r.tramos, f);
+  filas_csv(out, "casi", r.casi, f);
+  for (const raices::Pieza &p : r.piezas) {
     const double x = raices::medio(p.inf, p.sup);
     out << "pieza," << g17(x) << ',' << g17(std::fabs(f(x))) << ',' << raices::clave_razon(p.razon)
         << ',' << g17(p.inf) << ',' << g17(p.sup) << ",sin_demostrar,\n";
   }
   out << std::flush;
-}
-
-raices::Exploracion como_exploracion(const raices::Demostracion &d) {
-  raices::Exploracion e;
-  for (const raices::RaizDemostrada &r : d.raices) {
-    const bool exacta = r.certeza == raices::Certeza::exacta;
-    const raices::Clase clase = r.multiplicidad > 0                   ? clase_de(r.multiplicidad)
-                                : r.certeza == raices::Certeza::unica ? raices::Clase::simple
-                                                                      : raices::Clase::impar;
-    e.raices.push_back({r.x, 0.0, clase, r.inf, r.sup,
-                        exacta ? raices::Prueba::exacta : raices::Prueba::demostrada,
-                        r.multiplicidad, r.fraccion});
-  }
-  for (const raices::PiezaSinDemostrar &p : d.piezas) {
-    const double x = raices::medio(p.inf, p.sup);
-    switch (p.razon) {
-    case raices::Razon::par_posible:
-    case raices::Razon::precision:
-    case raices::Razon::derivada:
-      e.raices.push_back({x, 0.0, raices::Clase::par, p.inf, p.sup});
-      break;
-    case raices::Razon::polo: e.singulares.push_back({x, HUGE_VAL, raices::Clase::polo}); break;
-    case raices::Razon::indefinida:
-      e.tramos.push_back({p.inf, NAN, raices::Clase::indefinida, p.inf, p.sup});
-      break;
-    }
-  }
-  std::sort(e.raices.begin(), e.raices.end(),
-            [](const raices::Hallazgo &p, const raices::Hallazgo &q) { return p.x < q.x; });
-  e.evaluaciones = d.evaluaciones;
-  e.explorado = d.explorado;
-  e.estado = d.estado;
-  return e;
 }

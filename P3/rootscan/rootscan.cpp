@@ -20,6 +20,7 @@
 #include "P3/rootscan/informe_raices.h"
 #include "P3/rootscan/rootscan_opciones.h"
 #include "P3/todas/demuestra_raices.h"
+#include "P3/todas/jueces_de_bolas.h"
 #include "P3/todas/todas_las_raices.h"
 #include "Util/error.h"
 #include "e_p3/func.h"
@@ -41,15 +42,17 @@ struct EnBolas {
 
 // The status of a run that wrote what it found: the budget (11) or pieces
 // not proven (14) told on standard error.
-int termina(const OpcionesProblema &o, int estado, double explorado, std::size_t piezas) {
+int termina(const OpcionesProblema &o, const raices::Respuesta &r) {
+  const int estado = r.estado;
+  const std::size_t piezas = r.piezas.size();
   if (estado == raices::MAX_ITERACIONES) {
     char hasta[32];
-    (void)std::snprintf(hasta, sizeof hasta, "%.6g", explorado);
+    (void)std::snprintf(hasta, sizeof hasta, "%.6g", r.explorado);
     error("rootscan: presupuesto de evaluaciones agotado; explorado [" + numero(o.a) + ", " +
               hasta + "]",
           raices::MAX_ITERACIONES);
   }
-  if (estado == raices::NO_ALCANZA && !o.demuestra)
+  if (estado == raices::NO_ALCANZA && !r.demostrada)
     error("rootscan: f desborda los dobles donde puede anularse", raices::NO_ALCANZA);
   if (estado == raices::NO_ALCANZA)
     error("rootscan: " + std::to_string(piezas) +
@@ -68,7 +71,7 @@ int main(int argc, char *argv[]) {
   auto integrada = [](const auto &x) { return exp(-x) - 2 * x * x; };
   EnBolas bolas{integrada, integrada, integrada, f};
   std::optional<Funciones> fs;
-  std::optional<raices::RespuestaExacta> exacta;
+  std::optional<raices::Respuesta> exacta;
   if (o.funcion != nullptr) {
     const Funciones &tecleadas =
         fs.emplace(funciones_tecleadas(o.funcion, o.derivada, o.parametros));
@@ -90,14 +93,11 @@ int main(int argc, char *argv[]) {
              [&tecleadas](const raices::Taylor &x) { return tecleadas.f(x); }, f};
     descripcion = tecleadas.f.texto() + describe_parametros(o.parametros);
   }
-  std::optional<raices::Demostracion> d;
-  raices::Exploracion e;
+  raices::Respuesta e;
   if (exacta) {
-    e = std::move(exacta->e);
-    d = std::move(exacta->d);
+    e = std::move(*exacta);
   } else if (o.demuestra) {
-    d = raices::demuestra_raices(bolas, o.a, o.b, o.tol);
-    e = como_exploracion(*d);
+    e = raices::demuestra_raices(bolas, o.a, o.b, o.tol);
   } else {
     e = raices::todas_las_raices(f, df, o.a, o.b, o.tol, raices::PRESUPUESTO,
                                  raices::jueces_de_bolas(bolas));
@@ -111,14 +111,10 @@ int main(int argc, char *argv[]) {
       return raices::DIBUJO_FALLIDO;
     }
   }
-  if (d && o.csv) {
-    escribe_csv_demostracion(std::cout, *d, f);
-  } else if (d) {
-    escribe_demostracion(std::cout, descripcion, o.a, o.b, o.tol, *d);
-  } else if (o.csv) {
-    escribe_csv(std::cout, e);
+  if (o.csv) {
+    escribe_csv(std::cout, e, f);
   } else {
     escribe_informe(std::cout, descripcion, o.a, o.b, o.tol, e);
   }
-  return termina(o, e.estado, e.explorado, d ? d->piezas.size() : 0);
+  return termina(o, e);
 }

@@ -47,61 +47,13 @@
 #include "../bolas/comprueba_raiz.h"
 #include "../bolas/taylor.h"
 #include "../busqueda/dobles.h"
+#include "../busqueda/paradas.h"
 #include "../busqueda/resuelve.h"
 #include "../metodos/estados.h"
-#include "../metodos/metodos.h"
-#include "todas_las_raices.h"
+#include "celdas.h"
+#include "respuesta.h"
 
 namespace raices {
-
-// How a root is proven.
-enum class Certeza {
-  unica, // exactly one root in [inf, sup], simple: a sign change and F' away from 0
-  impar, // an odd number of roots, counted with multiplicity: a sign change
-  exacta // F(x) is exactly 0
-};
-
-// Why a piece of [a, b] is not proven free of roots.
-enum class Razon {
-  par_posible, // F's ball holds 0 without a sign change: maybe an even root
-  polo,        // F unbounded: infinite on doubles in the piece
-  indefinida,  // F not defined
-  precision,   // F's sign undecided at Bola::precision_maxima bits
-  derivada     // F finite on doubles, its ball over the piece not (F' unbounded)
-};
-
-struct RaizDemostrada {
-  double x, inf, sup; // x = F's exact zero, or the middle of [inf, sup]
-  Certeza certeza;
-  // Its exact multiplicity, when proven: of a polynomial's root, from its
-  // squarefree factors; of an exact zero where F is analytic, m when its
-  // first m Taylor coefficients at x are exactly 0 and the m-th stays away
-  // from 0 over the cells beside it (so no other root lies there); 0 when
-  // not proven.
-  int multiplicidad = 0;
-  // A polynomial's rational root as a fraction; empty otherwise.
-  std::string fraccion = {};
-};
-
-struct PiezaSinDemostrar {
-  double inf, sup;
-  Razon razon;
-};
-
-struct Demostracion {
-  std::vector<RaizDemostrada> raices; // by x
-  std::vector<PiezaSinDemostrar> piezas;
-  long evaluaciones = 0;    // calls of F
-  double explorado = 0;     // [a, explorado] judged: b unless the budget ran out
-  int estado = SALIDA_BIEN; // NO_ALCANZA with pieces left, MAX_ITERACIONES on the budget
-};
-
-// The kind's and the reason's texts as the programs show them (Latin-1),
-// and their ASCII keys.
-const char *nombre_certeza(Certeza c);
-const char *clave_certeza(Certeza c);
-const char *nombre_razon(Razon r);
-const char *clave_razon(Razon r);
 
 namespace detalle {
 
@@ -115,16 +67,16 @@ template <class F> class Demostrador {
 public:
   Demostrador(F &f, double tol, long presupuesto) : f_(f), tol_(tol), presupuesto_(presupuesto) {}
 
-  Demostracion demuestra(double a, double b) {
+  Respuesta demuestra(double a, double b) {
+    r_.demostrada = true;
     r_.explorado = a;
-    const double cerca = a <= 0 && b >= 0 ? 0 : std::fmin(std::fabs(a), std::fabs(b));
-    amplio_ = std::fmax(std::fabs(a), std::fabs(b)) > AMPLIO * std::fmax(1.0, cerca);
+    eje_ = Escala(a, b);
     try {
       recorre(a, b);
     } catch (const Agotado &) {
       r_.estado = MAX_ITERACIONES;
     }
-    r_.evaluaciones = usadas_;
+    r_.evaluaciones = presupuesto_.usadas();
     junta();
     if (r_.estado == SALIDA_BIEN && !r_.piezas.empty()) r_.estado = NO_ALCANZA;
     return r_;
@@ -140,9 +92,9 @@ private:
 
   F &f_;
   double tol_;
-  long presupuesto_, usadas_ = 0;
-  bool amplio_ = false;
-  Demostracion r_;
+  Presupuesto presupuesto_;
+  Escala eje_; // where cells are cut
+  Respuesta r_;
   struct Multiplicidad {
     double x;
     int m;
@@ -155,10 +107,7 @@ private:
   static constexpr bool con_doble = std::is_invocable_r_v<double, F &, double>;
   static constexpr bool con_taylor = std::is_invocable_r_v<Taylor, F &, const Taylor &>;
 
-  void gasta() {
-    if (usadas_ >= presupuesto_) throw Agotado{};
-    ++usadas_;
-  }
+  void gasta() { presupuesto_.gasta(); }
   Bola en(const Bola &x) {
     gasta();
     return f_(x);
@@ -189,22 +138,14 @@ private:
     }
   }
 
-  double tolerancia(double x) const { return tol_ * std::fmax(1.0, std::fabs(x)); }
+  double tolerancia(double x) const { return tolerancia_relativa(tol_, x); }
 
-  double nodo(double l, double r, double t) const {
-    if (amplio_) {
-      auto u = [](double x) { return std::copysign(std::log1p(std::fabs(x)), x); };
-      const double v = punto_entre(u(l), u(r), t);
-      const double x = std::copysign(std::expm1(std::fabs(v)), v);
-      if (x > l && x < r) return x;
-    }
-    return punto_entre(l, r, t);
-  }
+  double nodo(double l, double r, double t) const { return eje_.nodo(l, r, t); }
 
   // A point's sign, and its root when F is exactly 0 there.
   int nodo_signo(double x) {
     const int s = signo(x);
-    if (s == 0) r_.raices.push_back({x, x, x, Certeza::exacta});
+    if (s == 0) exacta(x);
     return s;
   }
 
@@ -435,7 +376,7 @@ private:
       }
     }
     if (!angosta(c.l, c.r)) return pieza(c.l, c.r, Razon::precision);
-    r_.raices.push_back({medio(c.l, c.r), c.l, c.r, Certeza::impar});
+    raiz(c.l, c.r, Certeza::impar);
   }
 
   Razon razon_punto(double x) {
@@ -451,12 +392,9 @@ private:
     if constexpr (con_doble) {
       const bool nl = std::isnan(doble(c.l)), nr = std::isnan(doble(c.r));
       if (nl == nr) return false;
-      double d = nl ? c.r : c.l, u = nl ? c.l : c.r; // defined, not defined
-      for (;;) {
-        const double x = medio_ordinal(std::fmin(d, u), std::fmax(d, u));
-        if (x == d || x == u) break;
-        (std::isnan(doble(x)) ? u : d) = x;
-      }
+      // The last double where F is defined, and its neighbour where not.
+      const auto [d, u] = frontera(nl ? c.r : c.l, nl ? c.l : c.r,
+                                   [this](double x) { return !std::isnan(doble(x)); });
       const int s = signo(d);
       if (s == 0) exacta(d);
       if (nl) {
@@ -516,24 +454,38 @@ private:
     unica(l, r);
   }
   bool angosta(double l, double r) const { return r - l <= tolerancia(medio(l, r)); }
-  void unica(double l, double r) { r_.raices.push_back({medio(l, r), l, r, Certeza::unica}); }
-  void exacta(double x) { r_.raices.push_back({x, x, x, Certeza::exacta}); }
+  void unica(double l, double r) { raiz(l, r, Certeza::unica); }
+  void exacta(double x) { raiz(x, x, Certeza::exacta); }
+  // A root proven in [l, r]: simple when unica, its kind otherwise told by
+  // its multiplicity once proven (junta); x, the exact zero or the middle.
+  void raiz(double l, double r, Certeza c) {
+    const bool cero = c == Certeza::exacta;
+    r_.raices.push_back({medio(l, r),
+                         cero ? 0.0 : NAN,
+                         c == Certeza::unica ? Clase::simple : Clase::impar,
+                         l,
+                         r,
+                         cero ? Prueba::exacta : Prueba::demostrada,
+                         0,
+                         {},
+                         c});
+  }
 
   // Roots by x, each once; pieces that touch, of one reason, as one; pieces
   // no wider than the tolerance that touch an exact root, into its
   // enclosure.
   void junta() {
-    auto por_x = [](const RaizDemostrada &p, const RaizDemostrada &q) { return p.x < q.x; };
+    auto por_x = [](const Hallazgo &p, const Hallazgo &q) { return p.x < q.x; };
     std::sort(r_.raices.begin(), r_.raices.end(), por_x);
     r_.raices.erase(std::unique(r_.raices.begin(), r_.raices.end(),
-                                [](const RaizDemostrada &p, const RaizDemostrada &q) {
+                                [](const Hallazgo &p, const Hallazgo &q) {
                                   return p.x == q.x && p.certeza == q.certeza;
                                 }),
                     r_.raices.end());
     std::sort(r_.piezas.begin(), r_.piezas.end(),
-              [](const PiezaSinDemostrar &p, const PiezaSinDemostrar &q) { return p.inf < q.inf; });
-    std::vector<PiezaSinDemostrar> unidas;
-    for (const PiezaSinDemostrar &p : r_.piezas) {
+              [](const Pieza &p, const Pieza &q) { return p.inf < q.inf; });
+    std::vector<Pieza> unidas;
+    for (const Pieza &p : r_.piezas) {
       if (absorbe(p)) continue;
       if (!unidas.empty() && unidas.back().sup >= p.inf && unidas.back().razon == p.razon) {
         unidas.back().sup = std::fmax(unidas.back().sup, p.sup);
@@ -542,11 +494,14 @@ private:
       }
     }
     r_.piezas.swap(unidas);
-    for (RaizDemostrada &z : r_.raices) z.multiplicidad = multiplicidad(z);
+    for (Hallazgo &z : r_.raices) {
+      z.multiplicidad = multiplicidad(z);
+      if (z.multiplicidad > 0) z.clase = clase_de_multiplicidad(z.multiplicidad);
+    }
   }
   // m when every cell beside the exact zero z was cleared with m, and z has
   // no piece beside it; 0 otherwise.
-  int multiplicidad(const RaizDemostrada &z) const {
+  int multiplicidad(const Hallazgo &z) const {
     if (z.certeza != Certeza::exacta || z.inf != z.x || z.sup != z.x) return 0;
     int m = 0;
     for (const Multiplicidad &k : multiplicidades_) {
@@ -556,9 +511,9 @@ private:
     }
     return m;
   }
-  bool absorbe(const PiezaSinDemostrar &p) {
+  bool absorbe(const Pieza &p) {
     if (p.razon != Razon::par_posible && p.razon != Razon::derivada) return false;
-    for (RaizDemostrada &z : r_.raices) {
+    for (Hallazgo &z : r_.raices) {
       const double t = tolerancia(z.x);
       if (z.certeza == Certeza::exacta && p.inf <= z.sup && p.sup >= z.inf && p.sup - z.x <= t &&
           z.x - p.inf <= t) {
@@ -573,70 +528,10 @@ private:
 
 } // namespace detalle
 
-// How close to F(x) a value from balls is: this many correct bits.
-constexpr long BITS_VALOR = 26;
-
-// The judges of todas_las_raices from a callable F that runs on balls (and,
-// for `pendiente` and a tighter `sin_cero`, on Chorro): signs and values of
-// F where its doubles are rounding noise, the check of every root
-// (comprueba_raiz.h), F' and F over a cell. F must outlive them.
-template <class F> Jueces jueces_de_bolas(F &f) {
-  constexpr bool con_chorro = std::is_invocable_r_v<Chorro, F &, const Chorro &>;
-  Jueces j;
-  j.precisa = [&f](double x, double v) {
-    for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
-      const Bola b = f(Bola(x, p));
-      if (b.es_cero()) return 0.0;
-      if (!b.finita()) return v;
-      // Its sign, and its value to about eight digits: a 53-bit ball's
-      // middle carries the double's own rounding noise.
-      if ((b.positiva() || b.negativa()) && arb_rel_accuracy_bits(b.arb()) >= BITS_VALOR) {
-        const double m = b.medio();
-        const double menor = std::numeric_limits<double>::denorm_min();
-        return m != 0 ? m : b.positiva() ? menor : -menor; // never 0 by underflow
-      }
-    }
-    return 0.0; // within 2^-precision_maxima of 0: no sign to tell
-  };
-  j.ruido = [&f](double x) {
-    const Bola b = f(Bola(x));
-    return b.finita() ? (b.sup() - b.inf()) / 2 : NAN;
-  };
-  j.comprueba = [&f](double x, double d) { return comprueba_raiz(f, x, d); };
-  j.acotada = [&f](double l, double r) { return f(Bola::entre(l, r)).finita(); };
-  if constexpr (con_chorro) {
-    j.pendiente = [&f](double l, double r) {
-      const Chorro c = f(Chorro::variable(Bola::entre(l, r)));
-      return !c.derivada.finita() ? -1 : c.derivada.contiene_cero() ? 0 : 1;
-    };
-    j.sin_cero = [&f](double l, double r) {
-      const Bola x = Bola::entre(l, r);
-      const Bola v = f(x); // cheaper: most cells are cleared by it alone
-      if (!v.contiene_cero()) return true;
-      if (!v.finita() && !f(Bola(medio(l, r))).finita()) return true; // no judge of f here
-
-      const Chorro c = f(Chorro::variable(x));
-      if (!c.valor.finita()) return false;
-      if (!c.valor.contiene_cero()) return true;
-      const double m = medio(l, r);
-      const Bola mv = f(Bola(m)) + c.derivada * (x - Bola(m));
-      return mv.finita() && !mv.contiene_cero();
-    };
-  } else {
-    j.sin_cero = [&f](double l, double r) {
-      const Bola v = f(Bola::entre(l, r));
-      if (!v.finita() && !f(Bola(medio(l, r))).finita()) return true; // no judge of f here
-      return !v.contiene_cero();
-    };
-  }
-  return j;
-}
-
 // Every root of F in [a, b] (a <= b, both finite), proven, each enclosed in
 // an interval no wider than tol max(1, |x|); at most presupuesto calls of F.
 template <class F>
-Demostracion demuestra_raices(F &&f, double a, double b, double tol,
-                              long presupuesto = PRESUPUESTO) {
+Respuesta demuestra_raices(F &&f, double a, double b, double tol, long presupuesto = PRESUPUESTO) {
   detalle::Demostrador<std::remove_reference_t<F>> d(f, tol, presupuesto);
   return d.demuestra(a, b);
 }

@@ -1,44 +1,10 @@
-// The parts of the search for every root that do not depend on F: the
-// kinds' names, where a cell is cut, and the parabola's verdicts.
+// The parts of the search for every root on doubles that do not depend on
+// F: where a cell is cut, and the parabola's verdicts.
 #include "todas_las_raices.h"
 
 #include <cmath>
 
 namespace raices {
-
-const char *nombre_clase(Clase c) {
-  switch (c) {
-  case Clase::simple: return "simple";
-  case Clase::impar: return "m\xFAltiple impar";
-  case Clase::par: return "m\xFAltiple par o tangente";
-  case Clase::polo: return "polo";
-  case Clase::salto: return "salto";
-  case Clase::indefinida: return "f no definida";
-  case Clase::casi:
-    return "casi ra\xEDz o par de ra\xED"
-           "ces pr\xF3ximas";
-  case Clase::nula: return "f = 0 en todo el tramo";
-  case Clase::desbordamiento: return "desbordamiento";
-  case Clase::borde: return "en el borde del dominio";
-  }
-  return "";
-}
-
-const char *clave_clase(Clase c) {
-  switch (c) {
-  case Clase::simple: return "simple";
-  case Clase::impar: return "multiple_impar";
-  case Clase::par: return "multiple_par";
-  case Clase::polo: return "polo";
-  case Clase::salto: return "salto";
-  case Clase::indefinida: return "indefinida";
-  case Clase::casi: return "casi";
-  case Clase::nula: return "nula";
-  case Clase::desbordamiento: return "desbordamiento";
-  case Clase::borde: return "borde";
-  }
-  return "";
-}
 
 namespace detalle {
 

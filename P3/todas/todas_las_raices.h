@@ -30,8 +30,8 @@
 //   - a local maximum of |F| in a stretch sampled down to the floor, far
 //     above F's scale: a pole without a sign change.
 //
-// Judges (Jueces, optional; jueces_de_bolas in demuestra_raices.h builds
-// them from ball arithmetic). A value of F within SOSPECHA times its own
+// Judges (Jueces, optional; jueces_de_bolas.h builds them from ball
+// arithmetic). A value of F within SOSPECHA times its own
 // rounding error is taken from the judge, sign and all, so that rounding
 // noise makes no sign change and underflow no zero; a cell of one sign
 // that the judge cannot clear of zeros is halved on; F' on the judge's
@@ -69,102 +69,29 @@
 #include "../metodos/estados.h"
 #include "../metodos/metodos.h"
 #include "../metodos/raices_pasos.h"
+#include "celdas.h"
+#include "jueces.h"
+#include "respuesta.h"
 
 namespace raices {
 
-// The bracketing method that refines every sign change: the library's best
-// on evaluations for brackets this search leaves. Chandrupatla leads on wide
-// brackets, but the sampling hands over cells a few hundredths wide where
-// Brent needs fewer calls (sin(1000x) over [0, 3.15]: 31,775 calls in all
-// against 32,558 with Chandrupatla told the tolerance, 32,766 without) and
-// ends nearer the root.
-using MetodoRefino = Brent;
-constexpr std::size_t METODO_REFINO = indice<MetodoRefino>;
-
-constexpr long PRESUPUESTO = 1000000; // calls of F in one search, by default
-constexpr int CELDAS_INICIALES = 64;
 constexpr int NIVELES = 24;            // halvings of an initial cell, at most
 constexpr int NIVELES_JUEZ = 16;       // ... on a judge's word that it may hold a zero
 constexpr double JUNTO_A_RAIZ = 0.25;  // |F| at an end of a cell below this fraction of its largest
 constexpr double MODELO = 0.02;        // error of the parabola, relative to |F|
-constexpr int PASOS_REFINO = 200;      // steps of the refining method, at most
 constexpr double RESIDUO_CERO = 1e-6;  // |F| at a zero, relative to its cell's ends
 constexpr double DERIVADA_NULA = 1e-3; // |F'| at a multiple root, relative to the slopes
 constexpr double SONDEO = 0.1;         // minima of |F| below this fraction of the scale are probed
-constexpr double CERO = 1e-12;     // a minimum of |F| below this fraction of the scale is a root
-constexpr double CASI = 1e-3;      // below this fraction of F's median size, a near miss
-constexpr double POLO = 1e6;       // a maximum of |F| above this many times the scale is a pole
-constexpr double SOSPECHA = 1e3;   // |F| below this many times its rounding error: asked of a judge
-constexpr double AMPLIO = 1048576; // [a, b] reaching past this many times max(1, its nearest |x|)
-                                   // is sampled on a logarithmic scale
-constexpr int CERO_TRAMO = 3;      // this many samples running with F == 0 over more than
-constexpr double TRAMO = 1e-6;     // TRAMO max(1, |x|): F is 0 on a stretch
-constexpr int ESQUINA = 12;        // steps towards a corner of |F| at its minimum, at most
-constexpr int VECINOS = 4;         // doubles beside F's extremum looked at for a sign change
-constexpr int MEJOR_DOBLE = 16;    // a root's bracket this many doubles wide is searched whole
-constexpr int PARTES = 10;         // halvings of a stretch where F overflows, for the judge
-
-// What a point found is: a root (simple, odd multiple: a sign change where
-// F' vanishes too, even multiple or tangent: F touches 0 without a sign
-// change), a singular point (pole: |F| grows without bound; jump: F changes
-// sign without a zero; F not defined: NaN), or a near miss: a local minimum
-// of |F| close to 0 that is not a root, or a pair of roots too close to
-// tell apart.
-// A stretch where F is exactly 0 throughout is of kind `nula`; one where F
-// is not defined (NaN), `indefinida`; one where F is finite but too large
-// for the doubles (x^2 past 1.3e154), as a judge shows, `desbordamiento`.
-// A root at the edge of F's domain (sqrt(x - 1) at 1: F is 0 at the last
-// double where it is defined) is of kind `borde`.
-enum class Clase { simple, impar, par, polo, salto, indefinida, casi, nula, desbordamiento, borde };
-
-// A point found, or a stretch [inf, sup] (then x = inf). For a root
-// refined from a sign change, [inf, sup] is the last bracket; for any other
-// point, [x, x].
-struct Hallazgo {
-  double x, fx;
-  Clase clase;
-  double inf = NAN, sup = NAN;
-  Prueba prueba = Prueba::sin_demostrar;
-  // A root of a polynomial (P3/polinomio): its exact multiplicity, and the
-  // root as a fraction when it is rational; 0 and empty when not proven.
-  int multiplicidad = 0;
-  std::string fraccion = {};
-};
-
-struct Exploracion {
-  std::vector<Hallazgo> raices;     // every root, by x
-  std::vector<Hallazgo> singulares; // poles, jumps, points where F is not finite
-  std::vector<Hallazgo> casi;       // near misses
-  std::vector<Hallazgo> tramos;     // stretches where F is 0 or not defined
-  long evaluaciones = 0;            // calls of F
-  double resolucion = 0;            // widest gap between consecutive samples
-  double explorado = 0;             // [a, explorado] searched: b unless the budget ran out
-  int estado = SALIDA_BIEN;         // MAX_ITERACIONES when the budget ran out, NO_ALCANZA
-                                    // when F overflows where it may have a zero
-};
-
-// What ball arithmetic (or any other judge the caller has) says where the
-// doubles cannot tell; each may be empty. demuestra_raices.h builds them from
-// a callable that runs on balls.
-struct Jueces {
-  // F(x) where its double v lies below its own rounding error: a value of
-  // the true sign (0 only when F(x) is exactly 0, or no sign can be told),
-  // as accurate as the balls give it, never 0 by underflow; v where the
-  // balls cannot bound F at x.
-  std::function<double(double x, double v)> precisa;
-  // The rounding error of F(x) in doubles: the radius of its 53-bit ball.
-  std::function<double(double x)> ruido;
-  // What is proven of a root reported at x, within delta.
-  std::function<Prueba(double x, double delta)> comprueba;
-  // F' on [l, r]: 1 proven away from 0, 0 not, -1 not bounded.
-  std::function<int(double l, double r)> pendiente;
-  // F proven nonzero on all of [l, r]; F bounded (and so continuous) on it.
-  std::function<bool(double l, double r)> sin_cero, acotada;
-};
-
-// The kind's name as the programs show it (Latin-1), and its ASCII key.
-const char *nombre_clase(Clase c);
-const char *clave_clase(Clase c);
+constexpr double CERO = 1e-12;   // a minimum of |F| below this fraction of the scale is a root
+constexpr double CASI = 1e-3;    // below this fraction of F's median size, a near miss
+constexpr double POLO = 1e6;     // a maximum of |F| above this many times the scale is a pole
+constexpr double SOSPECHA = 1e3; // |F| below this many times its rounding error: asked of a judge
+constexpr int CERO_TRAMO = 3;    // this many samples running with F == 0 over more than
+constexpr double TRAMO = 1e-6;   // TRAMO max(1, |x|): F is 0 on a stretch
+constexpr int ESQUINA = 12;      // steps towards a corner of |F| at its minimum, at most
+constexpr int VECINOS = 4;       // doubles beside F's extremum looked at for a sign change
+constexpr int MEJOR_DOBLE = 16;  // a root's bracket this many doubles wide is searched whole
+constexpr int PARTES = 10;       // halvings of a stretch where F overflows, for the judge
 
 namespace detalle {
 
@@ -189,23 +116,20 @@ double minimo_parabola(double x0, double f0, double x1, double f1, double x2, do
 // that |F(x + 2d)| / |F(x + d)| = 2^k gives; odd when it cannot be told.
 bool multiplicidad_par(double f1, double f2);
 
-struct Agotado {}; // thrown when the budget is spent
-
 template <typename Fn, typename DFn> class Explorador {
 public:
   Explorador(Fn &F, DFn *dF, double tol, long presupuesto, const Jueces &j)
       : F_(F), dF_(dF), j_(j), tol_(tol), presupuesto_(presupuesto) {}
 
-  Exploracion explora(double a, double b) {
-    const double cerca = a <= 0 && b >= 0 ? 0 : std::fmin(std::fabs(a), std::fabs(b));
-    amplio_ = std::fmax(std::fabs(a), std::fabs(b)) > AMPLIO * std::fmax(1.0, cerca);
+  Respuesta explora(double a, double b) {
+    eje_ = Escala(a, b);
     r_.explorado = a;
     try {
       recorre(a, b);
     } catch (const Agotado &) {
       r_.estado = MAX_ITERACIONES;
     }
-    r_.evaluaciones = llamadas_;
+    r_.evaluaciones = presupuesto_.usadas();
     if (j_.comprueba) juzga_raices(a, b);
     ordena(r_.raices);
     funde();
@@ -229,19 +153,18 @@ private:
   std::vector<double> nodos_; // the initial cells' ends
   std::vector<double> ruido_; // the rounding error of F there, as the judge bounds it
   double tol_;
-  bool amplio_ = false; // sampled on the scale sign(x) log(1 + |x|)
-  long presupuesto_, llamadas_ = 0;
+  Escala eje_; // where cells are cut
+  Presupuesto presupuesto_;
   unsigned long cortes_ = 0;
   std::vector<Muestra> m_;
   std::vector<double> escala_; // largest finite |F| at an initial cell's first three points
   double mediana_ = 0;         // median |F| of those points over [a, b]
-  Exploracion r_;
+  Respuesta r_;
   int celda_ = 0;
   std::size_t hecho_ = 0; // samples analysed
 
   double f(double x) {
-    if (llamadas_ >= presupuesto_) throw Agotado{};
-    ++llamadas_;
+    presupuesto_.gasta();
     const double v = F_(x);
     return sospechosa(x, v) ? j_.precisa(x, v) : v;
   }
@@ -304,19 +227,7 @@ private:
   }
 
   double corte(double l, double r) { return nodo(l, r, fraccion_corte(cortes_++)); }
-
-  // The point at the fraction t of [l, r]: in x, or on a wide [a, b] in
-  // u = sign(x) log(1 + |x|), so that the samples reach every scale from 1
-  // to the ends; in x again where u cannot tell points of [l, r] apart.
-  double nodo(double l, double r, double t) const {
-    if (amplio_) {
-      const double u = punto_entre(logaritmica(l), logaritmica(r), t);
-      const double x = std::copysign(std::expm1(std::fabs(u)), u);
-      if (x > l && x < r) return x;
-    }
-    return punto_entre(l, r, t);
-  }
-  static double logaritmica(double x) { return std::copysign(std::log1p(std::fabs(x)), x); }
+  double nodo(double l, double r, double t) const { return eje_.nodo(l, r, t); }
 
   // The median of the finite |F| in v: F's typical size, which a pole does
   // not change.
@@ -561,13 +472,9 @@ private:
     if (fx == 0) r_.raices.push_back({x + 0.0, 0.0, Clase::borde});
   }
   // From t, where dentro(F) holds, towards d, where it does not: the last
-  // double where it holds, halving by count of doubles.
+  // double where it holds.
   template <typename P> double frontera(double t, double d, P dentro) {
-    while (true) {
-      const double m = medio_ordinal(std::fmin(t, d), std::fmax(t, d));
-      if (m == t || m == d) return t;
-      (dentro(f(m)) ? t : d) = m;
-    }
+    return detalle::frontera(t, d, [&](double x) { return dentro(f(x)); }).first;
   }
 
   // F'(x), typed or from a central difference of step d within [l, r].
@@ -877,8 +784,8 @@ template <typename Fn, typename DFn> void Explorador<Fn, DFn>::sondea(std::size_
 // bracket is narrower than tol max(1, |x|), with F' from dF; at most
 // presupuesto calls of F.
 template <typename Fn, typename DFn>
-Exploracion todas_las_raices(Fn &&F, DFn &&dF, double a, double b, double tol,
-                             long presupuesto = PRESUPUESTO, const Jueces &jueces = {}) {
+Respuesta todas_las_raices(Fn &&F, DFn &&dF, double a, double b, double tol,
+                           long presupuesto = PRESUPUESTO, const Jueces &jueces = {}) {
   detalle::Explorador<std::remove_reference_t<Fn>, std::remove_reference_t<DFn>> e(
       F, &dF, tol, presupuesto, jueces);
   return e.explora(a, b);
@@ -886,8 +793,8 @@ Exploracion todas_las_raices(Fn &&F, DFn &&dF, double a, double b, double tol,
 
 // The same with F' from a difference quotient of F (its calls counted).
 template <typename Fn>
-Exploracion todas_las_raices(Fn &&F, double a, double b, double tol, long presupuesto = PRESUPUESTO,
-                             const Jueces &jueces = {}) {
+Respuesta todas_las_raices(Fn &&F, double a, double b, double tol, long presupuesto = PRESUPUESTO,
+                           const Jueces &jueces = {}) {
   using Sin = double (*)(double);
   detalle::Explorador<std::remove_reference_t<Fn>, Sin> e(F, nullptr, tol, presupuesto, jueces);
   return e.explora(a, b);

@@ -8,6 +8,7 @@
 
 #include "P3/polinomio/raices_exactas.h"
 #include "P3/todas/demuestra_raices.h"
+#include "P3/todas/jueces_de_bolas.h"
 #include "P3/todas/todas_las_raices.h"
 #include "Util/corto.h"
 #include "modulo.h"
@@ -32,33 +33,31 @@ py::list hallazgos(const std::vector<raices::Hallazgo> &v) {
   return l;
 }
 
-py::dict como_dict(const raices::Exploracion &e) {
+// Either search's answer in the form raices.todas reads: on doubles, the
+// points found by kind; proven, the roots with their certainty and the
+// pieces not proven.
+py::dict como_dict(const raices::Respuesta &r) {
   py::dict d;
-  d["demuestra"] = false;
-  d["raices"] = hallazgos(e.raices);
-  d["singulares"] = hallazgos(e.singulares);
-  d["casi"] = hallazgos(e.casi);
-  d["tramos"] = hallazgos(e.tramos);
-  d["evaluaciones"] = e.evaluaciones;
-  d["resolucion"] = e.resolucion;
-  d["explorado"] = e.explorado;
-  d["estado"] = e.estado;
-  return d;
-}
-
-py::dict como_dict(const raices::Demostracion &p) {
-  py::dict d;
-  d["demuestra"] = true;
-  py::list r, s;
-  for (const raices::RaizDemostrada &z : p.raices)
-    r.append(py::make_tuple(z.x, z.inf, z.sup, raices::clave_certeza(z.certeza), z.multiplicidad));
-  for (const raices::PiezaSinDemostrar &q : p.piezas)
-    s.append(py::make_tuple(q.inf, q.sup, raices::clave_razon(q.razon)));
-  d["raices"] = r;
-  d["piezas"] = s;
-  d["evaluaciones"] = p.evaluaciones;
-  d["explorado"] = p.explorado;
-  d["estado"] = p.estado;
+  d["demuestra"] = r.demostrada;
+  if (r.demostrada) {
+    py::list raices, piezas;
+    for (const raices::Hallazgo &z : r.raices)
+      raices.append(py::make_tuple(
+          z.x, z.inf, z.sup, z.certeza ? raices::clave_certeza(*z.certeza) : "", z.multiplicidad));
+    for (const raices::Pieza &q : r.piezas)
+      piezas.append(py::make_tuple(q.inf, q.sup, raices::clave_razon(q.razon)));
+    d["raices"] = raices;
+    d["piezas"] = piezas;
+  } else {
+    d["raices"] = hallazgos(r.raices);
+    d["singulares"] = hallazgos(r.singulares);
+    d["casi"] = hallazgos(r.casi);
+    d["tramos"] = hallazgos(r.tramos);
+    d["resolucion"] = r.resolucion;
+  }
+  d["evaluaciones"] = r.evaluaciones;
+  d["explorado"] = r.explorado;
+  d["estado"] = r.estado;
   return d;
 }
 
@@ -70,13 +69,13 @@ py::dict todas(const py::object &f, double a, double b, bool demuestra, double t
   if (o.expresion) {
     // A polynomial, or f proven 0, answered exactly as rootscan does.
     const std::string ta = corto(a), tb = corto(b);
-    std::optional<raices::RespuestaExacta> r;
+    std::optional<raices::Respuesta> r;
     try {
       r = raices::raices_exactas(*o.expresion->f, ta, tb, a, b, tol, demuestra);
     } catch (const ErrorExpresion &e) {
       lanza_error_expresion(e); // past the polynomials' limits
     }
-    if (r) return demuestra && r->d ? como_dict(*r->d) : como_dict(r->e);
+    if (r) return como_dict(*r);
     EnBolas bolas{*o.expresion};
     if (demuestra) return como_dict(raices::demuestra_raices(bolas, a, b, tol, presupuesto));
     const raices::Jueces j = raices::jueces_de_bolas(bolas);
@@ -89,7 +88,7 @@ py::dict todas(const py::object &f, double a, double b, bool demuestra, double t
     throw py::type_error("demuestra=True necesita f como texto o raices.Expresion: una función "
                          "de Python no se evalúa sobre bolas");
   LlamadaPy F(o.llamable);
-  raices::Exploracion e;
+  raices::Respuesta e;
   if (derivada.is_none()) {
     e = raices::todas_las_raices(F, a, b, tol, presupuesto);
   } else {

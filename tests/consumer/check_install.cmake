@@ -25,7 +25,8 @@ if(PART STREQUAL "")
       include/raices/metodos/raices_pasos.h include/raices/metodos/metodos.h
       include/raices/busqueda/resuelve.h include/raices/todas/todas_las_raices.h
       include/raices/bolas/bola.h include/raices/bolas/chorro.h include/raices/bolas/comprueba_raiz.h
-      include/raices/todas/demuestra_raices.h include/raices/expresion/expresion.h
+      include/raices/todas/demuestra_raices.h include/raices/todas/jueces_de_bolas.h
+      include/raices/expresion/expresion.h
       include/raices/Util/error.h include/raices/Util/matutil.h include/raices/Util/specfunc.h
       lib/libraices.a lib/libraices_bolas.a lib/libraices_expresion.a
       lib/cmake/raices/raicesConfig.cmake lib/cmake/raices/FindArb.cmake

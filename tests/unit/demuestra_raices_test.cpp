@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "P3/todas/demuestra_raices.h"
+#include "P3/todas/jueces_de_bolas.h"
+#include "P3/todas/todas_las_raices.h"
 
 namespace {
 
@@ -164,11 +166,11 @@ TEST(DemuestraRaices, CadaAfirmacionDeLaPruebaSeCumple) {
   for (const Caso &c : casos()) {
     SCOPED_TRACE(c.nombre);
     Funcion f = c.f;
-    const raices::Demostracion d = raices::demuestra_raices(f, c.a, c.b, TOL);
+    const raices::Respuesta d = raices::demuestra_raices(f, c.a, c.b, TOL);
     EXPECT_EQ(d.estado, c.estado);
     EXPECT_EQ(d.explorado, c.b);
     std::vector<Raiz> sin_hallar = c.raices;
-    for (const raices::RaizDemostrada &r : d.raices) {
+    for (const raices::Hallazgo &r : d.raices) {
       const int n = dentro(c.raices, r.inf, r.sup);
       // An enclosure no wider than the tolerance, about a true root.
       EXPECT_LE(r.sup - r.inf, 2 * TOL * std::fmax(1.0, std::fabs(r.x))) << r.x;
@@ -182,8 +184,8 @@ TEST(DemuestraRaices, CadaAfirmacionDeLaPruebaSeCumple) {
     // Every true root is in an enclosure or in a piece not proven.
     for (const Raiz &z : c.raices) {
       bool cubierta = false;
-      for (const raices::RaizDemostrada &r : d.raices) cubierta |= z.x >= r.inf && z.x <= r.sup;
-      for (const raices::PiezaSinDemostrar &p : d.piezas) cubierta |= z.x >= p.inf && z.x <= p.sup;
+      for (const raices::Hallazgo &r : d.raices) cubierta |= z.x >= r.inf && z.x <= r.sup;
+      for (const raices::Pieza &p : d.piezas) cubierta |= z.x >= p.inf && z.x <= p.sup;
       EXPECT_TRUE(cubierta) << z.x;
     }
     if (c.estado == raices::SALIDA_BIEN) {
@@ -199,8 +201,8 @@ TEST(DemuestraRaices, SinDemostrarLasRaicesSonLasConocidas) {
   for (const Caso &c : casos()) {
     SCOPED_TRACE(c.nombre);
     Funcion f = c.f;
-    const raices::Exploracion e = raices::todas_las_raices(f.d, c.a, c.b, TOL, raices::PRESUPUESTO,
-                                                           raices::jueces_de_bolas(f));
+    const raices::Respuesta e = raices::todas_las_raices(f.d, c.a, c.b, TOL, raices::PRESUPUESTO,
+                                                         raices::jueces_de_bolas(f));
     ASSERT_EQ(e.raices.size(), c.raices.size());
     for (std::size_t k = 0; k < c.raices.size(); ++k) {
       const double x = c.raices[k].x;
@@ -218,7 +220,7 @@ TEST(DemuestraRaices, SinDemostrarLasRaicesSonLasConocidas) {
 // proving some, every one of them in the part it judged.
 TEST(DemuestraRaices, ElPresupuestoAcabaLaPruebaConLoDemostrado) {
   auto f = funcion([](const auto &x) { return sin(1000000.0 * x); });
-  const raices::Demostracion d = raices::demuestra_raices(f, 0.0, 10.0, TOL, 20000);
+  const raices::Respuesta d = raices::demuestra_raices(f, 0.0, 10.0, TOL, 20000);
   EXPECT_EQ(d.estado, raices::MAX_ITERACIONES);
   EXPECT_EQ(d.evaluaciones, 20000);
   ASSERT_FALSE(d.raices.empty());

@@ -71,7 +71,7 @@ TEST(Taylor, LaCotaContieneLaFuncionYNoSeInventaDondeNoEsAnalitica) {
 // piece left, status 0.
 TEST(Taylor, LaPruebaDaLaMultiplicidadDeUnaRaizExacta) {
   const auto prueba = [](auto f, int m, const char *nombre) {
-    const raices::Demostracion d = raices::demuestra_raices(f, -1.0, 1.0, 1e-12);
+    const raices::Respuesta d = raices::demuestra_raices(f, -1.0, 1.0, 1e-12);
     ASSERT_EQ(d.raices.size(), 1U) << nombre;
     EXPECT_EQ(d.raices[0].x, 0) << nombre;
     EXPECT_EQ(d.raices[0].certeza, raices::Certeza::exacta) << nombre;

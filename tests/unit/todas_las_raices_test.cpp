@@ -317,8 +317,8 @@ TEST(TodasLasRaices, TablaDeFuncionesConRaicesConocidas) {
     SCOPED_TRACE(c.nombre);
     long llamadas = 0;
     auto f = [&](double x) { return ++llamadas, c.f(x); };
-    const raices::Exploracion e = c.df ? raices::todas_las_raices(f, c.df, c.a, c.b, TOL)
-                                       : raices::todas_las_raices(f, c.a, c.b, TOL);
+    const raices::Respuesta e = c.df ? raices::todas_las_raices(f, c.df, c.a, c.b, TOL)
+                                     : raices::todas_las_raices(f, c.a, c.b, TOL);
     comprueba(c.raices, e.raices, c.error, "raices");
     comprueba(c.singulares, e.singulares, c.error, "singulares");
     comprueba(c.casi, e.casi, c.error, "casi");
@@ -342,7 +342,7 @@ TEST(TodasLasRaices, MilRaicesEnPocasLlamadasPorRaiz) {
   auto ondas = [](double w) {
     return raices::todas_las_raices([w](double x) { return std::sin(w * x); }, 0.0, 3.15, TOL);
   };
-  const raices::Exploracion mil = ondas(1000), cien = ondas(100);
+  const raices::Respuesta mil = ondas(1000), cien = ondas(100);
   ASSERT_EQ(mil.raices.size(), 1003U);
   ASSERT_EQ(cien.raices.size(), 101U);
   for (std::size_t k = 0; k < mil.raices.size(); ++k)
@@ -359,7 +359,7 @@ TEST(TodasLasRaices, ElPresupuestoAcabaLaBusquedaConLoHallado) {
   const long presupuesto = 5000;
   long llamadas = 0;
   auto f = [&](double x) { return ++llamadas, std::sin(1000 * x); };
-  const raices::Exploracion e = raices::todas_las_raices(f, 0.0, 3.15, TOL, presupuesto);
+  const raices::Respuesta e = raices::todas_las_raices(f, 0.0, 3.15, TOL, presupuesto);
   EXPECT_EQ(e.estado, raices::MAX_ITERACIONES);
   EXPECT_EQ(e.evaluaciones, presupuesto);
   EXPECT_EQ(llamadas, presupuesto);
@@ -389,7 +389,7 @@ TEST(TodasLasRaices, TodoLoHalladoEstaEnElIntervaloEnLosExtremosDeLosDobles) {
   for (const auto &[a, b] : intervalos) {
     for (std::size_t k = 0; k < funciones.size(); ++k) {
       SCOPED_TRACE(std::to_string(a) + " " + std::to_string(b) + " f" + std::to_string(k));
-      const raices::Exploracion e = raices::todas_las_raices(funciones[k], a, b, TOL, 20000L);
+      const raices::Respuesta e = raices::todas_las_raices(funciones[k], a, b, TOL, 20000L);
       for (const auto *v : {&e.raices, &e.singulares, &e.casi, &e.tramos}) {
         for (const raices::Hallazgo &h : *v) {
           EXPECT_TRUE(h.inf >= a && h.inf <= h.x && h.x <= h.sup && h.sup <= b)
@@ -400,11 +400,11 @@ TEST(TodasLasRaices, TodoLoHalladoEstaEnElIntervaloEnLosExtremosDeLosDobles) {
     }
   }
   // The pole at 1 in the middle of the widest interval, and the root at 1.
-  const raices::Exploracion polo =
+  const raices::Respuesta polo =
       raices::todas_las_raices([](double x) { return 1 / (x - 1); }, -1e308, 1e308, TOL);
   ASSERT_EQ(polo.singulares.size(), 1U);
   EXPECT_EQ(polo.singulares[0].x, 1);
-  const raices::Exploracion raiz =
+  const raices::Respuesta raiz =
       raices::todas_las_raices([](double x) { return x - 1; }, -DBL_MAX, DBL_MAX, TOL);
   ASSERT_EQ(raiz.raices.size(), 1U);
   EXPECT_EQ(raiz.raices[0].x, 1);
@@ -419,7 +419,7 @@ TEST(TodasLasRaices, DosRaicesSimplesMasCercaQueLaTolerancia) {
   long llamadas = 0;
   auto f = [&](double x) { return ++llamadas, (x - 1) * (x - 1 - 4e-16) * std::exp(x); };
   auto df = [](double x) { return (2 * x - 2 - 4e-16 + (x - 1) * (x - 1 - 4e-16)) * std::exp(x); };
-  const raices::Exploracion e = raices::todas_las_raices(f, df, 0, 3, TOL);
+  const raices::Respuesta e = raices::todas_las_raices(f, df, 0, 3, TOL);
   ASSERT_EQ(e.raices.size(), 2U);
   EXPECT_EQ(e.raices[0].x, 1.0);
   EXPECT_GT(e.raices[1].x, 1.0);
