@@ -233,14 +233,14 @@ private:
       pieza(c.l, c.r, Razon::indefinida);
       return false;
     }
-    if (cero_indecidible(c, valor, medio_x)) {
-      pieza(c.l, c.r, Razon::precision);
-      return false;
-    }
     // Where rounding, not the cell's width, hid the sign in the middle, the
     // halves are judged at the precision that told it.
     long p = c.p;
     const int sm = signo(medio_x, c.p, &p);
+    if (cero_indecidible(c, valor, sm)) {
+      pieza(c.l, c.r, Razon::precision);
+      return false;
+    }
     if (sm == 0) exacta(medio_x);
     m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1};
     m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1};
@@ -252,28 +252,18 @@ private:
   // where F = 0 in a form the balls cannot reduce (sin(x)^2 + cos(x)^2 - 1,
   // sin(x)/sin(x) - 1), and no halving would decide more. The cell is left
   // whole, not halved down to the tolerance at the cost of the budget.
-  bool cero_indecidible(const Celda &c, const Bola &valor, double m) {
-    return valor.finita() && c.sl == INDECISA && c.sr == INDECISA && signo(m) == INDECISA;
+  bool cero_indecidible(const Celda &c, const Bola &valor, int en_medio) const {
+    return valor.finita() && c.sl == INDECISA && c.sr == INDECISA && en_medio == INDECISA;
   }
 
   // Taylor's theorem about the middle m of the cell: F's coefficients at m,
   // the remainder over the cell. Near a multiple root, where F' itself
   // cancels, it clears cells that the mean value bound cannot.
   bool sin_cero_taylor(const Celda &c, double m) {
-    if constexpr (con_taylor) {
-      const double d = std::fmax(m - c.l, c.r - m);
-      const Bola x = Bola(m, c.p) + Bola::entre(-d, d, c.p);
-      gasta();
-      const Taylor en_m = f_(Taylor::variable(Bola(m, c.p), detalle_prueba::ORDEN_TAYLOR));
-      gasta();
-      const Taylor en_x = f_(Taylor::variable(x, detalle_prueba::ORDEN_TAYLOR));
-      const Bola cota = cota_taylor(en_m, en_x, d);
-      return cota.finita() && !cota.contiene_cero();
-    } else {
-      (void)c;
-      (void)m;
-      return false;
-    }
+    if (!con_taylor) return false;
+    gasta(); // the series at m
+    gasta(); // ... and over the cell
+    return detalle_prueba::refuta_taylor(f_, m, std::fmax(m - c.l, c.r - m), c.p);
   }
 
   // A cell with an exact zero x0 at an end: F(x0 + t) = t^m g(t), m the

@@ -11,6 +11,7 @@
 #include "../bolas/bola.h"
 #include "../bolas/chorro.h"
 #include "../bolas/comprueba_raiz.h"
+#include "../bolas/taylor.h"
 #include "../busqueda/dobles.h"
 #include "jueces.h"
 
@@ -48,9 +49,20 @@ template <class F> Jueces jueces_de_bolas(F &f) {
   j.comprueba = [&f](double x, double d) { return comprueba_raiz(f, x, d); };
   j.acotada = [&f](double l, double r) { return f(Bola::entre(l, r)).finita(); };
   if constexpr (con_chorro) {
+    // F' over [l, r], up the ladder while rounding, not the interval's
+    // width, is what keeps 0 in its ball: a radius that the next precision
+    // does not halve is the interval's own.
     j.pendiente = [&f](double l, double r) {
-      const Chorro c = f(Chorro::variable(Bola::entre(l, r)));
-      return !c.derivada.finita() ? -1 : c.derivada.contiene_cero() ? 0 : 1;
+      double antes = HUGE_VAL;
+      for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
+        const Bola d = f(Chorro::variable(Bola::entre(l, r, p))).derivada;
+        if (!d.finita()) return -1;
+        if (!d.contiene_cero()) return 1;
+        const double radio = (d.sup() - d.inf()) / 2;
+        if (!(radio < antes / 2)) return 0;
+        antes = radio;
+      }
+      return 0;
     };
     j.sin_cero = [&f](double l, double r) {
       const Bola x = Bola::entre(l, r);
@@ -63,7 +75,15 @@ template <class F> Jueces jueces_de_bolas(F &f) {
       if (!c.valor.contiene_cero()) return true;
       const double m = medio(l, r);
       const Bola mv = f(Bola(m)) + c.derivada * (x - Bola(m));
-      return mv.finita() && !mv.contiene_cero();
+      if (mv.finita() && !mv.contiene_cero()) return true;
+      // Where F' itself is a difference of near-equal terms
+      // (0.1 sin(x) - sin(x) 0.1000000000000000055511151231257827), the
+      // Taylor bound about m, at the precision that tells F(m)'s sign: its
+      // coefficients at the point m cancel what a ball over the cell cannot.
+      long p = Bola::precision_inicial;
+      for (Bola v = f(Bola(m, p)); !(v.positiva() || v.negativa()); v = f(Bola(m, p)))
+        if (!v.finita() || (p = Bola::siguiente_precision(p)) == 0) return false;
+      return detalle_prueba::refuta_taylor(f, m, std::fmax(m - l, r - m), p);
     };
   } else {
     j.sin_cero = [&f](double l, double r) {
