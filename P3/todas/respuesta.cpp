@@ -3,11 +3,6 @@
 
 namespace raices {
 
-Clase clase_de_multiplicidad(int m) {
-  if (m == 1) return Clase::simple;
-  return m % 2 == 0 ? Clase::par : Clase::impar;
-}
-
 const char *nombre_clase(Clase c) {
   switch (c) {
   case Clase::simple: return "simple";

@@ -82,7 +82,10 @@ struct Respuesta {
 };
 
 // The kind of a root of proven multiplicity m (m >= 1).
-Clase clase_de_multiplicidad(int m);
+inline Clase clase_de_multiplicidad(int m) {
+  if (m == 1) return Clase::simple;
+  return m % 2 == 0 ? Clase::par : Clase::impar;
+}
 
 // The texts of kinds, proofs and reasons as the programs show them
 // (Latin-1), and their ASCII keys.

@@ -17,12 +17,14 @@ namespace raices_py {
 
 namespace {
 
-// A typed f on doubles, balls and Chorro, for the judges and the proof.
+// A typed f on doubles, balls, Chorro and Taylor, for the judges and the
+// proof, as rootscan has it.
 struct EnBolas {
   const Compilada &c;
   double operator()(double x) const { return (*c.f)(x); }
   raices::Bola operator()(const raices::Bola &x) const { return (*c.f)(x); }
   raices::Chorro operator()(const raices::Chorro &x) const { return (*c.f)(x); }
+  raices::Taylor operator()(const raices::Taylor &x) const { return (*c.f)(x); }
 };
 
 py::list hallazgos(const std::vector<raices::Hallazgo> &v) {
