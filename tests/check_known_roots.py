@@ -7,7 +7,9 @@ Usage: check_known_roots.py ROOTSCAN ROOTCOMPARE ROOTBENCH TABLE
 A row of TABLE is EXPR|A|B|ROOTS[|OPTIONS]. ROOTS lists VALUE:M, VALUE an
 mpmath expression (no blanks) and M the multiplicity, or `borde` for a root
 at the edge of f's domain; `*` when f = 0 on all of [A, B]; empty when f has
-no root there. OPTIONS are given to rootscan and rootcompare.
+no root there; ROOTS ending in `!`: --demuestra must prove them all and the
+rest of [A, B] free of roots (status 0). OPTIONS are given to rootscan and
+rootcompare.
 
 rootscan, in both modes (--csv):
 - a root row lies within its tolerance of a true root (a multiple one on
@@ -84,11 +86,13 @@ def cabe(m, tipo):
 
 
 def escanea(rootscan, fila, faltas, modo):
-    texto, a, b, esperadas, opciones = fila
+    texto, a, b, esperadas, opciones, completa = fila
     f, verdad = tecleada(texto), raices(esperadas)
     estado, out, err = corre([rootscan, "-f", texto, "-a", a, "-b", b, "--csv"] + opciones + modo)
     donde = f"rootscan {texto[:40]} [{a}, {b}] {' '.join(opciones + modo)}"
     filas = list(csv.DictReader(io.StringIO(out)))
+    if completa and modo and estado != 0:
+        faltas.append(f"{donde}: proof not complete, status {estado}")
     if verdad == "*":
         if estado == 0 and not any(r["tipo"] == "nula" for r in filas):
             faltas.append(f"{donde}: f = 0 on [A, B] not said, status 0")
@@ -136,7 +140,7 @@ def cerca(verdad, x):
 
 
 def compara(rootcompare, fila, faltas):
-    texto, a, b, esperadas, opciones = fila
+    texto, a, b, esperadas, opciones, _ = fila
     verdad = raices(esperadas)
     _, out, _ = corre([rootcompare, "-f", texto, "-a", a, "-b", b] + opciones)
     for linea in out.splitlines():
@@ -146,7 +150,7 @@ def compara(rootcompare, fila, faltas):
 
 
 def banco(rootbench, fila, faltas):
-    texto, a, b, esperadas, _ = fila
+    texto, a, b, esperadas, _, _ = fila
     verdad = raices(esperadas)
     for metodo in ("1", "3"):
         estado, out, _ = corre([rootbench, "-f", texto],
@@ -167,7 +171,10 @@ def main():
             if not linea or linea.startswith("#"):
                 continue
             partes = linea.split("|") + [""]
-            fila = (partes[0], partes[1], partes[2], partes[3], shlex.split(partes[4]))
+            raices_texto = partes[3].rstrip()
+            completa = raices_texto.endswith("!")
+            fila = (partes[0], partes[1], partes[2], raices_texto.rstrip("!"),
+                    shlex.split(partes[4]), completa)
             for modo in ([], ["--demuestra"]):
                 escanea(rootscan, fila, faltas, modo)
             compara(rootcompare, fila, faltas)

@@ -79,6 +79,43 @@ template <class F> bool refuta_taylor(F &f, double x, double delta, long p) {
   }
 }
 
+// Whether the ball v(p) excludes 0, up the ladder of precisions from
+// `desde` while rounding, not the interval it is taken over, keeps 0 in
+// it: 1 when it does, 0 once a precision no longer halves its radius (the
+// interval's own), -1 when v is not finite.
+template <class V> int sin_cero_subiendo(V v, long desde = Bola::precision_inicial) {
+  double antes = HUGE_VAL;
+  for (long p = desde; p != 0; p = Bola::siguiente_precision(p)) {
+    const Bola b = v(p);
+    if (!b.finita()) return -1;
+    if (!b.contiene_cero()) return 1;
+    const double radio = (b.sup() - b.inf()) / 2;
+    if (!(radio < antes / 2)) return 0;
+    antes = radio;
+  }
+  return 0;
+}
+
+// F' over m + [-d, d] by Taylor's theorem: with c_k F's coefficients at m,
+// F'(m + t) = sum of k c_k t^(k-1) for k < K, plus K c_K(xi) t^(K-1), c_K
+// taken over the whole interval.
+template <class F> Bola derivada_taylor(F &f, double m, double d, long p) {
+  if constexpr (std::is_invocable_r_v<Taylor, F &, const Taylor &>) {
+    constexpr int K = detalle_prueba::ORDEN_TAYLOR;
+    const Bola t = Bola::entre(-d, d, p);
+    const Taylor en_m = f(Taylor::variable(Bola(m, p), K));
+    const Taylor en_x = f(Taylor::variable(Bola(m, p) + t, K));
+    Bola g = Bola(K, p) * en_x.coeficiente(K);
+    for (int k = K - 1; k >= 1; --k) g = Bola(k, p) * en_m.coeficiente(k) + t * g;
+    return g;
+  } else {
+    (void)f;
+    (void)m;
+    (void)d;
+    return Bola::indefinida(p);
+  }
+}
+
 } // namespace detalle_prueba
 
 // F(x) on balls at the first precision of the ladder where its sign is

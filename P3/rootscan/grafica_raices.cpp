@@ -43,7 +43,7 @@ raices::Respuesta marcas(const raices::Respuesta &r) {
     const double x = raices::medio(p.inf, p.sup);
     if (p.razon == raices::Razon::polo) {
       m.singulares.push_back({x, HUGE_VAL, raices::Clase::polo});
-    } else if (p.razon != raices::Razon::indefinida) {
+    } else if (p.razon != raices::Razon::indefinida && p.razon != raices::Razon::desbordamiento) {
       m.raices.push_back({x, 0.0, raices::Clase::par, p.inf, p.sup});
     }
   }

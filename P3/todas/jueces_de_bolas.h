@@ -20,47 +20,6 @@ namespace raices {
 // How close to F(x) a value from balls is: this many correct bits.
 constexpr long BITS_VALOR = 26;
 
-namespace detalle {
-
-// Whether the ball v(p) excludes 0, up the ladder of precisions while
-// rounding, not the interval it is taken over, keeps 0 in it: 1 when it
-// does, 0 once a precision no longer halves its radius (the interval's
-// own), -1 when v is not finite.
-template <class V> int sin_cero_subiendo(V v) {
-  double antes = HUGE_VAL;
-  for (long p = Bola::precision_inicial; p != 0; p = Bola::siguiente_precision(p)) {
-    const Bola b = v(p);
-    if (!b.finita()) return -1;
-    if (!b.contiene_cero()) return 1;
-    const double radio = (b.sup() - b.inf()) / 2;
-    if (!(radio < antes / 2)) return 0;
-    antes = radio;
-  }
-  return 0;
-}
-
-// F' over m + [-d, d] by Taylor's theorem: with c_k F's coefficients at m,
-// F'(m + t) = sum of k c_k t^(k-1) for k < K, plus K c_K(xi) t^(K-1), c_K
-// taken over the whole interval.
-template <class F> Bola derivada_taylor(F &f, double m, double d, long p) {
-  if constexpr (std::is_invocable_r_v<Taylor, F &, const Taylor &>) {
-    constexpr int K = detalle_prueba::ORDEN_TAYLOR;
-    const Bola t = Bola::entre(-d, d, p);
-    const Taylor en_m = f(Taylor::variable(Bola(m, p), K));
-    const Taylor en_x = f(Taylor::variable(Bola(m, p) + t, K));
-    Bola g = Bola(K, p) * en_x.coeficiente(K);
-    for (int k = K - 1; k >= 1; --k) g = Bola(k, p) * en_m.coeficiente(k) + t * g;
-    return g;
-  } else {
-    (void)f;
-    (void)m;
-    (void)d;
-    return Bola::indefinida(p);
-  }
-}
-
-} // namespace detalle
-
 // The judges of todas_las_raices from a callable F that runs on balls (and,
 // for `pendiente` and a tighter `sin_cero`, on Chorro): signs and values of
 // F where its doubles are rounding noise, the check of every root
@@ -94,12 +53,12 @@ template <class F> Jueces jueces_de_bolas(F &f) {
     // whose coefficients at the point m are free of the dependency that
     // widens a ball over [l, r] (0.1 cos(x) - cos(x) 0.1000000000000000055511151231257827).
     j.pendiente = [&f](double l, double r) {
-      const int c = detalle::sin_cero_subiendo(
+      const int c = detalle_prueba::sin_cero_subiendo(
           [&](long p) { return f(Chorro::variable(Bola::entre(l, r, p))).derivada; });
       if (c != 0 || !std::is_invocable_r_v<Taylor, F &, const Taylor &>) return c;
       const double m = medio(l, r), d = std::fmax(m - l, r - m);
-      return detalle::sin_cero_subiendo(
-                 [&](long p) { return detalle::derivada_taylor(f, m, d, p); }) == 1
+      return detalle_prueba::sin_cero_subiendo(
+                 [&](long p) { return detalle_prueba::derivada_taylor(f, m, d, p); }) == 1
                  ? 1
                  : 0;
     };

@@ -62,6 +62,7 @@ const char *nombre_razon(Razon r) {
   case Razon::indefinida: return "f no definida";
   case Razon::precision: return "l\xEDmite de precisi\xF3n";
   case Razon::derivada: return "f' no acotada";
+  case Razon::desbordamiento: return "desbordamiento";
   }
   return "";
 }
@@ -73,6 +74,7 @@ const char *clave_razon(Razon r) {
   case Razon::indefinida: return "indefinida";
   case Razon::precision: return "precision";
   case Razon::derivada: return "derivada_no_acotada";
+  case Razon::desbordamiento: return "desbordamiento";
   }
   return "";
 }

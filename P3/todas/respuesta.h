@@ -36,11 +36,12 @@ enum class Certeza {
 
 // Why a piece of [a, b] is not proven free of roots.
 enum class Razon {
-  par_posible, // F's ball holds 0 without a sign change: maybe an even root
-  polo,        // F unbounded: infinite on doubles in the piece
-  indefinida,  // F not defined
-  precision,   // F's sign undecided at Bola::precision_maxima bits
-  derivada     // F finite on doubles, its ball over the piece not (F' unbounded)
+  par_posible,   // F's ball holds 0 without a sign change: maybe an even root
+  polo,          // F unbounded: infinite on doubles in the piece
+  indefinida,    // F not defined
+  precision,     // F's sign undecided at Bola::precision_maxima bits
+  derivada,      // F finite on doubles, its ball over the piece not (F' unbounded)
+  desbordamiento // F finite, as its ball at a point shows, but beyond the doubles
 };
 
 // A point found, or a stretch [inf, sup] (then x = inf). For a root
