@@ -61,22 +61,27 @@ template <class F> Bola en_entorno(F &f, double x, double delta, long p, const B
   }
 }
 
-// F proven nonzero on all of [x - delta, x + delta] by Taylor's theorem:
-// the coefficients at x, the remainder over the interval. Tried only where
-// the cheaper bounds leave the check open: near a multiple root.
-template <class F> bool refuta_taylor(F &f, double x, double delta, long p) {
+// F over [x - delta, x + delta] by Taylor's theorem (taylor.h), at
+// precision p; undecided when F does not run on Taylor.
+template <class F> Bola taylor_en_entorno(F &f, double x, double delta, long p) {
   if constexpr (std::is_invocable_r_v<Taylor, F &, const Taylor &>) {
     const Bola entorno = Bola(x, p) + Bola::entre(-delta, delta, p);
-    const Bola cota = cota_taylor(f(Taylor::variable(Bola(x, p), ORDEN_TAYLOR)),
-                                  f(Taylor::variable(entorno, ORDEN_TAYLOR)), delta);
-    return cota.finita() && !cota.contiene_cero();
+    return cota_taylor(f(Taylor::variable(Bola(x, p), ORDEN_TAYLOR)),
+                       f(Taylor::variable(entorno, ORDEN_TAYLOR)), delta);
   } else {
     (void)f;
     (void)x;
     (void)delta;
-    (void)p;
-    return false;
+    return Bola::indefinida(p);
   }
+}
+
+// F proven nonzero on all of [x - delta, x + delta] by Taylor's theorem:
+// the coefficients at x, the remainder over the interval. Tried only where
+// the cheaper bounds leave the check open: near a multiple root.
+template <class F> bool refuta_taylor(F &f, double x, double delta, long p) {
+  const Bola cota = taylor_en_entorno(f, x, delta, p);
+  return cota.finita() && !cota.contiene_cero();
 }
 
 // Whether the ball v(p) excludes 0, up the ladder of precisions from

@@ -89,6 +89,7 @@ private:
     int sl, sr; // proven signs at l and r
     long p;     // precision
     int nivel;
+    bool lado = false; // beside an odd root's enclosure: halved below the tolerance
   };
 
   F &f_;
@@ -213,15 +214,16 @@ private:
       const Bola en_medio = en(Bola(medio_x, c.p));
       const Bola mv = en_medio + derivada * (x - Bola(medio_x, c.p));
       if (mv.finita() && !mv.contiene_cero()) return false;
-      if (!monotona && sin_cero_taylor(c, medio_x)) return false;
-      sin_salida = !monotona && inalcanzable(c, en_medio, mv);
+      const Bola cota = monotona ? Bola::indefinida(c.p) : taylor_en_celda(c, medio_x);
+      if (cota.finita() && !cota.contiene_cero()) return false;
+      sin_salida = !monotona && inalcanzable(c, en_medio, mv, cota);
     }
     if (valor.finita() && monotona && c.sl != INDECISA && c.sr != INDECISA) {
       if (c.sl * c.sr < 0) encierra(c);
       return false; // at most one root: at an end (an exact zero, found) or none
     }
-    const bool estrecha = c.r - c.l <= tolerancia(medio_x) || !(medio_x > c.l && medio_x < c.r) ||
-                          c.nivel >= PROFUNDIDAD || sin_salida;
+    const bool estrecha = (!c.lado && c.r - c.l <= tolerancia(medio_x)) ||
+                          !(medio_x > c.l && medio_x < c.r) || c.nivel >= PROFUNDIDAD || sin_salida;
     // Before a cell is left undecided, F' by Taylor's theorem, free of the
     // dependency that widens it on Chorro.
     if (estrecha && valor.finita() && c.sl != INDECISA && c.sr != INDECISA &&
@@ -250,8 +252,8 @@ private:
       return false;
     }
     if (sm == 0) exacta(medio_x);
-    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1};
-    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1};
+    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1, c.lado};
+    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1, c.lado};
     return true;
   }
 
@@ -264,14 +266,15 @@ private:
     return valor.finita() && c.sl == INDECISA && c.sr == INDECISA && en_medio == INDECISA;
   }
 
-  // Taylor's theorem about the middle m of the cell: F's coefficients at m,
-  // the remainder over the cell. Near a multiple root, where F' itself
-  // cancels, it clears cells that the mean value bound cannot.
-  bool sin_cero_taylor(const Celda &c, double m) {
-    if (!con_taylor) return false;
+  // F over the cell by Taylor's theorem about its middle m: F's
+  // coefficients at m, the remainder over the cell; undecided without
+  // Taylor. Near a multiple root, where F' itself cancels, it clears cells
+  // that the mean value bound cannot.
+  Bola taylor_en_celda(const Celda &c, double m) {
+    if (!con_taylor) return Bola::indefinida(c.p);
     gasta(); // the series at m
     gasta(); // ... and over the cell
-    return detalle_prueba::refuta_taylor(f_, m, std::fmax(m - c.l, c.r - m), c.p);
+    return detalle_prueba::taylor_en_entorno(f_, m, std::fmax(m - c.l, c.r - m), c.p);
   }
 
   // F' proven away from 0 over the cell by Taylor's theorem about its
@@ -324,8 +327,12 @@ private:
   // below the tolerance, or, once the cell is narrower than sqrt(eps) |x|,
   // when one halving would not do. Near a multiple root the bound of F'
   // itself is what is wide, and halving on would cost millions of cells
-  // to leave about the same piece.
-  bool inalcanzable(const Celda &c, const Bola &en_medio, const Bola &mv) const {
+  // to leave about the same piece. The Taylor bound's radius shrinks at
+  // least as the width, down to where its first-order term no longer
+  // rounds away: beside a root whose neighbourhood it can clear, the parts
+  // are worth halving.
+  bool inalcanzable(const Celda &c, const Bola &en_medio, const Bola &mv,
+                    const Bola &taylor) const {
     if (!(en_medio.positiva() || en_medio.negativa())) return false;
     const double menor = std::fmin(std::fabs(en_medio.inf()), std::fabs(en_medio.sup()));
     if (!(en_medio.sup() - en_medio.inf() < menor / 4)) return false; // rounding: climb instead
@@ -333,8 +340,13 @@ private:
     // On a wide cell F may change by orders of magnitude (cosh over
     // [0, 976]): halving shrinks the bound far faster than the square.
     if (!(c.r - c.l <= ALCANCE * std::fmax(1.0, std::fabs(m)))) return false;
-    const double cociente = (mv.sup() - mv.inf()) / 2 / menor;
-    const double ancho = (c.r - c.l) / std::sqrt(cociente);
+    double cociente = (mv.sup() - mv.inf()) / 2 / menor;
+    double ancho = (c.r - c.l) / std::sqrt(cociente);
+    if (taylor.finita()) { // its radius shrinks at least as the width
+      const double t = (taylor.sup() - taylor.inf()) / 2 / menor;
+      ancho = std::fmax(ancho, (c.r - c.l) / t);
+      cociente = std::fmin(cociente, t);
+    }
     const bool estrecha = c.r - c.l <= std::sqrt(DBL_EPSILON) * std::fmax(1.0, std::fabs(m));
     return std::isfinite(ancho) &&
            (ancho < tolerancia(m) / 16 || (estrecha && cociente > COCIENTE_ESTRECHA));
@@ -372,28 +384,43 @@ private:
   }
   // An odd number of roots in the sign change c, left undecided: its
   // enclosure narrowed to the tolerance by the proven signs of middle
-  // points (the cell may be wider where halving it was not worth it), the
-  // halves without the sign change left as pieces.
+  // points (the cell may be wider where halving it was not worth it). The
+  // halves without the sign change are judged again, below the tolerance
+  // if need be: beside an odd multiple root that is not a double, the
+  // Taylor bound clears a part no wider than half its distance to the
+  // root, so halving towards the enclosure clears its neighbourhood.
   void impar(Celda c) {
+    std::vector<Celda> lados;
+    auto lado = [&](double l, double r, int sl, int sr) {
+      lados.push_back({l, r, sl, sr, c.p, c.nivel + 1, true});
+    };
     while (!angosta(c.l, c.r)) {
       const double m = medio(c.l, c.r);
       const int s = m > c.l && m < c.r ? signo(m) : INDECISA;
-      if (s == 0) { // the halves, judged no further, stay unproven
-        pieza(c.l, m, Razon::par_posible);
-        pieza(m, c.r, Razon::par_posible);
-        return exacta(m);
+      if (s == 0) {
+        exacta(m);
+        lado(c.l, m, c.sl, 0);
+        lado(m, c.r, 0, c.sr);
+        return juzga_lados(lados);
       }
       if (s == INDECISA) break;
       if (s == c.sl) {
-        pieza(c.l, m, Razon::par_posible);
+        lado(c.l, m, c.sl, s);
         c.l = m;
       } else {
-        pieza(m, c.r, Razon::par_posible);
+        lado(m, c.r, s, c.sr);
         c.r = m;
       }
     }
-    if (!angosta(c.l, c.r)) return pieza(c.l, c.r, Razon::precision);
-    raiz(c.l, c.r, Certeza::impar);
+    if (angosta(c.l, c.r)) {
+      raiz(c.l, c.r, Certeza::impar);
+    } else {
+      pieza(c.l, c.r, Razon::precision);
+    }
+    juzga_lados(lados);
+  }
+  void juzga_lados(const std::vector<Celda> &lados) {
+    for (const Celda &l : lados) celda(l);
   }
 
   Razon razon_punto(double x) {

@@ -74,7 +74,8 @@ class RaizDemostrada:
 @dataclass(frozen=True)
 class PiezaSinDemostrar:
     """Un trozo de [a, b] que las bolas no libraron de raíces, con la razón:
-    'par_posible', 'polo', 'derivada_no_acotada', 'indefinida' o 'precision'."""
+    'par_posible', 'polo', 'derivada_no_acotada', 'desbordamiento', 'indefinida' o
+    'precision'."""
 
     inf: float
     sup: float
