@@ -168,8 +168,13 @@ private:
       r_.explorado = b;
       return;
     }
+    // A cell of one sign beside one with a sign change lies beside an odd
+    // root, as the halves in juzga.
+    auto cambio = [&](std::size_t k) { return k + 1 < x.size() && cambia(s[k], s[k + 1]); };
     for (std::size_t k = 0; k + 1 < x.size(); ++k) {
-      if (x[k + 1] > x[k]) celda({x[k], x[k + 1], s[k], s[k + 1], Bola::precision_inicial, 0});
+      const bool lado = !cambio(k) && ((k > 0 && cambio(k - 1)) || cambio(k + 1));
+      if (x[k + 1] > x[k])
+        celda({x[k], x[k + 1], s[k], s[k + 1], Bola::precision_inicial, 0, lado});
       r_.explorado = x[k + 1];
     }
   }
@@ -216,7 +221,7 @@ private:
       if (mv.finita() && !mv.contiene_cero()) return false;
       const Bola cota = monotona ? Bola::indefinida(c.p) : taylor_en_celda(c, medio_x);
       if (cota.finita() && !cota.contiene_cero()) return false;
-      sin_salida = !monotona && inalcanzable(c, en_medio, mv, cota);
+      sin_salida = !monotona && !c.lado && inalcanzable(c, en_medio, mv, cota);
     }
     if (valor.finita() && monotona && c.sl != INDECISA && c.sr != INDECISA) {
       if (c.sl * c.sr < 0) encierra(c);
@@ -252,10 +257,16 @@ private:
       return false;
     }
     if (sm == 0) exacta(medio_x);
-    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1, c.lado};
-    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1, c.lado};
+    // The half without the sign change lies beside the odd root the other
+    // holds, and may need halving below the tolerance to be cleared.
+    const bool cambio = cambia(c.sl, c.sr) && std::abs(sm) == 1;
+    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1, c.lado || (cambio && sm == c.sl)};
+    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1, c.lado || (cambio && sm == c.sr)};
     return true;
   }
+
+  // Two proven signs, opposite.
+  static bool cambia(int sl, int sr) { return std::abs(sl) == 1 && sr == -sl; }
 
   // F finite over the cell, its sign undecided at the top of the ladder at
   // both ends and the middle: F is within 2^-4096 of 0 there, as it is
@@ -574,8 +585,25 @@ private:
         z.sup = std::fmax(z.sup, p.sup);
         return true;
       }
+      // A piece of one sign at both ends (no exact root there) holds roots
+      // of even total multiplicity: beside an odd root's enclosure, the two
+      // together still hold an odd number, and are one enclosure while no
+      // wider than the tolerance.
+      const double inf = std::fmin(z.inf, p.inf), sup = std::fmax(z.sup, p.sup);
+      if (z.certeza == Certeza::impar && p.razon == Razon::par_posible && p.inf <= z.sup &&
+          p.sup >= z.inf && sup - inf <= tolerancia(medio(inf, sup)) && !exacta_en(p.inf) &&
+          !exacta_en(p.sup)) {
+        z.inf = inf;
+        z.sup = sup;
+        z.x = medio(inf, sup);
+        return true;
+      }
     }
     return false;
+  }
+  bool exacta_en(double x) const {
+    return std::any_of(r_.raices.begin(), r_.raices.end(),
+                       [x](const Hallazgo &z) { return z.certeza == Certeza::exacta && z.x == x; });
   }
 };
 
