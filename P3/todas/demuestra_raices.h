@@ -89,7 +89,10 @@ private:
     int sl, sr; // proven signs at l and r
     long p;     // precision
     int nivel;
-    bool lado = false; // beside an odd root's enclosure: halved below the tolerance
+    // Beside an odd root: -1 when the root lies past its left end, 1 past
+    // its right, 0 not. Such a cell is halved below the tolerance, and the
+    // half on the root's side goes on with it.
+    int lado = 0;
   };
 
   F &f_;
@@ -172,7 +175,7 @@ private:
     // root, as the halves in juzga.
     auto cambio = [&](std::size_t k) { return k + 1 < x.size() && cambia(s[k], s[k + 1]); };
     for (std::size_t k = 0; k + 1 < x.size(); ++k) {
-      const bool lado = !cambio(k) && ((k > 0 && cambio(k - 1)) || cambio(k + 1));
+      const int lado = cambio(k) ? 0 : k > 0 && cambio(k - 1) ? -1 : cambio(k + 1) ? 1 : 0;
       if (x[k + 1] > x[k])
         celda({x[k], x[k + 1], s[k], s[k + 1], Bola::precision_inicial, 0, lado});
       r_.explorado = x[k + 1];
@@ -221,13 +224,13 @@ private:
       if (mv.finita() && !mv.contiene_cero()) return false;
       const Bola cota = monotona ? Bola::indefinida(c.p) : taylor_en_celda(c, medio_x);
       if (cota.finita() && !cota.contiene_cero()) return false;
-      sin_salida = !monotona && !c.lado && inalcanzable(c, en_medio, mv, cota);
+      sin_salida = !monotona && c.lado == 0 && inalcanzable(c, en_medio, mv, cota);
     }
     if (valor.finita() && monotona && c.sl != INDECISA && c.sr != INDECISA) {
       if (c.sl * c.sr < 0) encierra(c);
       return false; // at most one root: at an end (an exact zero, found) or none
     }
-    const bool estrecha = (!c.lado && c.r - c.l <= tolerancia(medio_x)) ||
+    const bool estrecha = (c.lado == 0 && c.r - c.l <= tolerancia(medio_x)) ||
                           !(medio_x > c.l && medio_x < c.r) || c.nivel >= PROFUNDIDAD || sin_salida;
     // Before a cell is left undecided, F' by Taylor's theorem, free of the
     // dependency that widens it on Chorro.
@@ -260,8 +263,8 @@ private:
     // The half without the sign change lies beside the odd root the other
     // holds, and may need halving below the tolerance to be cleared.
     const bool cambio = cambia(c.sl, c.sr) && std::abs(sm) == 1;
-    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1, c.lado || (cambio && sm == c.sl)};
-    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1, c.lado || (cambio && sm == c.sr)};
+    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1, c.lado < 0 ? -1 : cambio && sm == c.sl ? 1 : 0};
+    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1, c.lado > 0 ? 1 : cambio && sm == c.sr ? -1 : 0};
     return true;
   }
 
@@ -402,24 +405,24 @@ private:
   // root, so halving towards the enclosure clears its neighbourhood.
   void impar(Celda c) {
     std::vector<Celda> lados;
-    auto lado = [&](double l, double r, int sl, int sr) {
-      lados.push_back({l, r, sl, sr, c.p, c.nivel + 1, true});
+    auto lado = [&](double l, double r, int sl, int sr, int raiz) {
+      lados.push_back({l, r, sl, sr, c.p, c.nivel + 1, raiz});
     };
     while (!angosta(c.l, c.r)) {
       const double m = medio(c.l, c.r);
       const int s = m > c.l && m < c.r ? signo(m) : INDECISA;
       if (s == 0) {
         exacta(m);
-        lado(c.l, m, c.sl, 0);
-        lado(m, c.r, 0, c.sr);
+        lado(c.l, m, c.sl, 0, 1);
+        lado(m, c.r, 0, c.sr, -1);
         return juzga_lados(lados);
       }
       if (s == INDECISA) break;
       if (s == c.sl) {
-        lado(c.l, m, c.sl, s);
+        lado(c.l, m, c.sl, s, 1);
         c.l = m;
       } else {
-        lado(m, c.r, s, c.sr);
+        lado(m, c.r, s, c.sr, -1);
         c.r = m;
       }
     }
