@@ -62,6 +62,7 @@ namespace detalle {
 constexpr int INDECISA = 2;
 constexpr double COCIENTE_ESTRECHA = 8; // see inalcanzable
 constexpr double ALCANCE = 1e-3;        // ... only on cells narrower than this times max(1, |x|)
+constexpr int DESPEJE = 256;            // steps clearing a piece beside an odd root, at most
 constexpr int PROFUNDIDAD = 2200; // halvings of a cell, at most (1100 binades on each side of 0)
 
 template <class F> class Demostrador {
@@ -74,6 +75,8 @@ public:
     eje_ = Escala(a, b);
     try {
       recorre(a, b);
+      junta();
+      despeja_vecinas();
     } catch (const Agotado &) {
       r_.estado = MAX_ITERACIONES;
     }
@@ -89,10 +92,6 @@ private:
     int sl, sr; // proven signs at l and r
     long p;     // precision
     int nivel;
-    // Beside an odd root: -1 when the root lies past its left end, 1 past
-    // its right, 0 not. Such a cell is halved below the tolerance, and the
-    // half on the root's side goes on with it.
-    int lado = 0;
   };
 
   F &f_;
@@ -171,13 +170,8 @@ private:
       r_.explorado = b;
       return;
     }
-    // A cell of one sign beside one with a sign change lies beside an odd
-    // root, as the halves in juzga.
-    auto cambio = [&](std::size_t k) { return k + 1 < x.size() && cambia(s[k], s[k + 1]); };
     for (std::size_t k = 0; k + 1 < x.size(); ++k) {
-      const int lado = cambio(k) ? 0 : k > 0 && cambio(k - 1) ? -1 : cambio(k + 1) ? 1 : 0;
-      if (x[k + 1] > x[k])
-        celda({x[k], x[k + 1], s[k], s[k + 1], Bola::precision_inicial, 0, lado});
+      if (x[k + 1] > x[k]) celda({x[k], x[k + 1], s[k], s[k + 1], Bola::precision_inicial, 0});
       r_.explorado = x[k + 1];
     }
   }
@@ -224,14 +218,14 @@ private:
       if (mv.finita() && !mv.contiene_cero()) return false;
       const Bola cota = monotona ? Bola::indefinida(c.p) : taylor_en_celda(c, medio_x);
       if (cota.finita() && !cota.contiene_cero()) return false;
-      sin_salida = !monotona && c.lado == 0 && inalcanzable(c, en_medio, mv, cota);
+      sin_salida = !monotona && inalcanzable(c, en_medio, mv, cota);
     }
     if (valor.finita() && monotona && c.sl != INDECISA && c.sr != INDECISA) {
       if (c.sl * c.sr < 0) encierra(c);
       return false; // at most one root: at an end (an exact zero, found) or none
     }
-    const bool estrecha = (c.lado == 0 && c.r - c.l <= tolerancia(medio_x)) ||
-                          !(medio_x > c.l && medio_x < c.r) || c.nivel >= PROFUNDIDAD || sin_salida;
+    const bool estrecha = c.r - c.l <= tolerancia(medio_x) || !(medio_x > c.l && medio_x < c.r) ||
+                          c.nivel >= PROFUNDIDAD || sin_salida;
     // Before a cell is left undecided, F' by Taylor's theorem, free of the
     // dependency that widens it on Chorro.
     if (estrecha && valor.finita() && c.sl != INDECISA && c.sr != INDECISA &&
@@ -260,16 +254,10 @@ private:
       return false;
     }
     if (sm == 0) exacta(medio_x);
-    // The half without the sign change lies beside the odd root the other
-    // holds, and may need halving below the tolerance to be cleared.
-    const bool cambio = cambia(c.sl, c.sr) && std::abs(sm) == 1;
-    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1, c.lado < 0 ? -1 : cambio && sm == c.sl ? 1 : 0};
-    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1, c.lado > 0 ? 1 : cambio && sm == c.sr ? -1 : 0};
+    m[0] = {c.l, medio_x, c.sl, sm, p, c.nivel + 1};
+    m[1] = {medio_x, c.r, sm, c.sr, p, c.nivel + 1};
     return true;
   }
-
-  // Two proven signs, opposite.
-  static bool cambia(int sl, int sr) { return std::abs(sl) == 1 && sr == -sl; }
 
   // F finite over the cell, its sign undecided at the top of the ladder at
   // both ends and the middle: F is within 2^-4096 of 0 there, as it is
@@ -398,43 +386,73 @@ private:
   }
   // An odd number of roots in the sign change c, left undecided: its
   // enclosure narrowed to the tolerance by the proven signs of middle
-  // points (the cell may be wider where halving it was not worth it). The
-  // halves without the sign change are judged again, below the tolerance
-  // if need be: beside an odd multiple root that is not a double, the
-  // Taylor bound clears a part no wider than half its distance to the
-  // root, so halving towards the enclosure clears its neighbourhood.
+  // points (the cell may be wider where halving it was not worth it), the
+  // halves without the sign change left as pieces (despeja_vecinas).
   void impar(Celda c) {
-    std::vector<Celda> lados;
-    auto lado = [&](double l, double r, int sl, int sr, int raiz) {
-      lados.push_back({l, r, sl, sr, c.p, c.nivel + 1, raiz});
-    };
     while (!angosta(c.l, c.r)) {
       const double m = medio(c.l, c.r);
       const int s = m > c.l && m < c.r ? signo(m) : INDECISA;
-      if (s == 0) {
-        exacta(m);
-        lado(c.l, m, c.sl, 0, 1);
-        lado(m, c.r, 0, c.sr, -1);
-        return juzga_lados(lados);
+      if (s == 0) { // the halves, judged no further, stay unproven
+        pieza(c.l, m, Razon::par_posible);
+        pieza(m, c.r, Razon::par_posible);
+        return exacta(m);
       }
       if (s == INDECISA) break;
       if (s == c.sl) {
-        lado(c.l, m, c.sl, s, 1);
+        pieza(c.l, m, Razon::par_posible);
         c.l = m;
       } else {
-        lado(m, c.r, s, c.sr, -1);
+        pieza(m, c.r, Razon::par_posible);
         c.r = m;
       }
     }
-    if (angosta(c.l, c.r)) {
-      raiz(c.l, c.r, Certeza::impar);
-    } else {
-      pieza(c.l, c.r, Razon::precision);
-    }
-    juzga_lados(lados);
+    if (!angosta(c.l, c.r)) return pieza(c.l, c.r, Razon::precision);
+    raiz(c.l, c.r, Certeza::impar);
   }
-  void juzga_lados(const std::vector<Celda> &lados) {
-    for (const Celda &l : lados) celda(l);
+
+  // The pieces of one sign beside an odd root's enclosure, cleared from
+  // their far end: beside an odd multiple root that is not a double
+  // ((x - 0.1)^3 expanded), no ball over a cell that reaches the root's
+  // neighbourhood excludes 0, but the Taylor bound clears a part whose
+  // distance to the root is three times its width, so the piece shrinks by
+  // a quarter a step towards the enclosure, down to the last doubles. A
+  // piece changes only once cleared as far as it goes.
+  void despeja_vecinas() {
+    for (const Hallazgo &z : r_.raices) {
+      if (z.certeza != Certeza::impar) continue;
+      for (Pieza &p : r_.piezas) {
+        if (p.razon != Razon::par_posible || (p.sup != z.inf && p.inf != z.sup)) continue;
+        const bool a_la_derecha = p.sup == z.inf; // the root past the piece's right end
+        double l = p.inf, r = p.sup;
+        for (int k = 0; k < DESPEJE && !(l == r); ++k) {
+          if (limpia(l, r)) {
+            (a_la_derecha ? l : r) = a_la_derecha ? r : l;
+            break;
+          }
+          const double m = punto_entre(l, r, a_la_derecha ? 0.25 : 0.75);
+          if (m == l || m == r || !(a_la_derecha ? limpia(l, m) : limpia(m, r))) break;
+          (a_la_derecha ? l : r) = m;
+        }
+        p.inf = l;
+        p.sup = r;
+      }
+    }
+    r_.piezas.erase(std::remove_if(r_.piezas.begin(), r_.piezas.end(),
+                                   [](const Pieza &p) { return p.inf == p.sup; }),
+                    r_.piezas.end());
+  }
+  // F proven nonzero on [l, r] by its ball or by Taylor's theorem, up the
+  // ladder while rounding keeps 0 in the bound.
+  bool limpia(double l, double r) {
+    if (!en(Bola::entre(l, r)).contiene_cero()) return true;
+    if (!con_taylor) return false;
+    const double m = medio(l, r);
+    const Celda c{l, r, INDECISA, INDECISA, Bola::precision_inicial, 0};
+    return detalle_prueba::sin_cero_subiendo([&](long p) {
+             Celda d = c;
+             d.p = p;
+             return taylor_en_celda(d, m);
+           }) == 1;
   }
 
   Razon razon_punto(double x) {
