@@ -64,6 +64,22 @@ TEST(Taylor, LaCotaContieneLaFuncionYNoSeInventaDondeNoEsAnalitica) {
   EXPECT_TRUE(g(Taylor::variable(Bola(2.0), 3)).finita());
 }
 
+// F' over pi +/- d where F is the difference of two near-equal terms:
+// the jet's ball over the interval holds 0, the bound from Taylor's
+// theorem about pi does not, and holds F' = 2^-40 cos(x) at its points.
+TEST(Taylor, LaDerivadaPorTaylorNoPierdeLoQueSeCancela) {
+  const auto f = [](const auto &x) { return sin(x) * (1 + 0x1p-40) - sin(x); };
+  const double m = M_PI, d = 1e-9;
+  const Bola x = Bola(m, 128) + Bola::entre(-d, d, 128);
+  EXPECT_TRUE(f(raices::Chorro::variable(x)).derivada.contiene_cero());
+  const Bola cota = raices::detalle_prueba::derivada_taylor(f, m, d, 128);
+  EXPECT_FALSE(cota.contiene_cero());
+  for (int k = -4; k <= 4; ++k) {
+    const Bola exacta = cos(Bola(m + k * d / 4, 128)) * 0x1p-40;
+    EXPECT_TRUE(cota.inf() <= exacta.inf() && exacta.sup() <= cota.sup()) << k;
+  }
+}
+
 } // namespace
 
 // The proof on [-1, 1] of the three functions whose only root is 0, of
