@@ -76,7 +76,7 @@ public:
     try {
       recorre(a, b);
       junta();
-      despeja_vecinas();
+      despeja_piezas();
     } catch (const Agotado &) {
       r_.estado = MAX_ITERACIONES;
     }
@@ -387,7 +387,7 @@ private:
   // An odd number of roots in the sign change c, left undecided: its
   // enclosure narrowed to the tolerance by the proven signs of middle
   // points (the cell may be wider where halving it was not worth it), the
-  // halves without the sign change left as pieces (despeja_vecinas).
+  // halves without the sign change left as pieces (despeja_piezas).
   void impar(Celda c) {
     while (!angosta(c.l, c.r)) {
       const double m = medio(c.l, c.r);
@@ -410,36 +410,56 @@ private:
     raiz(c.l, c.r, Certeza::impar);
   }
 
-  // The pieces of one sign beside an odd root's enclosure, cleared from
-  // their far end: beside an odd multiple root that is not a double
-  // ((x - 0.1)^3 expanded), no ball over a cell that reaches the root's
-  // neighbourhood excludes 0, but the Taylor bound clears a part whose
-  // distance to the root is three times its width, so the piece shrinks by
-  // a quarter a step towards the enclosure, down to the last doubles. A
-  // piece changes only once cleared as far as it goes.
-  void despeja_vecinas() {
+  // Each piece that may hold an even root is cleared from its ends, a
+  // quarter at a time, by the value or Taylor bound (limpia): no ball over
+  // a cell that reaches a multiple root's neighbourhood excludes 0, but the
+  // Taylor bound clears a part far enough from the root beside its width.
+  // Beside an odd root's enclosure ((x - 0.1)^3 expanded) only from the far
+  // end, down to the last doubles, so that what is left joins the
+  // enclosure; elsewhere ((x - 0.1)^2 expanded) from both ends in turn, down
+  // to the tolerance. A piece changes only once cleared as far as it goes.
+  void despeja_piezas() {
+    std::vector<Pieza> quedan;
+    for (Pieza p : r_.piezas) {
+      if (p.razon == Razon::par_posible && !despeja(p, junto_a_impar(p))) continue;
+      quedan.push_back(p);
+    }
+    r_.piezas.swap(quedan);
+  }
+  // Clears p towards the root past its end `lado` (-1 left, 1 right, 0 none
+  // known): false when nothing of it is left.
+  bool despeja(Pieza &p, int lado) {
+    double l = p.inf, r = p.sup;
+    for (int k = 0; k < DESPEJE && l < r; ++k) {
+      if (lado == 0 && angosta(l, r)) break;
+      if (limpia(l, r)) return false;
+      bool avanza = false;
+      // A quarter, or an eighth beside a root of higher multiplicity.
+      if (lado >= 0) avanza |= recorta(l, r, 0.25, l) || recorta(l, r, 0.125, l);
+      if (lado <= 0) avanza |= recorta(l, r, 0.75, r) || recorta(l, r, 0.875, r);
+      if (!avanza) break;
+    }
+    p.inf = l;
+    p.sup = r;
+    return true;
+  }
+  // The part of [l, r] from its end `extremo` to the fraction t, cleared and
+  // cut off.
+  bool recorta(double l, double r, double t, double &extremo) {
+    const double m = punto_entre(l, r, t);
+    if (!(m > l && m < r) || !(extremo == l ? limpia(l, m) : limpia(m, r))) return false;
+    extremo = m;
+    return true;
+  }
+  // 1 when p ends where an odd root's enclosure begins, -1 when it begins
+  // where one ends, 0 otherwise.
+  int junto_a_impar(const Pieza &p) const {
     for (const Hallazgo &z : r_.raices) {
       if (z.certeza != Certeza::impar) continue;
-      for (Pieza &p : r_.piezas) {
-        if (p.razon != Razon::par_posible || (p.sup != z.inf && p.inf != z.sup)) continue;
-        const bool a_la_derecha = p.sup == z.inf; // the root past the piece's right end
-        double l = p.inf, r = p.sup;
-        for (int k = 0; k < DESPEJE && !(l == r); ++k) {
-          if (limpia(l, r)) {
-            (a_la_derecha ? l : r) = a_la_derecha ? r : l;
-            break;
-          }
-          const double m = punto_entre(l, r, a_la_derecha ? 0.25 : 0.75);
-          if (m == l || m == r || !(a_la_derecha ? limpia(l, m) : limpia(m, r))) break;
-          (a_la_derecha ? l : r) = m;
-        }
-        p.inf = l;
-        p.sup = r;
-      }
+      if (p.sup == z.inf) return 1;
+      if (p.inf == z.sup) return -1;
     }
-    r_.piezas.erase(std::remove_if(r_.piezas.begin(), r_.piezas.end(),
-                                   [](const Pieza &p) { return p.inf == p.sup; }),
-                    r_.piezas.end());
+    return 0;
   }
   // F proven nonzero on [l, r] by its ball or by Taylor's theorem, up the
   // ladder while rounding keeps 0 in the bound.
