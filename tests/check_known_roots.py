@@ -18,6 +18,8 @@ rootscan, in both modes (--csv):
 - with --demuestra, [inf, sup] holds a true root and is no wider than
   TOL max(1, |x|); `unica` holds exactly one, simple; `impar` roots of odd
   total multiplicity; a multiplicity given is the root's;
+- a piece of `par_posible` round an even root is no wider than
+  TOL max(1, |x|);
 - every true root is reported, or lies in a piece left unproven, a near
   miss, or a part the budget left unexplored (then the status is not 0);
 - f = 0 on [A, B] is said (`nula`), or the status is not 0.
@@ -104,6 +106,10 @@ def escanea(rootscan, fila, faltas, modo):
         if r["punto"] in ("pieza", "casi") or r["tipo"] in ("indefinida",):
             cubiertas |= {i for i, (v, _) in enumerate(verdad)
                           if inf - TOL * ancho <= v <= sup + TOL * ancho}
+        pares = [v for v, m in verdad if m > 0 and m % 2 == 0 and inf <= v <= sup]
+        if r["punto"] == "pieza" and r["tipo"] == "par_posible" and pares and \
+                sup - inf > TOL * ancho:
+            faltas.append(f"{donde}: piece [{inf!r}, {sup!r}] round an even root wider than TOL")
         if r["punto"] != "raiz":
             continue
         if r["prueba"] == "exacta" and f(x) != 0:
