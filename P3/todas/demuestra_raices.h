@@ -75,10 +75,15 @@ public:
     eje_ = Escala(a, b);
     try {
       recorre(a, b);
-      junta();
-      despeja_piezas();
     } catch (const Agotado &) {
       r_.estado = MAX_ITERACIONES;
+    }
+    junta();
+    // The search done, its pieces cleared as far as the budget allows; the
+    // search is still complete when it runs out there.
+    try {
+      if (r_.estado == SALIDA_BIEN) despeja_piezas();
+    } catch (const Agotado &) {
     }
     r_.evaluaciones = presupuesto_.usadas();
     junta();
@@ -418,11 +423,21 @@ private:
   // end, down to the last doubles, so that what is left joins the
   // enclosure; elsewhere ((x - 0.1)^2 expanded) from both ends in turn, down
   // to the tolerance. A piece changes only once cleared as far as it goes.
+  // When the budget runs out, the pieces not yet reached stay as they were.
   void despeja_piezas() {
     std::vector<Pieza> quedan;
-    for (Pieza p : r_.piezas) {
-      if (p.razon == Razon::par_posible && !despeja(p, junto_a_impar(p))) continue;
-      quedan.push_back(p);
+    std::size_t k = 0;
+    try {
+      for (; k < r_.piezas.size(); ++k) {
+        Pieza p = r_.piezas[k];
+        if (p.razon == Razon::par_posible && !despeja(p, junto_a_impar(p))) continue;
+        quedan.push_back(p);
+      }
+    } catch (const Agotado &) {
+      quedan.insert(quedan.end(), r_.piezas.begin() + static_cast<std::ptrdiff_t>(k),
+                    r_.piezas.end());
+      r_.piezas.swap(quedan);
+      throw;
     }
     r_.piezas.swap(quedan);
   }

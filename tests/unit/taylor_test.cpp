@@ -99,3 +99,21 @@ TEST(Taylor, LaPruebaDaLaMultiplicidadDeUnaRaizExacta) {
   prueba(coseno, 4, "cos(x) - 1 + x^2/2");
   prueba(exponencial, 2, "exp(x) - 1 - x");
 }
+
+// (3x - 1)^3 e^x: a triple root at 1/3, which no double is. The proof
+// clears the pieces beside its enclosure after the search; a budget that
+// runs out there leaves the search complete, with its pieces (14, not 11).
+TEST(Taylor, LasPiezasJuntoAUnaRaizImparSeAclaranTrasLaBusqueda) {
+  const auto f = [](const auto &x) { return pow(3.0 * x - 1.0, 3.0) * exp(x); };
+  const raices::Respuesta d = raices::demuestra_raices(f, 0.0, 1.0, 1e-12);
+  ASSERT_EQ(d.raices.size(), 1U);
+  EXPECT_EQ(d.raices[0].certeza, raices::Certeza::impar);
+  EXPECT_TRUE(d.raices[0].inf < 1.0 / 3 && 1.0 / 3 < d.raices[0].sup);
+  EXPECT_LE(d.raices[0].sup - d.raices[0].inf, 1e-12);
+  EXPECT_TRUE(d.piezas.empty());
+  EXPECT_EQ(d.estado, raices::SALIDA_BIEN);
+  const raices::Respuesta corta = raices::demuestra_raices(f, 0.0, 1.0, 1e-12, d.evaluaciones - 1);
+  EXPECT_EQ(corta.estado, raices::NO_ALCANZA);
+  EXPECT_EQ(corta.explorado, 1.0);
+  EXPECT_FALSE(corta.piezas.empty());
+}
