@@ -67,19 +67,6 @@ void lista(std::ostream &out, const char *titulo, const std::vector<raices::Hall
 // The last column of the CSV: a proven multiplicity, or empty.
 std::string columna_multiplicidad(int m) { return m > 0 ? std::to_string(m) : ""; }
 
-// Stretches: where each begins and ends, and its kind.
-void lista_tramos(std::ostream &out, const std::vector<raices::Hallazgo> &v) {
-  if (v.empty()) return;
-  char linea[128];
-  (void)std::snprintf(linea, sizeof linea, "%-26s%-26s%s", "desde", "hasta", "tramo");
-  out << linea << '\n';
-  for (const raices::Hallazgo &h : v) {
-    (void)std::snprintf(linea, sizeof linea, "%-26.17g%-26.17g%s", h.inf, h.sup,
-                        raices::nombre_clase(h.clase));
-    out << linea << '\n';
-  }
-}
-
 bool hay_nula(const raices::Respuesta &e) {
   return std::any_of(e.tramos.begin(), e.tramos.end(),
                      [](const raices::Hallazgo &h) { return h.clase == raices::Clase::nula; });
@@ -101,6 +88,14 @@ std::string fila_tramo(const std::string &inf, const std::string &sup, const cha
 }
 
 std::string g17(double x) { return con_formato("%.17g", x); }
+
+// Stretches: where each begins and ends, and its kind.
+void lista_tramos(std::ostream &out, const std::vector<raices::Hallazgo> &v) {
+  if (v.empty()) return;
+  out << fila_tramo("desde", "hasta", "tramo") << '\n';
+  for (const raices::Hallazgo &h : v)
+    out << fila_tramo(g17(h.inf), g17(h.sup), raices::nombre_clase(h.clase)) << '\n';
+}
 
 // What the search on doubles found.
 void exploracion(std::ostream &out, double a, double b, const std::string &intervalo,

@@ -221,7 +221,7 @@ private:
       const Bola en_medio = en(Bola(medio_x, c.p));
       const Bola mv = en_medio + derivada * (x - Bola(medio_x, c.p));
       if (mv.finita() && !mv.contiene_cero()) return false;
-      const Bola cota = monotona ? Bola::indefinida(c.p) : taylor_en_celda(c, medio_x);
+      const Bola cota = monotona ? Bola::indefinida(c.p) : taylor_en(c.l, c.r, medio_x, c.p);
       if (cota.finita() && !cota.contiene_cero()) return false;
       sin_salida = !monotona && inalcanzable(c, en_medio, mv, cota);
     }
@@ -277,11 +277,11 @@ private:
   // coefficients at m, the remainder over the cell; undecided without
   // Taylor. Near a multiple root, where F' itself cancels, it clears cells
   // that the mean value bound cannot.
-  Bola taylor_en_celda(const Celda &c, double m) {
-    if (!con_taylor) return Bola::indefinida(c.p);
+  Bola taylor_en(double l, double r, double m, long p) {
+    if (!con_taylor) return Bola::indefinida(p);
     gasta(); // the series at m
-    gasta(); // ... and over the cell
-    return detalle_prueba::taylor_en_entorno(f_, m, std::fmax(m - c.l, c.r - m), c.p);
+    gasta(); // ... and over [l, r]
+    return detalle_prueba::taylor_en_entorno(f_, m, std::fmax(m - l, r - m), p);
   }
 
   // F' proven away from 0 over the cell by Taylor's theorem about its
@@ -450,20 +450,20 @@ private:
       if (limpia(l, r)) return false;
       bool avanza = false;
       // A quarter, or an eighth beside a root of higher multiplicity.
-      if (lado >= 0) avanza |= recorta(l, r, 0.25, l) || recorta(l, r, 0.125, l);
-      if (lado <= 0) avanza |= recorta(l, r, 0.75, r) || recorta(l, r, 0.875, r);
+      if (lado >= 0) avanza |= recorta(l, r, true, 0.25) || recorta(l, r, true, 0.125);
+      if (lado <= 0) avanza |= recorta(l, r, false, 0.25) || recorta(l, r, false, 0.125);
       if (!avanza) break;
     }
     p.inf = l;
     p.sup = r;
     return true;
   }
-  // The part of [l, r] from its end `extremo` to the fraction t, cleared and
-  // cut off.
-  bool recorta(double l, double r, double t, double &extremo) {
-    const double m = punto_entre(l, r, t);
-    if (!(m > l && m < r) || !(extremo == l ? limpia(l, m) : limpia(m, r))) return false;
-    extremo = m;
+  // The fraction t of [l, r] at its left (or right) end, cut off once
+  // cleared.
+  bool recorta(double &l, double &r, bool izquierda, double t) {
+    const double m = punto_entre(l, r, izquierda ? t : 1 - t);
+    if (!(m > l && m < r) || !(izquierda ? limpia(l, m) : limpia(m, r))) return false;
+    (izquierda ? l : r) = m;
     return true;
   }
   // 1 when p ends where an odd root's enclosure begins, -1 when it begins
@@ -482,12 +482,7 @@ private:
     if (!en(Bola::entre(l, r)).contiene_cero()) return true;
     if (!con_taylor) return false;
     const double m = medio(l, r);
-    const Celda c{l, r, INDECISA, INDECISA, Bola::precision_inicial, 0};
-    return detalle_prueba::sin_cero_subiendo([&](long p) {
-             Celda d = c;
-             d.p = p;
-             return taylor_en_celda(d, m);
-           }) == 1;
+    return detalle_prueba::sin_cero_subiendo([&](long p) { return taylor_en(l, r, m, p); }) == 1;
   }
 
   Razon razon_punto(double x) {

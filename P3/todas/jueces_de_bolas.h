@@ -80,7 +80,7 @@ template <class F> Jueces jueces_de_bolas(F &f) {
       // coefficients at the point m cancel what a ball over the cell cannot.
       long p = Bola::precision_inicial;
       for (Bola v = f(Bola(m, p)); !(v.positiva() || v.negativa()); v = f(Bola(m, p)))
-        if (!v.finita() || (p = Bola::siguiente_precision(p)) == 0) return false;
+        if (!v.finita() || v.es_cero() || (p = Bola::siguiente_precision(p)) == 0) return false;
       return detalle_prueba::refuta_taylor(f, m, std::fmax(m - l, r - m), p);
     };
   } else {
