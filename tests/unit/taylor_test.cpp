@@ -10,6 +10,8 @@
 #include "P3/bolas/comprueba_raiz.h"
 #include "P3/bolas/taylor.h"
 #include "P3/todas/demuestra_raices.h"
+#include "P3/todas/jueces_de_bolas.h"
+#include "P3/todas/todas_las_raices.h"
 
 namespace {
 
@@ -116,4 +118,37 @@ TEST(Taylor, LasPiezasJuntoAUnaRaizImparSeAclaranTrasLaBusqueda) {
   EXPECT_EQ(corta.estado, raices::NO_ALCANZA);
   EXPECT_EQ(corta.explorado, 1.0);
   EXPECT_FALSE(corta.piezas.empty());
+}
+
+// Every call of F a search makes, on doubles, balls, jets or series, is in
+// its count: F wrapped in a counter, on the paths this file tests (F' by
+// Taylor, pieces cleared beside an odd and an even root, a cut budget).
+// The search on doubles counts its calls on doubles; its judges are apart.
+TEST(Taylor, CadaLlamadaDeFSeCuenta) {
+  const auto cancela = [](const auto &x) { return sin(x) * (1 + 0x1p-40) - sin(x); };
+  const auto triple = [](const auto &x) { return pow(3.0 * x - 1.0, 3.0) * exp(x); };
+  const auto doble = [](const auto &x) { return pow(3.0 * x - 1.0, 2.0) * exp(x); };
+  const auto crece = [](const auto &x) { return cosh(x) - 2.0; };
+  const auto mide = [](auto f, double a, double b, long presupuesto, const char *nombre) {
+    long n = 0;
+    const auto contada = [&n, f](const auto &x) {
+      ++n;
+      return f(x);
+    };
+    const raices::Respuesta d = raices::demuestra_raices(contada, a, b, 1e-12, presupuesto);
+    EXPECT_EQ(d.evaluaciones, n) << nombre;
+    n = 0;
+    const auto en_dobles = [&n, f](double x) {
+      ++n;
+      return f(x);
+    };
+    const raices::Respuesta e =
+        raices::todas_las_raices(en_dobles, a, b, 1e-12, presupuesto, raices::jueces_de_bolas(f));
+    EXPECT_EQ(e.evaluaciones, n) << nombre;
+  };
+  mide(cancela, -4.0, 4.0, raices::PRESUPUESTO, "sin(x)(1 + 2^-40) - sin(x)");
+  mide(triple, 0.0, 1.0, raices::PRESUPUESTO, "(3x - 1)^3 e^x");
+  mide(triple, 0.0, 1.0, 1500, "(3x - 1)^3 e^x, 1500 calls");
+  mide(doble, 0.0, 1.0, raices::PRESUPUESTO, "(3x - 1)^2 e^x");
+  mide(crece, -30.0, 1e5, raices::PRESUPUESTO, "cosh(x) - 2");
 }
